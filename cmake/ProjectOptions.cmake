@@ -7,14 +7,20 @@ if(QM_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-if(WIN32)
+if(MINGW)
   # No DLLs of ours or of the toolchain beside the .exe: libgcc, libstdc++ and winpthread are
   # linked in.
   add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+if(WIN32)
   add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 endif()
 
 function(qm_target_defaults target)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX /utf-8)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+  endif()
 endfunction()
