@@ -35,10 +35,17 @@ start() {
     # No Mono or Gecko installer prompts while the prefix is made: nothing here needs them.
     WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >"$dir/wineboot.log" 2>&1 ||
       { echo "wineboot failed:"; cat "$dir/wineboot.log"; return 1; }
-    # A crashing test must fail at once, not wait behind a crash dialog.
+    wineserver -w
+  fi
+  if [ ! -f "$WINEPREFIX/.qm-configured" ]; then
+    # A crashing test must end at once with the exception as its exit status: no crash dialog,
+    # no debugger attaching to it.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
       >/dev/null 2>&1
+    wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
+      /f >/dev/null 2>&1
     wineserver -w
+    touch "$WINEPREFIX/.qm-configured"
   fi
   # A persistent server keeps every test .exe from paying for a server start. When one already
   # runs for this prefix it is somebody else's, and stop leaves it alone.
