@@ -1,0 +1,10 @@
+#pragma once
+
+#include <zlib.h>
+
+#include "skin/store/CustomZlibStream.h"
+
+// zlib's state, kept out of the public headers so that users of the adapters need no zlib.h.
+struct TCustomZlibStream::ZState {
+  z_stream s{};
+};
