@@ -1,0 +1,50 @@
+#include "skin/objects/SkinObjectSeam.h"
+
+#include <algorithm>
+
+#include "skin/objects/SeBitmap.h"
+#include "skin/objects/SeDrawing.h"
+
+namespace SkinSeam {
+
+std::int32_t TextWidth(Canvas& canvas, const std::u16string& text, const Font& font) {
+  canvas.SetFont(font);
+  return TextWidthSkin(canvas, text, SeTextFormat::DT_SINGLELINE);
+}
+
+std::int32_t ScreenTextWidth(const std::u16string& text, const Font& font) {
+  if (text.empty()) return 0;
+  // A one-pixel bitmap's context measures like the screen's: both are screen-compatible.
+  TSeBitmap probe;
+  probe.SetSize(1, 1);
+  auto canvas = CreateBitmapCanvas(probe);
+  return TextWidth(*canvas, text, font);
+}
+
+Region PaintedRegion(std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y,
+                     const std::function<void(Canvas&)>& paint) {
+  if (width <= 0 || height <= 0) return Region{};
+  TSeBitmap shape;
+  shape.SetSize(width, height);
+  shape.Fill(kSeKeyColor);
+  {
+    auto canvas = CreateBitmapCanvas(shape);
+    paint(*canvas);
+  }
+  return CreateBitmapRegion(shape, x, y);
+}
+
+void UnionRegion(Region& region, const Region& other) {
+  if (other.Rects.empty()) return;
+  if (region.Rects.empty()) {
+    region.Bounds = other.Bounds;
+  } else {
+    region.Bounds = Rect{std::min(region.Bounds.Left, other.Bounds.Left),
+                         std::min(region.Bounds.Top, other.Bounds.Top),
+                         std::max(region.Bounds.Right, other.Bounds.Right),
+                         std::max(region.Bounds.Bottom, other.Bounds.Bottom)};
+  }
+  region.Rects.insert(region.Rects.end(), other.Rects.begin(), other.Rects.end());
+}
+
+}  // namespace SkinSeam

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "skin/objects/Geometry.h"
+#include "skin/objects/SeBitmapLink.h"
+#include "skin/objects/SeBitmapList.h"
+#include "skin/objects/SeCanvas.h"
+#include "skin/objects/SeColor.h"
+#include "skin/objects/SeFont.h"
+#include "skin/objects/SeRegion.h"
+
+// The few things the object tree needs from the bitmaps, the fonts and the canvas, named by
+// role so that the tree's classes read the same whatever the drawing layer calls them.
+namespace SkinSeam {
+
+using Color = TColor;
+using Point = TPoint;
+using Rect = TRect;
+using Font = TSeFont;
+using BitmapLink = TSeBitmapLink;
+using BitmapList = TSeBitmapList;
+using Canvas = TSeCanvas;
+using Region = TSeRegion;
+
+inline constexpr Color clGray = 0x808080;
+
+enum class TileStyle : std::uint8_t { tsTile, tsStretch, tsCenter };
+
+// Single-line text of a font, as wide as the platform's draw-text call measures it on a
+// screen-compatible context.
+std::int32_t ScreenTextWidth(const std::u16string& text, const Font& font);
+
+// Width of a text as a canvas measures it with the draw-text call.
+std::int32_t TextWidth(Canvas& canvas, const std::u16string& text, const Font& font);
+
+// Paints through paint on a width x height bitmap filled with the key colour and returns the
+// one-pixel-high runs of painted pixels, offset by x, y.
+Region PaintedRegion(std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y,
+                     const std::function<void(Canvas&)>& paint);
+
+// Appends other's rectangles to region and grows its bounds.
+void UnionRegion(Region& region, const Region& other);
+
+}  // namespace SkinSeam

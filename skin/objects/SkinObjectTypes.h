@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstdint>
+
+// Enumerations of the skin object model, in their stored order.
+
+enum class TSeAlign : std::uint8_t {
+  saNone,
+  saLeft,
+  saMostLeft,
+  saTop,
+  saMostTop,
+  saRight,
+  saMostRight,
+  saBottom,
+  saMostBottom,
+  saClient,
+  saTopLeft,
+  saTopRight,
+  saBottomLeft,
+  saBottomRight,
+  saCenter,
+  saText
+};
+
+// The last value keeps the spelling that stored skins use.
+enum class TSeKind : std::uint8_t {
+  skNone,
+  skForm,
+  skCaption,
+  skTitle,
+  skTop,
+  skLeft,
+  skRight,
+  skBottom,
+  skTopLeft,
+  skTopRight,
+  skBottomLeft,
+  skBottomRight,
+  skSysButton,
+  skClient,
+  skMenuBar,
+  skMenuBarItem,
+  skMenuBarItemText,
+  skPopupMenu,
+  skPopupMenuItem,
+  skPopupMenuItemText,
+  skItemText,
+  skTranparent
+};
+
+enum class TSeTextAlign : std::uint8_t {
+  taTopLeft,
+  taTopCenter,
+  taTopRight,
+  taLeft,
+  taCenter,
+  taRight,
+  taBottomLeft,
+  taBottomCenter,
+  taBottomRight
+};
+
+enum class TSeTextEffect : std::uint8_t { teNone, teShadow };
+
+enum class TSeObjectState : std::uint8_t {
+  osNormal,
+  osPlaceholder,
+  osMaximized,
+  osMinimized,
+  osRolledUp,
+  osHot,
+  osPressed,
+  osFocused,
+  osDisabled
+};
+
+enum class TSeAction : std::uint8_t {
+  sbaNone,
+  sbaClose,
+  sbaHelp,
+  sbaMinimize,
+  sbaMaximize,
+  sbaRestore,
+  sbaRollUp,
+  sbaRollDown,
+  sbaTray,
+  sbaSysMenu,
+  sbaRollPanel,
+  sbaCustom
+};
+
+enum class TSeRollKind : std::uint8_t { rkLeft, rkTop, rkRight, rkBottom };
+
+enum class TSeMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
+
+// Mouse buttons and modifier keys held during a mouse event.
+using TSeShiftState = std::uint8_t;
+inline constexpr TSeShiftState ssShift = 1;
+inline constexpr TSeShiftState ssAlt = 2;
+inline constexpr TSeShiftState ssCtrl = 4;
+inline constexpr TSeShiftState ssLeft = 8;
+inline constexpr TSeShiftState ssRight = 16;
+inline constexpr TSeShiftState ssMiddle = 32;
+inline constexpr TSeShiftState ssDouble = 64;

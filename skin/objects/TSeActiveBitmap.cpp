@@ -1,0 +1,41 @@
+#include "skin/objects/TSeActiveBitmap.h"
+
+namespace {
+bool HotOrFocused(TSeObjectState state) {
+  return state == TSeObjectState::osHot || state == TSeObjectState::osFocused;
+}
+}  // namespace
+
+TSeActiveBitmap::TSeActiveBitmap(TSeSkinObject* owner)
+    : TSeBitmapObject(owner), activeBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+
+SkinSeam::Font& TSeActiveBitmap::GetFont() {
+  return HotOrFocused(State()) ? activeFont_ : TSeBitmapObject::GetFont();
+}
+
+void TSeActiveBitmap::ResolveBitmaps() {
+  TSeBitmapObject::ResolveBitmaps();
+  ResolveLink(activeBitmap_);
+}
+
+void TSeActiveBitmap::Draw(Canvas& canvas) {
+  if ((Active() || HotOrFocused(State())) && IsValidLink(activeBitmap_)) {
+    SwappedLink swap(BitmapField(), activeBitmap_);
+    TSeBitmapObject::Draw(canvas);
+    return;
+  }
+  TSeBitmapObject::Draw(canvas);
+}
+
+void TSeActiveBitmap::SetCharset(std::int32_t charset) {
+  TSeBitmapObject::SetCharset(charset);
+  activeFont_.Charset = charset;
+}
+
+void TSeActiveBitmap::Assign(const TSeSkinObject& source) {
+  TSeBitmapObject::Assign(source);
+  if (auto* other = dynamic_cast<const TSeActiveBitmap*>(&source)) {
+    CopyLink(activeBitmap_, other->activeBitmap_);
+    activeFont_ = other->activeFont_;
+  }
+}

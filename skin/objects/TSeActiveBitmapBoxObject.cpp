@@ -1,0 +1,27 @@
+#include "skin/objects/TSeActiveBitmapBoxObject.h"
+
+TSeActiveBitmapBoxObject::TSeActiveBitmapBoxObject(TSeSkinObject* owner)
+    : TSeBitmapBoxObject(owner), focusedBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+
+void TSeActiveBitmapBoxObject::ResolveBitmaps() {
+  TSeBitmapBoxObject::ResolveBitmaps();
+  ResolveLink(focusedBitmap_);
+}
+
+void TSeActiveBitmapBoxObject::Draw(Canvas& canvas) {
+  if (!IsValidLink(BitmapField()) || Width() <= 0 || Height() <= 0) return;
+  const bool highlighted = State() == TSeObjectState::osFocused || State() == TSeObjectState::osHot;
+  if (highlighted && IsValidLink(focusedBitmap_)) {
+    SwappedLink swap(BitmapField(), focusedBitmap_);
+    TSeBitmapBoxObject::Draw(canvas);
+    return;
+  }
+  TSeBitmapBoxObject::Draw(canvas);
+}
+
+void TSeActiveBitmapBoxObject::Assign(const TSeSkinObject& source) {
+  TSeBitmapBoxObject::Assign(source);
+  if (auto* other = dynamic_cast<const TSeActiveBitmapBoxObject*>(&source)) {
+    CopyLink(focusedBitmap_, other->focusedBitmap_);
+  }
+}

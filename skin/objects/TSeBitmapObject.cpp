@@ -1,0 +1,51 @@
+#include "skin/objects/TSeBitmapObject.h"
+
+#include "skin/objects/TSeSkinPainter.h"
+
+TSeBitmapObject::TSeBitmapObject(TSeSkinObject* owner)
+    : TSeSkinObject(owner), bitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+
+void TSeBitmapObject::ResolveBitmaps() {
+  TSeSkinObject::ResolveBitmaps();
+  ResolveLink(bitmap_);
+}
+
+void TSeBitmapObject::Draw(Canvas& canvas) {
+  if (!IsValidLink(bitmap_) || Width() <= 0 || Height() <= 0) return;
+  const TSeSkinPainter::Margins margins{MarginLeft(), MarginTop(), MarginRight(), MarginBottom()};
+  TSeSkinPainter painter(canvas, *bitmap_, Masked(), TSeSkinPainter::Unmasked::FromDeviceCopy);
+  if (!margins.Any()) {
+    painter.PaintPart(bitmap_->GetRect(), BoundsRect(), tileStyle_);
+  } else {
+    painter.PaintNineGrid(BoundsRect(), margins, tileStyle_, borderTileStyle_);
+  }
+  PaintText(canvas);
+  Realign();
+  PaintChildren(canvas);
+}
+
+std::unique_ptr<SkinSeam::Region> TSeBitmapObject::CreateRegion() {
+  if (!IsValidLink(bitmap_) || Width() <= 0 || Height() <= 0) return nullptr;
+  if (Kind() == TSeKind::skClient || !Masked()) return TSeSkinObject::CreateRegion();
+  const Rect bounds = BoundsRect();
+  // Paint at the origin on a key-coloured bitmap so the region is the shape of what the
+  // current state shows; the bounds come back also when painting fails.
+  struct RestoreBounds {
+    TSeBitmapObject& self;
+    Rect bounds;
+    ~RestoreBounds() { self.SetBounds(bounds); }
+  } restore{*this, bounds};
+  SetBounds({0, 0, RectWidth(bounds), RectHeight(bounds)});
+  return std::make_unique<Region>(SkinSeam::PaintedRegion(RectWidth(bounds), RectHeight(bounds),
+                                                          bounds.Left, bounds.Top,
+                                                          [this](Canvas& c) { Draw(c); }));
+}
+
+void TSeBitmapObject::Assign(const TSeSkinObject& source) {
+  TSeSkinObject::Assign(source);
+  if (auto* other = dynamic_cast<const TSeBitmapObject*>(&source)) {
+    CopyLink(bitmap_, other->bitmap_);
+    tileStyle_ = other->tileStyle_;
+    borderTileStyle_ = other->borderTileStyle_;
+  }
+}

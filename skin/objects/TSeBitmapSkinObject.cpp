@@ -1,0 +1,46 @@
+#include "skin/objects/TSeBitmapSkinObject.h"
+
+#include "skin/objects/TSeSkinPainter.h"
+
+TSeBitmapSkinObject::TSeBitmapSkinObject(TSeSkinObject* owner)
+    : TSeSkinObject(owner), bitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+
+void TSeBitmapSkinObject::ResolveBitmaps() {
+  TSeSkinObject::ResolveBitmaps();
+  ResolveLink(bitmap_);
+}
+
+void TSeBitmapSkinObject::DrawPicture(Canvas& canvas) {
+  if (!IsValidLink(bitmap_) || Width() <= 0 || Height() <= 0) return;
+  TSeSkinPainter(canvas, *bitmap_, Masked(), TSeSkinPainter::Unmasked::FromBitmap)
+      .PaintPart(bitmap_->GetRect(), BoundsRect(), tileStyle_);
+  PaintText(canvas);
+}
+
+void TSeBitmapSkinObject::Draw(Canvas& canvas) {
+  DrawPicture(canvas);
+}
+
+std::unique_ptr<SkinSeam::Region> TSeBitmapSkinObject::CreateRegion() {
+  if (!IsValidLink(bitmap_) || Width() <= 0 || Height() <= 0) return nullptr;
+  if (Kind() == TSeKind::skClient) return TSeSkinObject::CreateRegion();
+  // The painted shape whatever Masked says.
+  const Rect bounds = BoundsRect();
+  struct RestoreBounds {
+    TSeBitmapSkinObject& self;
+    Rect bounds;
+    ~RestoreBounds() { self.SetBounds(bounds); }
+  } restore{*this, bounds};
+  SetBounds({0, 0, RectWidth(bounds), RectHeight(bounds)});
+  return std::make_unique<Region>(SkinSeam::PaintedRegion(RectWidth(bounds), RectHeight(bounds),
+                                                          bounds.Left, bounds.Top,
+                                                          [this](Canvas& c) { Draw(c); }));
+}
+
+void TSeBitmapSkinObject::Assign(const TSeSkinObject& source) {
+  TSeSkinObject::Assign(source);
+  if (auto* other = dynamic_cast<const TSeBitmapSkinObject*>(&source)) {
+    CopyLink(bitmap_, other->bitmap_);
+    tileStyle_ = other->tileStyle_;
+  }
+}

@@ -1,0 +1,53 @@
+#include "skin/objects/TSeButtonBitmapBoxObject.h"
+
+TSeButtonBitmapBoxObject::TSeButtonBitmapBoxObject(TSeSkinObject* owner)
+    : TSeBitmapBoxObject(owner),
+      hotBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
+      focusedBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
+      pressedBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
+      disabledBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+
+void TSeButtonBitmapBoxObject::ResolveBitmaps() {
+  TSeBitmapBoxObject::ResolveBitmaps();
+  ResolveLink(hotBitmap_);
+  ResolveLink(focusedBitmap_);
+  ResolveLink(pressedBitmap_);
+  ResolveLink(disabledBitmap_);
+}
+
+void TSeButtonBitmapBoxObject::Draw(Canvas& canvas) {
+  if (!IsValidLink(BitmapField())) return;
+  LinkPtr* chosen = nullptr;
+  switch (State()) {
+    case TSeObjectState::osFocused:
+      chosen = &focusedBitmap_;
+      break;
+    case TSeObjectState::osHot:
+      chosen = &hotBitmap_;
+      break;
+    case TSeObjectState::osDisabled:
+      chosen = &disabledBitmap_;
+      break;
+    case TSeObjectState::osPressed:
+      chosen = &pressedBitmap_;
+      break;
+    default:
+      break;
+  }
+  if (chosen != nullptr && IsValidLink(*chosen)) {
+    SwappedLink swap(BitmapField(), *chosen);
+    TSeBitmapBoxObject::Draw(canvas);
+    return;
+  }
+  TSeBitmapBoxObject::Draw(canvas);
+}
+
+void TSeButtonBitmapBoxObject::Assign(const TSeSkinObject& source) {
+  TSeBitmapBoxObject::Assign(source);
+  if (auto* other = dynamic_cast<const TSeButtonBitmapBoxObject*>(&source)) {
+    CopyLink(hotBitmap_, other->hotBitmap_);
+    CopyLink(focusedBitmap_, other->focusedBitmap_);
+    CopyLink(pressedBitmap_, other->pressedBitmap_);
+    CopyLink(disabledBitmap_, other->disabledBitmap_);
+  }
+}

@@ -1,0 +1,53 @@
+#include "skin/objects/TSeButtonObject.h"
+
+TSeButtonObject::TSeButtonObject(TSeSkinObject* owner)
+    : TSeBitmapObject(owner),
+      bitmapHot_(std::make_unique<SkinSeam::BitmapLink>()),
+      bitmapFocused_(std::make_unique<SkinSeam::BitmapLink>()),
+      bitmapPressed_(std::make_unique<SkinSeam::BitmapLink>()),
+      bitmapDisabled_(std::make_unique<SkinSeam::BitmapLink>()) {}
+
+void TSeButtonObject::ResolveBitmaps() {
+  TSeBitmapObject::ResolveBitmaps();
+  ResolveLink(bitmapFocused_);
+  ResolveLink(bitmapHot_);
+  ResolveLink(bitmapPressed_);
+  ResolveLink(bitmapDisabled_);
+}
+
+void TSeButtonObject::Draw(Canvas& canvas) {
+  if (!IsValidLink(BitmapField()) || Width() <= 0 || Height() <= 0) return;
+  LinkPtr* chosen = nullptr;
+  switch (State()) {
+    case TSeObjectState::osFocused:
+      chosen = &bitmapFocused_;
+      break;
+    case TSeObjectState::osHot:
+      chosen = &bitmapHot_;
+      break;
+    case TSeObjectState::osDisabled:
+      chosen = &bitmapDisabled_;
+      break;
+    case TSeObjectState::osPressed:
+      chosen = &bitmapPressed_;
+      break;
+    default:
+      break;
+  }
+  if (chosen != nullptr && IsValidLink(*chosen)) {
+    SwappedLink swap(BitmapField(), *chosen);
+    TSeBitmapObject::Draw(canvas);
+    return;
+  }
+  TSeBitmapObject::Draw(canvas);
+}
+
+void TSeButtonObject::Assign(const TSeSkinObject& source) {
+  TSeBitmapObject::Assign(source);
+  if (auto* other = dynamic_cast<const TSeButtonObject*>(&source)) {
+    CopyLink(bitmapFocused_, other->bitmapFocused_);
+    CopyLink(bitmapHot_, other->bitmapHot_);
+    CopyLink(bitmapDisabled_, other->bitmapDisabled_);
+    CopyLink(bitmapPressed_, other->bitmapPressed_);
+  }
+}

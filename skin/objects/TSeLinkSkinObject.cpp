@@ -1,0 +1,25 @@
+#include "skin/objects/TSeLinkSkinObject.h"
+
+#include "framework/core/UnicodeText.h"
+
+void TSeLinkSkinObject::Draw(Canvas& canvas) {
+  if (State() != TSeObjectState::osPlaceholder || Width() <= 0 || Height() <= 0) return;
+  canvas.FillRect(BoundsRect(), clWhite);
+  canvas.FrameRect(BoundsRect(), clBlack);
+  Font font;
+  font.Name = "Arial";
+  font.Color = clBlack;
+  font.Style = fsItalic;
+  const auto wide = UnicodeText::FromUtf8(linkControl_);
+  canvas.SetFont(font);
+  Rect rect = BoundsRect();
+  canvas.DrawText(wide ? *wide : std::u16string(), rect,
+                  SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_CENTER | SeTextFormat::DT_VCENTER);
+}
+
+void TSeLinkSkinObject::Assign(const TSeSkinObject& source) {
+  TSeSkinObject::Assign(source);
+  if (auto* other = dynamic_cast<const TSeLinkSkinObject*>(&source)) {
+    linkControl_ = other->linkControl_;
+  }
+}

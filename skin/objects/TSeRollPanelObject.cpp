@@ -1,0 +1,38 @@
+#include "skin/objects/TSeRollPanelObject.h"
+
+#include "skin/objects/TSeSkinFormActions.h"
+
+void TSeRollPanelObject::Toggle() {
+  if (Owner() == nullptr) return;
+  const bool horizontal = rollKind_ == TSeRollKind::rkLeft || rollKind_ == TSeRollKind::rkRight;
+  const std::int32_t current = horizontal ? Width() : Height();
+  std::int32_t target = expandedSize_;
+  if (current != rollValue_) {
+    expandedSize_ = current;
+    target = rollValue_;
+  }
+  const Rect b = BoundsRect();
+  switch (rollKind_) {
+    case TSeRollKind::rkLeft:
+      SetBounds({b.Right - target, b.Top, b.Right, b.Bottom});
+      break;
+    case TSeRollKind::rkTop:
+      SetBounds({b.Left, b.Bottom - target, b.Right, b.Bottom});
+      break;
+    case TSeRollKind::rkRight:
+      SetBounds({b.Left, b.Top, b.Left + target, b.Bottom});
+      break;
+    case TSeRollKind::rkBottom:
+      SetBounds({b.Left, b.Top, b.Right, b.Top + target});
+      break;
+  }
+  if (TSeSkinFormActions* form = GetSkinForm()) form->ProcessMessages();
+}
+
+void TSeRollPanelObject::Assign(const TSeSkinObject& source) {
+  TSeSkinObject::Assign(source);
+  if (auto* other = dynamic_cast<const TSeRollPanelObject*>(&source)) {
+    rollKind_ = other->rollKind_;
+    rollValue_ = other->rollValue_;
+  }
+}

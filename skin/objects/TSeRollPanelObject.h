@@ -1,0 +1,24 @@
+#pragma once
+
+#include "skin/objects/TSeSkinObject.h"
+
+// A panel that a roll-panel caption button rolls in to RollValue and out to its former size.
+class TSeRollPanelObject : public TSeSkinObject {
+ public:
+  explicit TSeRollPanelObject(TSeSkinObject* owner) : TSeSkinObject(owner) {}
+  const char* ClassName() const override { return "TSeRollPanelObject"; }
+
+  TSeRollKind RollKind() const { return rollKind_; }
+  void SetRollKind(TSeRollKind value) { rollKind_ = value; }
+  std::int32_t RollValue() const { return rollValue_; }
+  void SetRollValue(std::int32_t value) { rollValue_ = value; }
+  std::int32_t ExpandedSize() const { return expandedSize_; }
+
+  void Toggle();
+  void Assign(const TSeSkinObject& source) override;
+
+ private:
+  TSeRollKind rollKind_ = TSeRollKind::rkLeft;
+  std::int32_t rollValue_ = 0;
+  std::int32_t expandedSize_ = 0;
+};

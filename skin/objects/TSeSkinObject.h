@@ -1,0 +1,224 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/objects/SkinObjectSeam.h"
+#include "skin/objects/SkinObjectTypes.h"
+#include "skin/objects/TSeObjectControl.h"
+
+class TSeSkinFormActions;
+
+// A node of a skin object tree. It owns its children (in insertion order), lays them out inside
+// its own bounds by their Align, paints itself and them, answers which object lies under a
+// point and passes state, hue, charset and mouse notifications down. All objects of one tree
+// share the root's coordinate space: Left and Top are not relative to the parent.
+class TSeSkinObject {
+ public:
+  using Rect = SkinSeam::Rect;
+  using Point = SkinSeam::Point;
+  using Color = SkinSeam::Color;
+  using Font = SkinSeam::Font;
+  using Canvas = SkinSeam::Canvas;
+  using Region = SkinSeam::Region;
+
+  // The owner, when given, takes the new object as its last child.
+  explicit TSeSkinObject(TSeSkinObject* owner);
+  virtual ~TSeSkinObject();
+  TSeSkinObject(const TSeSkinObject&) = delete;
+  TSeSkinObject& operator=(const TSeSkinObject&) = delete;
+
+  virtual const char* ClassName() const { return "TSeSkinObject"; }
+
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& name) { name_ = name; }
+  TSeSkinObject* Owner() const { return owner_; }
+  // Moves this object to the end of another owner's children (or out of any tree).
+  void SetOwner(TSeSkinObject* owner);
+
+  int ObjectCount() const { return static_cast<int>(children_.size()); }
+  TSeSkinObject* Objects(int index) const;
+
+  // Published properties.
+  TSeAlign Align() const { return align_; }
+  void SetAlign(TSeAlign value) { align_ = value; }
+  Color GetColor() const { return color_; }
+  void SetColor(Color value) { color_ = value; }
+  bool DrawIfOwner() const { return drawIfOwner_; }
+  void SetDrawIfOwner(bool value) { drawIfOwner_ = value; }
+  const Font& GetFontField() const { return font_; }
+  Font& FontField() { return font_; }
+  void SetFont(const Font& value) { font_ = value; }
+  TSeKind Kind() const { return kind_; }
+  void SetKind(TSeKind value) { kind_ = value; }
+  bool Masked() const { return masked_; }
+  void SetMasked(bool value) { masked_ = value; }
+  std::int32_t Left() const { return left_; }
+  std::int32_t Top() const { return top_; }
+  std::int32_t Width() const { return width_; }
+  std::int32_t Height() const { return height_; }
+  void SetLeft(std::int32_t value);
+  void SetTop(std::int32_t value);
+  void SetWidth(std::int32_t value);
+  void SetHeight(std::int32_t value);
+  std::int32_t MarginLeft() const { return marginLeft_; }
+  std::int32_t MarginRight() const { return marginRight_; }
+  std::int32_t MarginTop() const { return marginTop_; }
+  std::int32_t MarginBottom() const { return marginBottom_; }
+  void SetMarginLeft(std::int32_t value) { marginLeft_ = value; }
+  void SetMarginRight(std::int32_t value) { marginRight_ = value; }
+  void SetMarginTop(std::int32_t value) { marginTop_ = value; }
+  void SetMarginBottom(std::int32_t value) { marginBottom_ = value; }
+  void SetMargins(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
+  TSeTextAlign TextAlign() const { return textAlign_; }
+  void SetTextAlign(TSeTextAlign value) { textAlign_ = value; }
+  TSeTextEffect TextEffect() const { return textEffect_; }
+  void SetTextEffect(TSeTextEffect value) { textEffect_ = value; }
+  std::int32_t TextMarginLeft() const { return textMarginLeft_; }
+  std::int32_t TextMarginRight() const { return textMarginRight_; }
+  std::int32_t TextMarginTop() const { return textMarginTop_; }
+  void SetTextMarginLeft(std::int32_t value) { textMarginLeft_ = value; }
+  void SetTextMarginRight(std::int32_t value) { textMarginRight_ = value; }
+  void SetTextMarginTop(std::int32_t value) { textMarginTop_ = value; }
+
+  // Run-time fields.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool value) { visible_ = value; }
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool value) { enabled_ = value; }
+  bool Active() const { return active_; }
+  TSeObjectState State() const { return state_; }
+  const std::u16string& Text() const { return text_; }
+  void SetText(const std::u16string& value) { text_ = value; }
+  const std::u16string& ShortCutText() const { return shortCutText_; }
+  void SetShortCutText(const std::u16string& value) { shortCutText_ = value; }
+  TSeObjectControl* Control() const { return control_; }
+  SkinSeam::BitmapList* Bitmaps() const { return bitmaps_; }
+  TSeBiDiMode BiDiMode() const { return biDiMode_; }
+  std::int32_t PrevWidth() const { return prevWidth_; }
+  std::int32_t PrevHeight() const { return prevHeight_; }
+
+  Rect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+  void SetBounds(const Rect& rect);
+  void Realign();
+
+  TSeSkinObject* FindByName(const std::string& name);
+  TSeSkinObject* FindByKind(TSeKind kind);
+  TSeSkinObject* ObjectAtPoint(Point point);
+  std::unique_ptr<Region> CreateTreeRegion();
+  void PaintText(Canvas& canvas);
+  void PaintChildren(Canvas& canvas);
+  void SetActive(bool value);
+  void SetControl(TSeObjectControl* control);
+  void SetBitmaps(SkinSeam::BitmapList* list);
+  void Invalidate();
+  TSeSkinFormActions* GetSkinForm() const;
+
+  // Virtual operations, in slot order.
+  virtual Font& GetFont() { return font_; }
+  virtual void SetState(TSeObjectState state);
+  virtual void ResolveBitmaps();
+  virtual void Draw(Canvas& canvas);
+  virtual std::unique_ptr<Region> CreateRegion();
+  virtual void ChangeHue(int delta);
+  virtual void MouseEnter() {}
+  virtual void MouseLeave() {}
+  virtual void MouseDown(TSeMouseButton, std::int32_t, std::int32_t) {}
+  virtual void MouseMove(TSeShiftState, std::int32_t, std::int32_t) {}
+  virtual void MouseUp(TSeMouseButton, std::int32_t, std::int32_t) {}
+  virtual void DblClick(TSeMouseButton, std::int32_t, std::int32_t) {}
+  virtual void SetCharset(std::int32_t charset);
+  // Copies the skin object part of source and clones its children; subclasses add their own
+  // properties only when source is of their class.
+  virtual void Assign(const TSeSkinObject& source);
+
+ protected:
+  // Sets the state of the children only (caption buttons show their glyphs in another state
+  // than their own).
+  void SetChildrenState(TSeObjectState state);
+  // Sets Active on the subtree without the short-cut.
+  void ForceActive(bool value);
+  // Shifts one colour property unless it means no fill.
+  static void ShiftColor(Color& color, int delta, bool skipNone = true);
+
+  // Restores a value when a scope ends, also when painting raised.
+  template <class T>
+  class TemporaryValue {
+   public:
+    TemporaryValue(T& target, const T& value) : target_(target), saved_(target) { target_ = value; }
+    ~TemporaryValue() { target_ = saved_; }
+    TemporaryValue(const TemporaryValue&) = delete;
+    TemporaryValue& operator=(const TemporaryValue&) = delete;
+
+   private:
+    T& target_;
+    T saved_;
+  };
+
+  Color& ColorField() { return color_; }
+
+  using LinkPtr = std::unique_ptr<SkinSeam::BitmapLink>;
+  // Replaces the link by one resolved against the bitmap list; an unknown name keeps the
+  // unresolved link, which then paints nothing.
+  void ResolveLink(LinkPtr& link);
+  static void CopyLink(LinkPtr& target, const LinkPtr& source);
+  static bool IsValidLink(const LinkPtr& link) { return link && link->IsValid(); }
+
+  // Puts another link in place of a link for the length of a paint.
+  class SwappedLink {
+   public:
+    SwappedLink(LinkPtr& target, LinkPtr& replacement) : a_(target), b_(replacement) {
+      a_.swap(b_);
+    }
+    ~SwappedLink() { a_.swap(b_); }
+    SwappedLink(const SwappedLink&) = delete;
+    SwappedLink& operator=(const SwappedLink&) = delete;
+
+   private:
+    LinkPtr& a_;
+    LinkPtr& b_;
+  };
+
+ private:
+  std::uint32_t AdjustForRightToLeft(std::uint32_t format) const;
+  void DrawTextRun(Canvas& canvas, const std::u16string& text, const Rect& rect,
+                   std::uint32_t format, const Font& font);
+
+  TSeSkinObject* owner_ = nullptr;
+  std::vector<TSeSkinObject*> children_;
+  std::string name_;
+
+  TSeAlign align_ = TSeAlign::saNone;
+  Color color_ = clWhite;
+  bool drawIfOwner_ = false;
+  Font font_;
+  TSeKind kind_ = TSeKind::skNone;
+  bool masked_ = true;
+  std::int32_t left_ = 0;
+  std::int32_t top_ = 0;
+  std::int32_t width_ = 0;
+  std::int32_t height_ = 0;
+  std::int32_t marginLeft_ = 0;
+  std::int32_t marginRight_ = 0;
+  std::int32_t marginTop_ = 0;
+  std::int32_t marginBottom_ = 0;
+  TSeTextAlign textAlign_ = TSeTextAlign::taLeft;
+  TSeTextEffect textEffect_ = TSeTextEffect::teNone;
+  std::int32_t textMarginLeft_ = 0;
+  std::int32_t textMarginRight_ = 0;
+  std::int32_t textMarginTop_ = 0;
+
+  bool visible_ = true;
+  bool enabled_ = true;
+  bool active_ = false;
+  TSeObjectState state_ = TSeObjectState::osNormal;
+  std::u16string text_;
+  std::u16string shortCutText_;
+  TSeObjectControl* control_ = nullptr;
+  SkinSeam::BitmapList* bitmaps_ = nullptr;
+  TSeBiDiMode biDiMode_ = TSeBiDiMode::bdLeftToRight;
+  std::int32_t prevWidth_ = 0;
+  std::int32_t prevHeight_ = 0;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+
+#include "skin/objects/SkinObjectSeam.h"
+
+// The picture painting that bitmap objects share: a link's source painted into a rectangle
+// tiled, stretched or centred, and the nine-grid with fixed borders. Unmasked parts come from
+// the bitmap's device copy for the frame's objects and from the bitmap itself for the simpler
+// family, as each family always did.
+class TSeSkinPainter {
+ public:
+  using Rect = SkinSeam::Rect;
+
+  enum class Unmasked : std::uint8_t { FromDeviceCopy, FromBitmap };
+
+  struct Margins {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    std::int32_t Right = 0;
+    std::int32_t Bottom = 0;
+    bool Any() const { return Left != 0 || Top != 0 || Right != 0 || Bottom != 0; }
+  };
+
+  TSeSkinPainter(SkinSeam::Canvas& canvas, const SkinSeam::BitmapLink& link, bool masked,
+                 Unmasked unmasked)
+      : canvas_(canvas), link_(link), masked_(masked), unmasked_(unmasked) {}
+
+  void PaintPart(const Rect& source, const Rect& dest, SkinSeam::TileStyle style);
+  // Nine parts in a fixed order: centre, top, bottom, left, right, then the four corners.
+  void PaintNineGrid(const Rect& bounds, const Margins& margins, SkinSeam::TileStyle centreStyle,
+                     SkinSeam::TileStyle borderStyle);
+
+ private:
+  void Copy(const Rect& source, const Rect& dest);
+
+  SkinSeam::Canvas& canvas_;
+  const SkinSeam::BitmapLink& link_;
+  bool masked_;
+  Unmasked unmasked_;
+};

@@ -1,0 +1,100 @@
+#include "skin/objects/TSeSysButtonSkinObject.h"
+
+#include "skin/objects/TSeRollPanelObject.h"
+#include "skin/objects/TSeSkinFormActions.h"
+
+TSeSysButtonSkinObject::TSeSysButtonSkinObject(TSeSkinObject* owner)
+    : TSeBitmapSkinObject(owner),
+      bitmapHover_(std::make_unique<SkinSeam::BitmapLink>()),
+      bitmapDown_(std::make_unique<SkinSeam::BitmapLink>()) {
+  SetKind(TSeKind::skSysButton);
+}
+
+void TSeSysButtonSkinObject::SetState(TSeObjectState state) {
+  TSeBitmapSkinObject::SetState(state);
+  TSeSkinFormActions* form = GetSkinForm();
+  if (form == nullptr) return;
+  SetVisible(TSeSystemButtonRules::VisibleIn(action_, state, Visible()));
+  if (auto icon = TSeSystemButtonRules::RequiredIcon(action_);
+      icon && !form->HasBorderIcon(*icon)) {
+    SetVisible(false);
+  }
+}
+
+void TSeSysButtonSkinObject::ResolveBitmaps() {
+  TSeBitmapSkinObject::ResolveBitmaps();
+  ResolveLink(bitmapHover_);
+  ResolveLink(bitmapDown_);
+}
+
+void TSeSysButtonSkinObject::Draw(Canvas& canvas) {
+  if (Width() <= 0 || Height() <= 0) return;
+  if (action_ == TSeAction::sbaSysMenu) {
+    if (Control() != nullptr) Control()->DrawWindowIcon(canvas, Left(), Top());
+    return;
+  }
+  LinkPtr* picture = nullptr;
+  if (tracker_.ButtonState == 1) picture = &bitmapHover_;
+  if (tracker_.ButtonState == 2) picture = &bitmapDown_;
+  if (picture != nullptr && IsValidLink(*picture)) {
+    SwappedLink swap(BitmapField(), *picture);
+    TSeBitmapSkinObject::Draw(canvas);
+    return;
+  }
+  TSeBitmapSkinObject::Draw(canvas);
+}
+
+void TSeSysButtonSkinObject::MouseEnter() {
+  tracker_.Enter();
+  Invalidate();
+}
+
+void TSeSysButtonSkinObject::MouseLeave() {
+  tracker_.Leave();
+  Invalidate();
+}
+
+void TSeSysButtonSkinObject::MouseDown(TSeMouseButton button, std::int32_t, std::int32_t) {
+  if (tracker_.Down(button)) Invalidate();
+}
+
+void TSeSysButtonSkinObject::MouseMove(TSeShiftState shift, std::int32_t, std::int32_t) {
+  if (tracker_.Move(shift)) {
+    Invalidate();
+  } else if (Control() != nullptr) {
+    Control()->ActivateHint(Control()->ClientToScreen({Left(), Top()}));
+  }
+}
+
+void TSeSysButtonSkinObject::MouseUp(TSeMouseButton button, std::int32_t, std::int32_t) {
+  if (!tracker_.Up(button)) return;
+  Invalidate();
+  if (TSeSkinFormActions* form = GetSkinForm()) Perform(*form);
+}
+
+void TSeSysButtonSkinObject::DblClick(TSeMouseButton button, std::int32_t, std::int32_t) {
+  if (button != TSeMouseButton::mbLeft || action_ != TSeAction::sbaSysMenu) return;
+  if (TSeSkinFormActions* form = GetSkinForm()) form->DoClose();
+}
+
+void TSeSysButtonSkinObject::Perform(TSeSkinFormActions& form) {
+  if (action_ != TSeAction::sbaRollPanel) {
+    TSeSystemButtonRules::Perform(action_, form, this);
+    return;
+  }
+  TSeSkinObject* top = this;
+  while (top->Owner() != nullptr) top = top->Owner();
+  if (auto* panel = dynamic_cast<TSeRollPanelObject*>(top->FindByName(rollPanel_))) {
+    panel->Toggle();
+  }
+}
+
+void TSeSysButtonSkinObject::Assign(const TSeSkinObject& source) {
+  TSeBitmapSkinObject::Assign(source);
+  if (auto* other = dynamic_cast<const TSeSysButtonSkinObject*>(&source)) {
+    CopyLink(bitmapHover_, other->bitmapHover_);
+    CopyLink(bitmapDown_, other->bitmapDown_);
+    action_ = other->action_;
+    rollPanel_ = other->rollPanel_;
+  }
+}
