@@ -13,15 +13,27 @@ class Exception : public std::runtime_error {
 
 // Formats a message with one "%s" in it, as the framework's resource strings do.
 std::string FormatMessage(const std::string& pattern, const std::string& argument);
+// The same with two "%s", filled in order.
+std::string FormatMessage(const std::string& pattern, const std::string& first,
+                          const std::string& second);
 
 // Stream errors of the framework, with its messages.
 class EStreamError : public Exception {
  public:
   using Exception::Exception;
 };
-class EReadError : public EStreamError {
+// Errors of the component streams.
+class EFilerError : public EStreamError {
  public:
   using EStreamError::EStreamError;
+};
+class EReadError : public EFilerError {
+ public:
+  using EFilerError::EFilerError;
+};
+class EClassNotFound : public EFilerError {
+ public:
+  using EFilerError::EFilerError;
 };
 class EWriteError : public EStreamError {
  public:
@@ -36,6 +48,27 @@ class EFOpenError : public EStreamError {
   using EStreamError::EStreamError;
 };
 
+// Component errors: names, ownership.
+class EComponentError : public Exception {
+ public:
+  using Exception::Exception;
+};
+// Assign between classes that do not know each other.
+class EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};
+// An index outside a list.
+class EListError : public Exception {
+ public:
+  using Exception::Exception;
+};
+// Malformed text of a component stream; the message names the line.
+class EParserError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 namespace FrameworkMessages {
 inline constexpr const char* SFCreateError = "Cannot create file %s";
 inline constexpr const char* SFOpenError = "Cannot open file %s";
@@ -44,4 +77,10 @@ inline constexpr const char* SWriteError = "Stream write error";
 inline constexpr const char* SInvalidImage = "Invalid stream format";
 inline constexpr const char* SUnknownProperty = "Property %s does not exist";
 inline constexpr const char* SInvalidPropertyValue = "Invalid property value";
+inline constexpr const char* SClassNotFound = "Class %s not found";
+inline constexpr const char* SAssignError = "Cannot assign a %s to a %s";
+inline constexpr const char* SDuplicateName = "A component named %s already exists";
+inline constexpr const char* SInvalidName = "'%s' is not a valid component name";
+inline constexpr const char* SListIndexError = "List index out of bounds (%s)";
+inline constexpr const char* SParseError = "%s on line %s";
 }  // namespace FrameworkMessages
