@@ -1,0 +1,392 @@
+#include <gtest/gtest.h>
+
+#include "skin/objects/SeDrawing.h"
+#include "skin/objects/SeHue.h"
+#include "skin/objects/TSeActiveBitmap.h"
+#include "skin/objects/TSeActiveObject.h"
+#include "skin/objects/TSeBitmapObject.h"
+#include "skin/objects/TSeBitmapSkinObject.h"
+#include "skin/objects/TSeButtonObject.h"
+#include "skin/objects/TSeTextObject.h"
+#include "tests/skin/objects/SkinObjectTestSupport.h"
+
+namespace {
+
+constexpr std::uint32_t kCorner = 0xFF0000;
+constexpr std::uint32_t kEdgeTop = 0x00FF00;
+constexpr std::uint32_t kEdgeLeft = 0x0000FF;
+constexpr std::uint32_t kCentre = 0xFFFF00;
+constexpr std::uint32_t kEdgeRight = 0x00FFFF;
+constexpr std::uint32_t kEdgeBottom = 0xFF00FF;
+
+// A 20 x 23 source with 5-pixel borders, each part in its own colour.
+void PaintNineGridSource(TSeBitmap& b) {
+  for (int y = 0; y < 23; ++y) {
+    for (int x = 0; x < 20; ++x) {
+      const bool l = x < 5, r = x >= 15, t = y < 5, btm = y >= 18;
+      std::uint32_t c = kCentre;
+      if ((l || r) && (t || btm))
+        c = kCorner;
+      else if (t)
+        c = kEdgeTop;
+      else if (btm)
+        c = kEdgeBottom;
+      else if (l)
+        c = kEdgeLeft;
+      else if (r)
+        c = kEdgeRight;
+      b.SetPixel(x, y, 0xFF000000 | c);
+    }
+  }
+  b.UpdateDeviceCopy();
+}
+
+TEST(BitmapObjectDraw, NineGridOnAButtonFaceKeepsBordersAndFillsTheMiddle) {
+  OneBitmapSkin skin("FACE.BMP", 20, 23, 0);
+  PaintNineGridSource(*skin.Picture);
+  for (bool masked : {true, false}) {
+    TSeBitmapObject face(nullptr);
+    face.SetMasked(masked);
+    SetLink(face.Bitmap(), "face.bmp", {0, 0, 20, 23});
+    face.SetMargins(5, 5, 5, 5);
+    face.SetTileStyle(SkinSeam::TileStyle::tsStretch);
+    face.SetBitmaps(&skin.List);
+    face.ResolveBitmaps();
+    face.SetBounds({0, 0, 129, 44});
+
+    TSeBitmap target;
+    target.SetSize(129, 44);
+    target.Fill(0);
+    TSeMemoryCanvas canvas(target);
+    face.Draw(canvas);
+    SCOPED_TRACE(masked ? "masked" : "unmasked");
+    // Corners stay 5 x 5, edges are 119 x 5 and 5 x 34, the centre 119 x 34.
+    for (auto [x, y] : {std::pair{0, 0}, {4, 4}, {124, 0}, {128, 4}, {0, 39}, {128, 43}}) {
+      EXPECT_EQ(Rgb(target, x, y), kCorner) << x << "," << y;
+    }
+    EXPECT_EQ(Rgb(target, 5, 0), kEdgeTop);
+    EXPECT_EQ(Rgb(target, 123, 4), kEdgeTop);
+    EXPECT_EQ(Rgb(target, 5, 43), kEdgeBottom);
+    EXPECT_EQ(Rgb(target, 0, 5), kEdgeLeft);
+    EXPECT_EQ(Rgb(target, 4, 38), kEdgeLeft);
+    EXPECT_EQ(Rgb(target, 128, 38), kEdgeRight);
+    EXPECT_EQ(Rgb(target, 5, 5), kCentre);
+    EXPECT_EQ(Rgb(target, 123, 38), kCentre);
+  }
+}
+
+TEST(BitmapObjectDraw, MarginsAsWideAsTheObjectLeaveNoCentreOrHorizontalEdges) {
+  OneBitmapSkin skin("FACE.BMP", 20, 23, 0);
+  PaintNineGridSource(*skin.Picture);
+  TSeBitmapObject face(nullptr);
+  SetLink(face.Bitmap(), "FACE.BMP", {0, 0, 20, 23});
+  face.SetMargins(5, 5, 5, 5);
+  face.SetBitmaps(&skin.List);
+  face.ResolveBitmaps();
+  face.SetBounds({0, 0, 10, 30});
+  TSeBitmap target;
+  target.SetSize(10, 30);
+  target.Fill(0x00123456);
+  TSeMemoryCanvas canvas(target);
+  face.Draw(canvas);
+  EXPECT_EQ(Rgb(target, 4, 10), kEdgeLeft);
+  EXPECT_EQ(Rgb(target, 5, 10), kEdgeRight);
+  EXPECT_EQ(Rgb(target, 4, 0), kCorner);
+  EXPECT_EQ(Rgb(target, 5, 29), kCorner);
+}
+
+TEST(BitmapObjectDraw, TilingRepeatsTheSourceAndCutsTheLastTile) {
+  OneBitmapSkin skin("TILE", 10, 10, 0);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 10; ++x) skin.Picture->SetPixel(x, y, 0xFF000000u | (x < 5 ? 0x10 : 0x20));
+  skin.Picture->UpdateDeviceCopy();
+  TSeBitmapObject strip(nullptr);
+  SetLink(strip.Bitmap(), "TILE", {0, 0, 10, 10});
+  strip.SetBitmaps(&skin.List);
+  strip.ResolveBitmaps();
+  strip.SetBounds({0, 0, 25, 10});
+  TSeBitmap target;
+  target.SetSize(25, 10);
+  TSeMemoryCanvas canvas(target);
+  strip.Draw(canvas);
+  EXPECT_EQ(Rgb(target, 15, 0), 0x20u);  // second tile, right half
+  EXPECT_EQ(Rgb(target, 24, 0), 0x10u);  // third tile shows the left part of the source
+}
+
+TEST(BitmapObjectDraw, UnresolvedOrEmptyLinksPaintNothingNotEvenChildren) {
+  OneBitmapSkin skin("PIC", 4, 4, 0xFF00FF00);
+  TSeBitmapObject box(nullptr);
+  SetLink(box.Bitmap(), "MISSING", {0, 0, 4, 4});
+  auto* child = new TSeSkinObject(&box);
+  child->SetAlign(TSeAlign::saClient);
+  child->SetColor(0x0000FF);
+  box.SetBitmaps(&skin.List);
+  box.ResolveBitmaps();
+  box.SetBounds({0, 0, 4, 4});
+  TSeBitmap target;
+  target.SetSize(4, 4);
+  target.Fill(0);
+  TSeMemoryCanvas canvas(target);
+  box.Draw(canvas);
+  EXPECT_EQ(Rgb(target, 1, 1), 0u);
+  EXPECT_FALSE(box.CreateRegion());
+
+  // Resolved, the picture shows, then the text and the laid-out children on top.
+  SetLink(box.Bitmap(), "pic", {0, 0, 4, 4});
+  box.ResolveBitmaps();
+  child->SetBounds({});
+  box.Draw(canvas);
+  EXPECT_EQ(child->BoundsRect(), (TRect{0, 0, 4, 4}));
+  EXPECT_EQ(Rgb(target, 1, 1), 0xFF0000u);  // the child's fill, 0x0000FF as a pixel
+}
+
+TEST(BitmapObjectDraw, SimplerBitmapObjectPaintsNoChildren) {
+  OneBitmapSkin skin("PIC", 4, 4, 0xFF00FF00);
+  TSeBitmapSkinObject box(nullptr);
+  SetLink(box.Bitmap(), "PIC", {0, 0, 4, 4});
+  auto* child = new TSeSkinObject(&box);
+  child->SetBounds({0, 0, 4, 4});
+  child->SetColor(0x0000FF);
+  box.SetBitmaps(&skin.List);
+  box.ResolveBitmaps();
+  box.SetBounds({0, 0, 4, 4});
+  TSeBitmap target;
+  target.SetSize(4, 4);
+  TSeMemoryCanvas canvas(target);
+  box.Draw(canvas);
+  EXPECT_EQ(Rgb(target, 1, 1), 0x00FF00u);
+}
+
+TEST(BitmapObjectRegion, MaskedShapeLeavesKeyColouredCornersOutClientKindIsARectangle) {
+  OneBitmapSkin skin("CAPTION", 6, 4, 0xFF404040);
+  skin.Picture->SetPixel(0, 0, kSeKeyColor);
+  skin.Picture->SetPixel(5, 0, kSeKeyColor);
+  TSeActiveBitmap caption(nullptr);
+  SetLink(caption.Bitmap(), "CAPTION", {0, 0, 6, 4});
+  caption.SetTileStyle(SkinSeam::TileStyle::tsStretch);
+  caption.SetBitmaps(&skin.List);
+  caption.ResolveBitmaps();
+  caption.SetBounds({10, 20, 16, 24});
+
+  auto region = caption.CreateRegion();
+  ASSERT_TRUE(region);
+  EXPECT_FALSE(region->Contains({10, 20}));
+  EXPECT_TRUE(region->Contains({11, 20}));
+  EXPECT_FALSE(region->Contains({15, 20}));
+  EXPECT_TRUE(region->Contains({15, 23}));
+  EXPECT_EQ(caption.BoundsRect(), (TRect{10, 20, 16, 24}));  // bounds come back
+
+  caption.SetKind(TSeKind::skClient);
+  region = caption.CreateRegion();
+  ASSERT_EQ(region->Rects.size(), 1u);
+  EXPECT_EQ(region->Rects[0], (TRect{10, 20, 16, 24}));
+}
+
+TEST(ActiveBitmapDraw, ActiveWindowShowsTheActivePictureWhenItResolves) {
+  OneBitmapSkin skin("NORMAL", 2, 2, 0xFF0000AA);
+  skin.AddPicture("ACTIVE", 2, 2, 0xFF00AA00);
+  TSeActiveBitmap part(nullptr);
+  SetLink(part.Bitmap(), "NORMAL", {0, 0, 2, 2});
+  SetLink(part.ActiveBitmap(), "ACTIVE", {0, 0, 2, 2});
+  part.SetBitmaps(&skin.List);
+  part.ResolveBitmaps();
+  part.SetBounds({0, 0, 2, 2});
+  TSeBitmap target;
+  target.SetSize(2, 2);
+  TSeMemoryCanvas canvas(target);
+
+  part.Draw(canvas);
+  EXPECT_EQ(Rgb(target, 0, 0), 0xAAu);
+  part.SetActive(true);
+  part.Draw(canvas);
+  EXPECT_EQ(Rgb(target, 0, 0), 0xAA00u);
+  EXPECT_EQ(part.Bitmap().GetName(), "NORMAL");  // the swap is undone
+
+  TSeActiveBitmap missing(nullptr);
+  SetLink(missing.Bitmap(), "NORMAL", {0, 0, 2, 2});
+  SetLink(missing.ActiveBitmap(), "NOWHERE", {0, 0, 2, 2});
+  missing.SetBitmaps(&skin.List);
+  missing.ResolveBitmaps();
+  missing.SetBounds({0, 0, 2, 2});
+  missing.SetActive(true);
+  missing.Draw(canvas);
+  EXPECT_EQ(Rgb(target, 0, 0), 0xAAu);
+}
+
+TEST(ButtonObjectDraw, StatePicturesFallBackToTheNormalOne) {
+  OneBitmapSkin skin("BTN", 4, 1, 0);
+  skin.Picture->SetPixel(0, 0, 0xFF000001);
+  skin.Picture->SetPixel(1, 0, 0xFF000002);
+  skin.Picture->SetPixel(2, 0, 0xFF000003);
+  skin.Picture->SetPixel(3, 0, 0xFF000004);
+  skin.Picture->UpdateDeviceCopy();
+  TSeButtonObject glyph(nullptr);
+  SetLink(glyph.Bitmap(), "BTN", {0, 0, 1, 1});
+  SetLink(glyph.BitmapHot(), "BTN", {1, 0, 2, 1});
+  SetLink(glyph.BitmapPressed(), "BTN", {2, 0, 3, 1});
+  SetLink(glyph.BitmapDisabled(), "BTN", {3, 0, 4, 1});
+  glyph.SetBitmaps(&skin.List);
+  glyph.ResolveBitmaps();
+  glyph.SetBounds({0, 0, 1, 1});
+  TSeBitmap target;
+  target.SetSize(1, 1);
+  TSeMemoryCanvas canvas(target);
+  auto shown = [&](TSeObjectState state) {
+    glyph.SetState(state);
+    glyph.Draw(canvas);
+    return Rgb(target, 0, 0);
+  };
+  EXPECT_EQ(shown(TSeObjectState::osNormal), 1u);
+  EXPECT_EQ(shown(TSeObjectState::osHot), 2u);
+  EXPECT_EQ(shown(TSeObjectState::osPressed), 3u);
+  EXPECT_EQ(shown(TSeObjectState::osDisabled), 4u);
+  EXPECT_EQ(shown(TSeObjectState::osFocused), 1u);  // BitmapFocused is empty
+  EXPECT_EQ(glyph.Bitmap().GetRect(), (TRect{0, 0, 1, 1}));
+}
+
+TEST(SkinObjectDraw, OwnerPaintsOnlyChildrenUnlessDrawIfOwner) {
+  TSeBitmap target;
+  target.SetSize(20, 10);
+  RecordingCanvas canvas(target);
+  TSeSkinObject owner(nullptr);
+  owner.SetColor(0x0000FF);
+  owner.SetText(u"Owner");
+  owner.SetBounds({0, 0, 20, 10});
+  auto* child = new TSeSkinObject(&owner);
+  child->SetBounds({0, 0, 5, 5});
+  child->SetColor(0x00FF00);
+  auto* hidden = new TSeSkinObject(&owner);
+  hidden->SetBounds({0, 0, 5, 5});
+  hidden->SetVisible(false);
+
+  // The memory canvas draws text as boxes through FillRect too; those are in the font's black.
+  auto fillColours = [&] {
+    std::vector<TColor> colours;
+    for (auto& [rect, colour] : canvas.Fills)
+      if (colour != clBlack) colours.push_back(colour);
+    canvas.Fills.clear();
+    return colours;
+  };
+  owner.Draw(canvas);
+  EXPECT_EQ(fillColours(), std::vector<TColor>{0x00FF00});
+  EXPECT_TRUE(canvas.Texts.empty());
+
+  owner.SetDrawIfOwner(true);
+  owner.Draw(canvas);
+  EXPECT_EQ(fillColours(), (std::vector<TColor>{0x0000FF, 0x00FF00}));
+  EXPECT_EQ(canvas.Texts.size(), 1u);
+
+  owner.SetColor(clNone);
+  owner.Draw(canvas);
+  EXPECT_EQ(fillColours(), std::vector<TColor>{0x00FF00});
+}
+
+TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
+  TSeBitmap target;
+  target.SetSize(200, 40);
+  RecordingCanvas canvas(target);
+  TSeSkinObject item(nullptr);
+  item.SetBounds({0, 0, 100, 20});
+  TSeFont font;
+  font.Color = 0x00AA00;
+  item.SetFont(font);
+
+  item.SetText(u"-");
+  item.PaintText(canvas);
+  ASSERT_EQ(canvas.Fills.size(), 1u);
+  EXPECT_EQ(canvas.Fills[0].first, (TRect{3, 9, 97, 10}));
+  EXPECT_EQ(canvas.Fills[0].second, 0x00AA00);
+  EXPECT_TRUE(canvas.Texts.empty());
+
+  item.SetText(u"Open");
+  item.SetShortCutText(u"Ctrl+O");
+  item.SetTextAlign(TSeTextAlign::taTopLeft);
+  item.SetTextMarginLeft(4);
+  item.SetTextMarginRight(6);
+  item.SetTextMarginTop(2);
+  item.SetEnabled(false);
+  item.PaintText(canvas);
+  ASSERT_EQ(canvas.Texts.size(), 2u);
+  EXPECT_EQ(canvas.Texts[0].Rect, (TRect{4, 2, 94, 20}));
+  EXPECT_EQ(canvas.Texts[0].Format, SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_LEFT);
+  EXPECT_EQ(canvas.Texts[1].Text, u"Ctrl+O");
+  EXPECT_EQ(canvas.Texts[1].Format, SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_RIGHT);
+  EXPECT_EQ(canvas.Texts[0].Font.Color, 0x808080);
+  EXPECT_EQ(item.GetFontField().Color, 0x00AA00);  // the grey is the canvas's copy only
+
+  canvas.Texts.clear();
+  item.SetEnabled(true);
+  item.SetShortCutText(u"");
+  item.SetTextEffect(TSeTextEffect::teShadow);
+  item.SetTextAlign(TSeTextAlign::taBottomCenter);
+  item.PaintText(canvas);
+  ASSERT_EQ(canvas.Texts.size(), 2u);
+  EXPECT_EQ(canvas.Texts[0].Font.Color, clBlack);
+  EXPECT_EQ(canvas.Texts[0].Rect, (TRect{5, 3, 95, 21}));
+  EXPECT_EQ(canvas.Texts[1].Font.Color, 0x00AA00);
+  EXPECT_EQ(canvas.Texts[1].Format,
+            SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_BOTTOM | SeTextFormat::DT_CENTER);
+
+  canvas.Texts.clear();
+  item.SetTextEffect(TSeTextEffect::teNone);
+  item.SetKind(TSeKind::skTitle);
+  item.SetText(u"A caption far too wide for the title");
+  item.PaintText(canvas);
+  ASSERT_EQ(canvas.Texts.size(), 1u);
+  const std::u16string& shown = canvas.Texts[0].Text;
+  ASSERT_GT(shown.size(), 3u);
+  EXPECT_EQ(shown.substr(shown.size() - 3), u"...");
+  canvas.SetFont(item.GetFontField());
+  EXPECT_LE(TextWidthSkin(canvas, shown, SeTextFormat::DT_SINGLELINE), 90);
+}
+
+TEST(StateLooks, TemporaryColourAndFontComeBackAlsoWhenPaintingFails) {
+  TSeBitmap target;
+  target.SetSize(10, 10);
+  RecordingCanvas canvas(target);
+  TSeActiveObject item(nullptr);
+  item.SetBounds({0, 0, 10, 10});
+  item.SetColor(0x111111);
+  item.SetActiveColor(0x222222);
+  item.SetState(TSeObjectState::osPressed);
+  item.Draw(canvas);
+  ASSERT_EQ(canvas.Fills.size(), 1u);
+  EXPECT_EQ(canvas.Fills[0].second, 0x222222);
+
+  canvas.FailOnFill = true;
+  EXPECT_THROW(item.Draw(canvas), std::runtime_error);
+  EXPECT_EQ(item.GetColor(), 0x111111);
+}
+
+TEST(StateLooks, TextObjectPaintsWithTheStateFontAndHueReachesEveryStateFont) {
+  TSeBitmap target;
+  target.SetSize(50, 20);
+  RecordingCanvas canvas(target);
+  TSeTextObject text(nullptr);
+  text.SetBounds({0, 0, 50, 20});
+  text.SetText(u"Check");
+  TSeFont disabled;
+  disabled.Color = 0x808080;
+  text.SetFontDisabled(disabled);
+  text.SetState(TSeObjectState::osDisabled);
+  EXPECT_EQ(text.GetFont().Color, 0x808080);
+  text.Draw(canvas);
+  ASSERT_EQ(canvas.Texts.size(), 1u);
+  EXPECT_EQ(canvas.Texts[0].Font.Color, 0x808080);
+  EXPECT_EQ(text.GetFontField().Color, clBlack);
+
+  TSeFont hot;
+  hot.Color = clBtnText;  // a system colour becomes a fixed one
+  text.SetFontHot(hot);
+  TSeFont pressed;
+  pressed.Color = 0x0000FF;
+  text.SetFontPressed(pressed);
+  text.ChangeHue(40);
+  EXPECT_EQ(text.FontHot().Color, ShiftHueColor(clBtnText, 40));
+  EXPECT_GE(text.FontHot().Color, 0);
+  EXPECT_EQ(text.FontPressed().Color, ShiftHueColor(0x0000FF, 40));
+  EXPECT_NE(text.FontPressed().Color, 0x0000FF);
+  EXPECT_EQ(text.FontDisabled().Color, ShiftHueColor(0x808080, 40));
+}
+
+}  // namespace
