@@ -89,7 +89,7 @@ void TSeBitmap::Fill(std::uint32_t value) {
 
 void TSeBitmap::ReplaceColor(TColor color) {
   const TColor rgb = ColorToRGB(color);
-  const int r = GetRValue(rgb), g = GetGValue(rgb), b = GetBValue(rgb);
+  const int r = RedOf(rgb), g = GreenOf(rgb), b = BlueOf(rgb);
   const std::size_t n = std::size_t(width_) * std::size_t(height_);
   for (std::size_t i = 0; i < n; ++i) {
     const std::uint32_t p = pixels_[i];

@@ -10,17 +10,31 @@
 
 class TSeBitmap;
 
-// Draw-text format bits; the values are the platform's, so they pass straight through.
+// Draw-text format bits; the values are the platform's, so they pass straight through. The
+// names differ from the platform's because those are macros wherever <windows.h> is seen.
 namespace SeTextFormat {
-inline constexpr std::uint32_t DT_LEFT = 0x0;
-inline constexpr std::uint32_t DT_CENTER = 0x1;
-inline constexpr std::uint32_t DT_RIGHT = 0x2;
-inline constexpr std::uint32_t DT_VCENTER = 0x4;
-inline constexpr std::uint32_t DT_BOTTOM = 0x8;
-inline constexpr std::uint32_t DT_WORDBREAK = 0x10;
-inline constexpr std::uint32_t DT_SINGLELINE = 0x20;
-inline constexpr std::uint32_t DT_CALCRECT = 0x400;
-inline constexpr std::uint32_t DT_NOPREFIX = 0x800;
+inline constexpr std::uint32_t tfLeft = 0x0;
+inline constexpr std::uint32_t tfCenter = 0x1;
+inline constexpr std::uint32_t tfRight = 0x2;
+inline constexpr std::uint32_t tfVCenter = 0x4;
+inline constexpr std::uint32_t tfBottom = 0x8;
+inline constexpr std::uint32_t tfWordBreak = 0x10;
+inline constexpr std::uint32_t tfSingleLine = 0x20;
+inline constexpr std::uint32_t tfCalcRect = 0x400;
+inline constexpr std::uint32_t tfNoPrefix = 0x800;
+#ifndef DT_LEFT
+// Earlier spellings, kept for portable code not yet moved to the names above; where
+// <windows.h> came first they are the platform's macros and cannot be declared.
+inline constexpr std::uint32_t DT_LEFT = tfLeft;
+inline constexpr std::uint32_t DT_CENTER = tfCenter;
+inline constexpr std::uint32_t DT_RIGHT = tfRight;
+inline constexpr std::uint32_t DT_VCENTER = tfVCenter;
+inline constexpr std::uint32_t DT_BOTTOM = tfBottom;
+inline constexpr std::uint32_t DT_WORDBREAK = tfWordBreak;
+inline constexpr std::uint32_t DT_SINGLELINE = tfSingleLine;
+inline constexpr std::uint32_t DT_CALCRECT = tfCalcRect;
+inline constexpr std::uint32_t DT_NOPREFIX = tfNoPrefix;
+#endif
 }  // namespace SeTextFormat
 
 // Where skin drawing meets the platform. All coordinates are logical: the origin is added and
@@ -45,7 +59,7 @@ class TSeCanvas {
   virtual void SetFont(const TSeFont& font) = 0;
   virtual const TSeFont& Font() const = 0;
   virtual TSize TextExtent(std::u16string_view text) = 0;
-  // Draws (or with DT_CALCRECT only measures, updating rect) transparently in the font's
+  // Draws (or with tfCalcRect only measures, updating rect) transparently in the font's
   // colour; returns the text height.
   virtual int DrawText(std::u16string_view text, TRect& rect, std::uint32_t format) = 0;
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {
+std::int32_t MulDivRound(std::int32_t a, std::int32_t b, std::int32_t c) {
   if (c == 0) return -1;
   const std::int64_t p = std::int64_t{a} * b;
   const std::int64_t half = std::llabs(c) / 2;
@@ -54,14 +54,14 @@ void GradientFill(TSeCanvas& canvas, const TRect& rect, TColor fromColor, bool v
     return static_cast<std::uint8_t>(std::clamp(static_cast<int>(std::nearbyint(v)), 0, 255));
   };
   for (int i = 0; i <= n; ++i) {
-    const std::int32_t a = MulDiv(i, extent, n), b = MulDiv(i + 1, extent, n);
+    const std::int32_t a = MulDivRound(i, extent, n), b = MulDivRound(i + 1, extent, n);
     const TRect band = vertical ? Rect(rect.Left, rect.Top + a, rect.Right, rect.Top + b)
                                 : Rect(rect.Left + a, rect.Top, rect.Left + b, rect.Bottom);
     const TRect clipped = IntersectRect(band, rect);
     if (IsRectEmpty(clipped)) continue;
-    canvas.FillRect(clipped, RGBColor(channel(i, GetRValue(from), GetRValue(to)),
-                                      channel(i, GetGValue(from), GetGValue(to)),
-                                      channel(i, GetBValue(from), GetBValue(to))));
+    canvas.FillRect(clipped, RGBColor(channel(i, RedOf(from), RedOf(to)),
+                                      channel(i, GreenOf(from), GreenOf(to)),
+                                      channel(i, BlueOf(from), BlueOf(to))));
   }
 }
 
@@ -80,13 +80,13 @@ int DrawTextSkin(TSeCanvas& canvas, std::u16string_view text, TRect rect, std::u
 
 std::int32_t TextWidthSkin(TSeCanvas& canvas, std::u16string_view text, std::uint32_t format) {
   TRect r{};
-  canvas.DrawText(text, r, format | SeTextFormat::DT_CALCRECT);
+  canvas.DrawText(text, r, format | SeTextFormat::tfCalcRect);
   return r.Right;
 }
 
 std::int32_t TextHeightSkin(TSeCanvas& canvas, std::u16string_view text) {
   TRect r{};
-  canvas.DrawText(text, r, SeTextFormat::DT_CALCRECT);
+  canvas.DrawText(text, r, SeTextFormat::tfCalcRect);
   return r.Bottom;
 }
 

@@ -12,8 +12,9 @@
 
 // Small drawing and text operations shared by the skin objects and the skinned controls.
 
-// Rounded a * b / c, halves away from zero, as the platform's MulDiv.
-std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c);
+// Rounded a * b / c, halves away from zero, as the platform's MulDiv (whose name the
+// platform's header takes).
+std::int32_t MulDivRound(std::int32_t a, std::int32_t b, std::int32_t c);
 
 void FillRectColor(TSeCanvas& canvas, const TRect& rect, TColor color);
 void FrameRectColor(TSeCanvas& canvas, const TRect& rect, TColor color);

@@ -62,5 +62,5 @@ std::uint32_t ShiftHuePixel(std::uint32_t pixel, int delta) {
 
 TColor ShiftHueColor(TColor color, int delta) {
   const TColor rgb = ColorToRGB(color);
-  return PixelToColor(ShiftRGB(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb), delta));
+  return PixelToColor(ShiftRGB(RedOf(rgb), GreenOf(rgb), BlueOf(rgb), delta));
 }

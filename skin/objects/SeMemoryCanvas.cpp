@@ -73,16 +73,16 @@ TSize TSeMemoryCanvas::TextExtent(std::u16string_view text) {
 int TSeMemoryCanvas::DrawText(std::u16string_view text, TRect& rect, std::uint32_t format) {
   using namespace SeTextFormat;
   const TSize size = TextExtent(text);
-  if (format & DT_CALCRECT) {
+  if (format & tfCalcRect) {
     rect.Right = rect.Left + size.cx;
     rect.Bottom = rect.Top + size.cy;
     return size.cy;
   }
   std::int32_t x = rect.Left, y = rect.Top;
-  if (format & DT_CENTER) x += (RectWidth(rect) - size.cx) / 2;
-  if (format & DT_RIGHT) x = rect.Right - size.cx;
-  if (format & DT_VCENTER) y += (RectHeight(rect) - size.cy) / 2;
-  if (format & DT_BOTTOM) y = rect.Bottom - size.cy;
+  if (format & tfCenter) x += (RectWidth(rect) - size.cx) / 2;
+  if (format & tfRight) x = rect.Right - size.cx;
+  if (format & tfVCenter) y += (RectHeight(rect) - size.cy) / 2;
+  if (format & tfBottom) y = rect.Bottom - size.cy;
   const std::int32_t cell = text.empty() ? 0 : size.cx / static_cast<std::int32_t>(text.size());
   for (char16_t c : text) {
     if (c != u' ') {
