@@ -425,6 +425,10 @@ class TPropertyBuilder {
       return TEvent<A...>(std::invoke(get, static_cast<const C&>(o))).MethodName();
     };
     info.setMethod_ = [set](TObject& o, const std::any& handler, const std::string& methodName) {
+      if (!handler.has_value()) {
+        std::invoke(set, static_cast<C&>(o), TEvent<A...>());
+        return true;
+      }
       const auto* f = std::any_cast<std::function<void(A...)>>(&handler);
       if (f == nullptr) return false;
       std::invoke(set, static_cast<C&>(o), TEvent<A...>(*f, methodName));

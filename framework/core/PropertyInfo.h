@@ -63,8 +63,8 @@ class TPropertyInfo {
   // False when the component is not of the property's class.
   bool SetReference(TObject& instance, TComponent* value) const;
   std::string GetMethodName(const TObject& instance) const { return getMethodName_(instance); }
-  // Binds the event to a bound method (the result of TMethodInfo::Bind); false when the
-  // method's signature is not the event's.
+  // Binds the event to a bound method (the result of TMethodInfo::Bind), or clears it when
+  // handler is empty; false when the method's signature is not the event's.
   bool SetMethod(TObject& instance, const std::any& handler, const std::string& name) const {
     return setMethod_(instance, handler, name);
   }

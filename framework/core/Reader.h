@@ -82,8 +82,6 @@ class TReader : public TFiler {
   void ReadPropertyValue(TPersistent* instance, const TPropertyInfo& property);
   void ReadSetValue(TPersistent* instance, const TPropertyInfo& property);
   void ResolveFixups();
-  void EnterNesting();
-  void LeaveNesting();
   void CheckAvailable(std::int64_t count);
   [[noreturn]] void InvalidValue() const;
 

@@ -1,14 +1,16 @@
 #include "framework/core/Stream.h"
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "framework/core/UnicodeText.h"
 
 using namespace FrameworkMessages;
 
-void TStream::SetSize(std::int64_t) { throw EStreamError("Stream cannot be resized"); }
+void TStream::SetSize(std::int64_t) {
+  throw EStreamError("Stream cannot be resized");
+}
 
 std::int64_t TStream::Size() {
   const std::int64_t position = Position();
@@ -142,7 +144,9 @@ void TMemoryStream::LoadFromStream(TStream& source) {
   source.ReadBuffer(data_.data(), data_.size());
 }
 
-void TMemoryStream::SaveToStream(TStream& target) { target.WriteBuffer(data_.data(), data_.size()); }
+void TMemoryStream::SaveToStream(TStream& target) {
+  target.WriteBuffer(data_.data(), data_.size());
+}
 
 void TMemoryStream::LoadFromFile(const std::string& fileName) {
   TFileStream file(fileName, TFileMode::fmOpenRead);

@@ -4,8 +4,12 @@ namespace UnicodeText {
 
 namespace {
 constexpr char32_t kReplacement = 0xFFFD;
-bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool IsHighSurrogate(char32_t u) {
+  return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t u) {
+  return u >= 0xDC00 && u <= 0xDFFF;
+}
 }  // namespace
 
 char32_t NextCodePoint(std::u16string_view text, std::size_t& pos) {

@@ -6,7 +6,8 @@
 // vaInt32 that holds them. 8-bit strings of up to 255 bytes are vaString, longer ones
 // vaLString. Wide strings whose characters all lie below 256 are written as 8-bit strings
 // (one byte per character), others as vaWString: an int32 count of UTF-16 units, then the
-// units little-endian. vaUTF8String is accepted when reading and never written.
+// units little-endian. vaUTF8String is accepted when reading and never written. vaInt64 only
+// carries text-form integers beyond 32 bits; no property reads it.
 enum class TValueType : std::uint8_t {
   vaNull = 0,
   vaList = 1,
@@ -22,5 +23,6 @@ enum class TValueType : std::uint8_t {
   vaLString = 12,
   vaNil = 13,
   vaWString = 18,
+  vaInt64 = 19,
   vaUTF8String = 20,
 };

@@ -52,4 +52,5 @@ class TWriter : public TFiler {
   TStream& stream_;
   TComponent* root_ = nullptr;
   std::string prefix_;
+  int nesting_ = 0;
 };

@@ -1,0 +1,25 @@
+#include "framework/core/Persistent.h"
+
+#include "framework/core/ClassInfo.h"
+#include "framework/core/Exception.h"
+
+const TClassInfo& TPersistent::StaticClassInfo() {
+  static const TClassInfo info("TPersistent", &TObject::StaticClassInfo(), nullptr, nullptr);
+  return info;
+}
+
+void TPersistent::Assign(const TPersistent* source) {
+  if (source == nullptr) AssignError(nullptr);
+  source->AssignTo(this);
+}
+
+void TPersistent::DefineProperties(TFiler&) {}
+
+void TPersistent::AssignTo(TPersistent* dest) const {
+  dest->AssignError(this);
+}
+
+void TPersistent::AssignError(const TPersistent* source) const {
+  throw EConvertError(FormatMessage(FrameworkMessages::SAssignError,
+                                    source != nullptr ? source->ClassName() : "nil", ClassName()));
+}
