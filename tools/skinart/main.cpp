@@ -1,0 +1,79 @@
+// skinart: draws the pictures of the program's skin and checks the skin's sources.
+//
+//   skinart OUTDIR            write every bitmap of the skin into OUTDIR
+//   skinart --compare DIR     verify that the .bmp files in DIR are exactly what it draws
+//   skinart --check SKINDIR   lint manifest, bitmaps and object files of a skin folder
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "tools/skinart/BmpFile.h"
+#include "tools/skinart/SkinChecker.h"
+#include "tools/skinart/SkinPainter.h"
+
+namespace {
+
+void Usage(std::ostream& out) {
+  out << "usage: skinart OUTDIR            draw the skin's bitmaps into OUTDIR\n"
+         "       skinart --compare DIR     check that DIR holds exactly these bitmaps\n"
+         "       skinart --check SKINDIR   check a skin's manifest, bitmaps and objects\n";
+}
+
+int Write(const std::string& folder) {
+  std::filesystem::create_directories(folder);
+  const auto bitmaps = skinart::SkinPainter::PaintAll();
+  for (const auto& b : bitmaps) skinart::BmpFile::Save(b.picture, folder + "/" + b.fileName);
+  std::cout << "wrote " << bitmaps.size() << " bitmaps to " << folder << "\n";
+  return 0;
+}
+
+int Compare(const std::string& folder) {
+  int differing = 0;
+  for (const auto& b : skinart::SkinPainter::PaintAll()) {
+    const std::string path = folder + "/" + b.fileName;
+    std::vector<std::uint8_t> onDisk;
+    try {
+      onDisk = skinart::BmpFile::ReadFile(path);
+    } catch (const skinart::EBmpError&) {
+    }
+    if (onDisk != skinart::BmpFile::Encode(b.picture)) {
+      std::cerr << path << " differs from what skinart draws\n";
+      ++differing;
+    }
+  }
+  if (differing == 0) std::cout << "all bitmaps are as drawn\n";
+  return differing == 0 ? 0 : 1;
+}
+
+int Check(const std::string& folder) {
+  const auto skin = skinart::SkinSources::Load(folder);
+  const auto problems = skinart::SkinChecker::Check(skin);
+  for (const auto& p : problems) std::cerr << p << "\n";
+  if (!problems.empty()) {
+    std::cerr << problems.size() << " problem(s) in " << folder << "\n";
+    return 1;
+  }
+  std::cout << folder << ": " << skin.bitmaps.size() << " bitmaps, " << skin.objects.size()
+            << " top-level objects, no problems\n";
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+      Usage(std::cout);
+      return 0;
+    }
+    if (argc == 3 && std::string(argv[1]) == "--check") return Check(argv[2]);
+    if (argc == 3 && std::string(argv[1]) == "--compare") return Compare(argv[2]);
+    if (argc == 2 && argv[1][0] != '-') return Write(argv[1]);
+    Usage(std::cerr);
+    return 1;
+  } catch (const std::exception& e) {
+    std::cerr << "skinart: " << e.what() << "\n";
+    return 1;
+  }
+}
