@@ -94,6 +94,8 @@ class Run {
       else if (SkinSchema::IsDefault(*it, value))
         Fail(path + ": " + key + " is written at its default value");
     }
+    for (const auto& p : *props)
+      if (p.alwaysWritten && !o.Find(p.name)) Fail(path + ": " + p.name + " is not written");
     try {
       Links(o, path);
       Margins(o, path);

@@ -13,11 +13,11 @@ using Property = SkinSchema::Property;
 using List = std::vector<Property>;
 
 void AddFont(List& list, const std::string& name) {
-  list.push_back({name + ".Charset", Type::Charset, "", "DEFAULT_CHARSET"});
-  list.push_back({name + ".Color", Type::Colour, "", "clWindowText"});
-  list.push_back({name + ".Height", Type::Integer, "", "-11"});
-  list.push_back({name + ".Name", Type::String, "", "'MS Sans Serif'"});
-  list.push_back({name + ".Style", Type::FontStyle, "", "[]"});
+  list.push_back({name + ".Charset", Type::Charset, "", "DEFAULT_CHARSET", true});
+  list.push_back({name + ".Color", Type::Colour, "", "clWindowText", true});
+  list.push_back({name + ".Height", Type::Integer, "", "-11", true});
+  list.push_back({name + ".Name", Type::String, "", "'MS Sans Serif'", true});
+  list.push_back({name + ".Style", Type::FontStyle, "", "[]", true});
 }
 
 void AddLink(List& list, const std::string& name) {
@@ -26,13 +26,13 @@ void AddLink(List& list, const std::string& name) {
     list.push_back({name + side, Type::Integer, "", "0"});
 }
 
-List Common(const std::string& kindDefault) {
+List Common() {
   List l;
   l.push_back({"Align", Type::Enum, "TSeAlign", "saNone"});
   l.push_back({"Color", Type::Colour, "", "clWhite"});
   l.push_back({"DrawIfOwner", Type::Boolean, "", "False"});
   AddFont(l, "Font");
-  l.push_back({"Kind", Type::Enum, "TSeKind", kindDefault});
+  l.push_back({"Kind", Type::Enum, "TSeKind", "skNone"});
   l.push_back({"Masked", Type::Boolean, "", "True"});
   for (const char* n :
        {"Left", "Top", "Height", "Width", "MarginLeft", "MarginRight", "MarginTop", "MarginBottom"})
@@ -44,16 +44,16 @@ List Common(const std::string& kindDefault) {
   return l;
 }
 
-List BitmapObject(const std::string& kindDefault = "skNone") {
-  List l = Common(kindDefault);
+List BitmapObject() {
+  List l = Common();
   AddLink(l, "Bitmap");
   l.push_back({"BorderTileStyle", Type::Enum, "TscTileStyle", "tsTile"});
   l.push_back({"TileStyle", Type::Enum, "TscTileStyle", "tsTile"});
   return l;
 }
 
-List ActiveBitmap(const std::string& kindDefault = "skNone") {
-  List l = BitmapObject(kindDefault);
+List ActiveBitmap() {
+  List l = BitmapObject();
   AddLink(l, "ActiveBitmap");
   AddFont(l, "ActiveFont");
   return l;
@@ -62,14 +62,16 @@ List ActiveBitmap(const std::string& kindDefault = "skNone") {
 const std::map<std::string, List>& Classes() {
   static const std::map<std::string, List> classes = [] {
     std::map<std::string, List> m;
-    m["TSeSkinObject"] = Common("skNone");
-    List active = Common("skNone");
+    m["TSeSkinObject"] = Common();
+    List active = Common();
     active.push_back({"ActiveColor", Type::Colour, "", "clBlack"});
     AddFont(active, "ActiveFont");
     m["TSeActiveObject"] = active;
     m["TSeBitmapObject"] = BitmapObject();
     m["TSeActiveBitmap"] = ActiveBitmap();
-    List sys = ActiveBitmap("skSysButton");
+    // A new system button is of kind skSysButton, but the declared default stays skNone, so
+    // the writer writes its kind.
+    List sys = ActiveBitmap();
     sys.push_back({"Action", Type::Enum, "TSeAction", "sbaNone"});
     AddLink(sys, "BitmapHot");
     AddLink(sys, "BitmapPressed");
@@ -78,11 +80,11 @@ const std::map<std::string, List>& Classes() {
     for (const char* n : {"BitmapHot", "BitmapFocused", "BitmapPressed", "BitmapDisabled"})
       AddLink(button, n);
     m["TSeButtonObject"] = button;
-    List text = Common("skNone");
+    List text = Common();
     for (const char* n : {"FontHot", "FontFocused", "FontPressed", "FontDisabled"})
       AddFont(text, n);
     m["TSeTextObject"] = text;
-    List colour = Common("skNone");
+    List colour = Common();
     for (const char* n : {"Hot", "Pressed", "Focused", "Disabled"}) {
       colour.push_back({std::string(n) + "Color", Type::Colour, "", "clBlack"});
       AddFont(colour, std::string(n) + "Font");
@@ -179,6 +181,11 @@ const std::vector<std::pair<std::string, long long>>& ColourNames() {
       {"cl3DLight", 0x80000016},
       {"clInfoText", 0x80000017},
       {"clInfoBk", 0x80000018},
+      {"clHotLight", 0x8000001A},
+      {"clGradientActiveCaption", 0x8000001B},
+      {"clGradientInactiveCaption", 0x8000001C},
+      {"clMenuHighlight", 0x8000001D},
+      {"clMenuBar", 0x8000001E},
   };
   return names;
 }
@@ -260,6 +267,7 @@ bool SkinSchema::Valid(const Property& property, const std::string& text) {
 }
 
 bool SkinSchema::IsDefault(const Property& property, const std::string& text) {
+  if (property.alwaysWritten) return false;
   if (property.type == Type::Colour) return Colour(text) == Colour(property.defaultValue);
   return text == property.defaultValue;
 }

@@ -17,6 +17,8 @@ class SkinSchema {
     Type type;
     std::string enumName;  // for Type::Enum: which enumeration
     std::string defaultValue;
+    // Font sub-properties have no default: the writer always writes all five of them.
+    bool alwaysWritten = false;
   };
 
   // Stored properties of a class, nullptr for a class this skin cannot contain.
