@@ -132,8 +132,8 @@ ButtonFace CaptionButtonFace(bool close, int frame) {
   static const ButtonFace blueFaces[8] = {
       {{100, 164, 255}, {20, 92, 230}},   {{136, 190, 255}, {50, 124, 248}},
       {{10, 62, 184}, {46, 110, 224}},    {{128, 166, 232}, {96, 134, 212}},
-      {{190, 206, 242}, {150, 172, 228}}, {{208, 222, 250}, {170, 192, 238}},
-      {{140, 160, 214}, {172, 192, 234}}, {{200, 212, 238}, {180, 194, 228}}};
+      {{176, 194, 236}, {134, 156, 216}}, {{196, 212, 246}, {156, 178, 230}},
+      {{128, 148, 206}, {160, 180, 226}}, {{196, 208, 236}, {176, 190, 226}}};
   return (close ? closeFaces : blueFaces)[frame];
 }
 
@@ -296,7 +296,8 @@ ArtCanvas CaptionGlyph(const Shape& shape, bool close) {
         GlyphOnFace(c, 0, top, size, size, Translated(shape, 1, 1), Rgb{226, 232, 244}, face);
         break;
       default:
-        GlyphOnFace(c, 0, top, size, size, shape, Mix(f.top, kWhite, 0.55), face);
+        // Inactive: the glyph stays light but a shade off white, the face does the fading.
+        GlyphOnFace(c, 0, top, size, size, shape, Rgb{242, 246, 255}, face);
         break;
     }
   }
@@ -704,7 +705,7 @@ ArtCanvas TabItem() {
     const bool selected = i == 2;
     Stops fill = {{0, kWhite}, {17, {236, 235, 228}}};
     if (i == 3) fill = {{0, {214, 212, 202}}, {17, {238, 237, 230}}};
-    if (selected) fill = {{0, kWhite}, {17, {252, 252, 250}}};
+    if (selected) fill = {{0, kWhite}, {8, {246, 245, 236}}, {17, kFace}};
     c.FillRoundRect(0, y, 18, y + 22, 3.5, line);
     c.FillRoundRect(1, y + 1, 17, y + 22, 2.5, RampPaint(fill, y + 1));
     if (i == 1 || selected) {
@@ -718,7 +719,7 @@ ArtCanvas TabItem() {
       c.FillRect(1, static_cast<int>(y) + 3, 17, static_cast<int>(y) + 17, RampPaint(fill, y + 1));
     }
     const int bottom = static_cast<int>(y) + 17;
-    c.HLine(0, 18, bottom, selected ? Rgb{252, 252, 250} : line);
+    c.HLine(0, 18, bottom, selected ? kFace : line);
     if (selected) {
       c.Set(0, bottom, line);
       c.Set(17, bottom, line);
@@ -727,10 +728,15 @@ ArtCanvas TabItem() {
   return c;
 }
 
+// The page: a crisp outline and a light inner rim around the face colour, so that a group box
+// caption (filled with the face colour) sits on it seamlessly.
 ArtCanvas TabPaneEdge() {
   ArtCanvas c(20, 20);
   c.FillRect(0, 0, 20, 20, Rgb{145, 155, 156});
-  c.FillRect(1, 1, 19, 19, RampPaint({{1, {252, 252, 250}}, {19, {242, 241, 234}}}));
+  c.FillRect(1, 1, 19, 19, Rgb{250, 250, 244});
+  c.FillRect(2, 2, 19, 19, kFace);
+  c.HLine(2, 19, 18, Rgb{224, 222, 204});
+  c.VLine(18, 2, 19, Rgb{224, 222, 204});
   return c;
 }
 
