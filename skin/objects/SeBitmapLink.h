@@ -3,14 +3,30 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/core/Persistent.h"
+#include "framework/core/PropertyBuilder.h"
 #include "skin/objects/Geometry.h"
 
 class TSeBitmap;
 
 // A named bitmap and a rectangle in it (right and bottom exclusive). Image is resolved at run
 // time against the skin's bitmap list and not owned.
-class TSeBitmapLink {
+class TSeBitmapLink : public TPersistent {
+  QM_CLASS(TSeBitmapLink, TPersistent)
+
  public:
+  TSeBitmapLink() = default;
+  using TPersistent::Assign;
+
+  // Streamed as Bitmap.Name, Bitmap.Left, ... of the skin objects that own links.
+  static void DeclareProperties(TPropertyBuilder<TSeBitmapLink>& p) {
+    p.String("Name", &TSeBitmapLink::GetName, &TSeBitmapLink::SetName);
+    p.Integer("Left", &TSeBitmapLink::GetLeft, &TSeBitmapLink::SetLeft).Default(0);
+    p.Integer("Top", &TSeBitmapLink::GetTop, &TSeBitmapLink::SetTop).Default(0);
+    p.Integer("Right", &TSeBitmapLink::GetRight, &TSeBitmapLink::SetRight).Default(0);
+    p.Integer("Bottom", &TSeBitmapLink::GetBottom, &TSeBitmapLink::SetBottom).Default(0);
+  }
+
   const std::string& GetName() const { return name_; }
   void SetName(const std::string& value) { name_ = value; }
   std::int32_t GetLeft() const { return left_; }

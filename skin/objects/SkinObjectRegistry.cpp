@@ -22,38 +22,53 @@
 
 namespace {
 
-// Created on first use, so registration works whatever the order of static initialisation.
-std::vector<TSeSkinObjectClass>& Classes() {
-  static std::vector<TSeSkinObjectClass> classes;
+// The library's own classes come first, whoever asks for the list first.
+TClassRegistry MakeSkinObjectClasses() {
+  TClassRegistry classes;
+  classes.Register<TSeSkinObject>();
+  classes.Register<TSeActiveObject>();
+  classes.Register<TSeBitmapObject>();
+  classes.Register<TSeActiveBitmap>();
+  classes.Register<TSeSystemButton>();
+  classes.Register<TSeButtonObject>();
+  classes.Register<TSeTextObject>();
+  classes.Register<TSeLinkSkinObject>();
+  classes.Register<TSeBitmapSkinObject>();
+  classes.Register<TSeFormBitmapSkinObject>();
+  classes.Register<TSeSysButtonSkinObject>();
+  classes.Register<TSeActiveSkinObject>();
+  classes.Register<TSeColorButtonObject>();
+  classes.Register<TSeBitmapBoxObject>();
+  classes.Register<TSeActiveBitmapBoxObject>();
+  classes.Register<TSeButtonBitmapBoxObject>();
+  classes.Register<TSeRollPanelObject>();
   return classes;
-}
-
-template <class T>
-TSeSkinObject* Create(TSeSkinObject* owner) {
-  return new T(owner);
 }
 
 }  // namespace
 
-void RegisterSkinObjectClass(const std::string& name, TSeSkinObjectFactory create) {
-  RegisterSkinObjectClasses();
-  Classes().push_back(TSeSkinObjectClass{name, create});
+TClassRegistry& SkinObjectClasses() {
+  static TClassRegistry classes = MakeSkinObjectClasses();
+  return classes;
 }
 
-const TSeSkinObjectClass* FindSkinObjectClass(const std::string& name) {
-  RegisterSkinObjectClasses();
-  for (const TSeSkinObjectClass& cls : Classes()) {
-    if (cls.Name == name) return &cls;
-  }
-  return nullptr;
+void RegisterSkinObjectClass(const TClassInfo& cls) {
+  SkinObjectClasses().Register(cls);
 }
 
-TSeSkinObject* CloneSkinObject(const TSeSkinObject& source, TSeSkinObject* newOwner) {
-  const TSeSkinObjectClass* cls = FindSkinObjectClass(source.ClassName());
+const TClassInfo* FindSkinObjectClass(std::string_view name) {
+  return SkinObjectClasses().Get(name);
+}
+
+TSeSkinObject* CloneSkinObject(const TSeSkinObject& source, TComponent* newOwner) {
+  const TClassInfo* cls = FindSkinObjectClass(source.ClassName());
   if (cls == nullptr) return nullptr;
-  std::unique_ptr<TSeSkinObject> copy(cls->Create(newOwner));
-  copy->Assign(source);
-  return copy.release();
+  std::unique_ptr<TComponent> copy(cls->Create(newOwner));
+  auto* object = ObjectAs<TSeSkinObject>(copy.get());
+  if (object == nullptr) return nullptr;
+  object->Assign(&source);
+  copy.release();
+  return object;
 }
 
 std::unique_ptr<TSeSkinObject> CloneSkinObject(const TSeSkinObject& source) {
@@ -61,24 +76,5 @@ std::unique_ptr<TSeSkinObject> CloneSkinObject(const TSeSkinObject& source) {
 }
 
 void RegisterSkinObjectClasses() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  RegisterSkinObjectClass("TSeSkinObject", &Create<TSeSkinObject>);
-  RegisterSkinObjectClass("TSeActiveObject", &Create<TSeActiveObject>);
-  RegisterSkinObjectClass("TSeBitmapObject", &Create<TSeBitmapObject>);
-  RegisterSkinObjectClass("TSeActiveBitmap", &Create<TSeActiveBitmap>);
-  RegisterSkinObjectClass("TSeSystemButton", &Create<TSeSystemButton>);
-  RegisterSkinObjectClass("TSeButtonObject", &Create<TSeButtonObject>);
-  RegisterSkinObjectClass("TSeTextObject", &Create<TSeTextObject>);
-  RegisterSkinObjectClass("TSeLinkSkinObject", &Create<TSeLinkSkinObject>);
-  RegisterSkinObjectClass("TSeBitmapSkinObject", &Create<TSeBitmapSkinObject>);
-  RegisterSkinObjectClass("TSeFormBitmapSkinObject", &Create<TSeFormBitmapSkinObject>);
-  RegisterSkinObjectClass("TSeSysButtonSkinObject", &Create<TSeSysButtonSkinObject>);
-  RegisterSkinObjectClass("TSeActiveSkinObject", &Create<TSeActiveSkinObject>);
-  RegisterSkinObjectClass("TSeColorButtonObject", &Create<TSeColorButtonObject>);
-  RegisterSkinObjectClass("TSeBitmapBoxObject", &Create<TSeBitmapBoxObject>);
-  RegisterSkinObjectClass("TSeActiveBitmapBoxObject", &Create<TSeActiveBitmapBoxObject>);
-  RegisterSkinObjectClass("TSeButtonBitmapBoxObject", &Create<TSeButtonBitmapBoxObject>);
-  RegisterSkinObjectClass("TSeRollPanelObject", &Create<TSeRollPanelObject>);
+  SkinObjectClasses();
 }

@@ -7,8 +7,18 @@
 
 namespace SkinSeam {
 
+TSeFont CanvasFont(const Font& font) {
+  TSeFont result;
+  result.Name = font.Name();
+  result.Height = font.Height();
+  result.Color = font.Color();
+  result.Style = static_cast<std::uint8_t>(font.Style().Bits());
+  result.Charset = font.Charset();
+  return result;
+}
+
 std::int32_t TextWidth(Canvas& canvas, const std::u16string& text, const Font& font) {
-  canvas.SetFont(font);
+  canvas.SetFont(CanvasFont(font));
   return TextWidthSkin(canvas, text, SeTextFormat::DT_SINGLELINE);
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/core/Font.h"
 #include "skin/objects/Geometry.h"
 #include "skin/objects/SeBitmapLink.h"
 #include "skin/objects/SeBitmapList.h"
@@ -20,15 +21,14 @@ namespace SkinSeam {
 using Color = TColor;
 using Point = TPoint;
 using Rect = TRect;
-using Font = TSeFont;
+// Objects keep the framework's font (it streams); the canvas takes the plain data.
+using Font = TFont;
 using BitmapLink = TSeBitmapLink;
 using BitmapList = TSeBitmapList;
 using Canvas = TSeCanvas;
 using Region = TSeRegion;
 
-inline constexpr Color clGray = 0x808080;
-
-enum class TileStyle : std::uint8_t { tsTile, tsStretch, tsCenter };
+TSeFont CanvasFont(const Font& font);
 
 // Single-line text of a font, as wide as the platform's draw-text call measures it on a
 // screen-compatible context.

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "framework/core/EnumInfo.h"
+
 // Enumerations of the skin object model, in their stored order.
 
 enum class TSeAlign : std::uint8_t {
@@ -91,6 +93,17 @@ enum class TSeAction : std::uint8_t {
 };
 
 enum class TSeRollKind : std::uint8_t { rkLeft, rkTop, rkRight, rkBottom };
+
+enum class TscTileStyle : std::uint8_t { tsTile, tsStretch, tsCenter };
+
+// The stored names of the enumerations above.
+const TEnumInfo& SeAlignInfo();
+const TEnumInfo& SeKindInfo();
+const TEnumInfo& SeTextAlignInfo();
+const TEnumInfo& SeTextEffectInfo();
+const TEnumInfo& SeActionInfo();
+const TEnumInfo& SeRollKindInfo();
+const TEnumInfo& ScTileStyleInfo();
 
 enum class TSeMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
 

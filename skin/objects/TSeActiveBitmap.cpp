@@ -6,7 +6,7 @@ bool HotOrFocused(TSeObjectState state) {
 }
 }  // namespace
 
-TSeActiveBitmap::TSeActiveBitmap(TSeSkinObject* owner)
+TSeActiveBitmap::TSeActiveBitmap(TComponent* owner)
     : TSeBitmapObject(owner), activeBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
 
 SkinSeam::Font& TSeActiveBitmap::GetFont() {
@@ -29,13 +29,18 @@ void TSeActiveBitmap::Draw(Canvas& canvas) {
 
 void TSeActiveBitmap::SetCharset(std::int32_t charset) {
   TSeBitmapObject::SetCharset(charset);
-  activeFont_.Charset = charset;
+  activeFont_.SetCharset(static_cast<TFontCharset>(charset));
 }
 
-void TSeActiveBitmap::Assign(const TSeSkinObject& source) {
+void TSeActiveBitmap::Assign(const TPersistent* source) {
   TSeBitmapObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeActiveBitmap*>(&source)) {
+  if (auto* other = ObjectAs<TSeActiveBitmap>(source)) {
     CopyLink(activeBitmap_, other->activeBitmap_);
-    activeFont_ = other->activeFont_;
+    activeFont_.Assign(&other->activeFont_);
   }
+}
+
+void TSeActiveBitmap::DeclareProperties(TPropertyBuilder<TSeActiveBitmap>& p) {
+  p.Object("ActiveBitmap", &TSeActiveBitmap::activeBitmap_);
+  p.Object("ActiveFont", &TSeActiveBitmap::activeFont_);
 }

@@ -6,20 +6,22 @@
 // focused (the parts of the window frame). Its ActiveFont reaches the screen only through
 // callers of GetFont; its own text is painted with Font.
 class TSeActiveBitmap : public TSeBitmapObject {
+  QM_CLASS(TSeActiveBitmap, TSeBitmapObject)
+
  public:
-  explicit TSeActiveBitmap(TSeSkinObject* owner);
-  const char* ClassName() const override { return "TSeActiveBitmap"; }
+  explicit TSeActiveBitmap(TComponent* owner);
+  static void DeclareProperties(TPropertyBuilder<TSeActiveBitmap>& p);
 
   SkinSeam::BitmapLink& ActiveBitmap() { return *activeBitmap_; }
   void SetActiveBitmap(const SkinSeam::BitmapLink& value) { activeBitmap_->Assign(value); }
   const Font& ActiveFont() const { return activeFont_; }
-  void SetActiveFont(const Font& value) { activeFont_ = value; }
+  void SetActiveFont(const Font& value) { activeFont_.Assign(&value); }
 
   Font& GetFont() override;
   void ResolveBitmaps() override;
   void Draw(Canvas& canvas) override;
   void SetCharset(std::int32_t charset) override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
   LinkPtr activeBitmap_;

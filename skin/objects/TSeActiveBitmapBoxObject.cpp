@@ -1,6 +1,6 @@
 #include "skin/objects/TSeActiveBitmapBoxObject.h"
 
-TSeActiveBitmapBoxObject::TSeActiveBitmapBoxObject(TSeSkinObject* owner)
+TSeActiveBitmapBoxObject::TSeActiveBitmapBoxObject(TComponent* owner)
     : TSeBitmapBoxObject(owner), focusedBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
 
 void TSeActiveBitmapBoxObject::ResolveBitmaps() {
@@ -19,9 +19,13 @@ void TSeActiveBitmapBoxObject::Draw(Canvas& canvas) {
   TSeBitmapBoxObject::Draw(canvas);
 }
 
-void TSeActiveBitmapBoxObject::Assign(const TSeSkinObject& source) {
+void TSeActiveBitmapBoxObject::Assign(const TPersistent* source) {
   TSeBitmapBoxObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeActiveBitmapBoxObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeActiveBitmapBoxObject>(source)) {
     CopyLink(focusedBitmap_, other->focusedBitmap_);
   }
+}
+
+void TSeActiveBitmapBoxObject::DeclareProperties(TPropertyBuilder<TSeActiveBitmapBoxObject>& p) {
+  p.Object("FocusedBitmap", &TSeActiveBitmapBoxObject::focusedBitmap_);
 }

@@ -4,15 +4,17 @@
 
 // A bitmap box with a second picture while hot or focused.
 class TSeActiveBitmapBoxObject : public TSeBitmapBoxObject {
+  QM_CLASS(TSeActiveBitmapBoxObject, TSeBitmapBoxObject)
+
  public:
-  explicit TSeActiveBitmapBoxObject(TSeSkinObject* owner);
-  const char* ClassName() const override { return "TSeActiveBitmapBoxObject"; }
+  explicit TSeActiveBitmapBoxObject(TComponent* owner);
+  static void DeclareProperties(TPropertyBuilder<TSeActiveBitmapBoxObject>& p);
 
   SkinSeam::BitmapLink& FocusedBitmap() { return *focusedBitmap_; }
 
   void ResolveBitmaps() override;
   void Draw(Canvas& canvas) override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
   LinkPtr focusedBitmap_;

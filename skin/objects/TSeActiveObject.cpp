@@ -15,7 +15,7 @@ void TSeActiveObject::Draw(Canvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   if (Active() || Highlighted(State())) {
     TemporaryValue<Color> color(ColorField(), activeColor_);
-    TemporaryValue<Font> font(FontField(), activeFont_);
+    TemporaryFont font(FontField(), activeFont_);
     TSeSkinObject::Draw(canvas);
     return;
   }
@@ -25,18 +25,23 @@ void TSeActiveObject::Draw(Canvas& canvas) {
 void TSeActiveObject::ChangeHue(int delta) {
   TSeSkinObject::ChangeHue(delta);
   ShiftColor(activeColor_, delta);
-  ShiftColor(activeFont_.Color, delta, false);
+  ShiftFontColor(activeFont_, delta);
 }
 
 void TSeActiveObject::SetCharset(std::int32_t charset) {
   TSeSkinObject::SetCharset(charset);
-  activeFont_.Charset = charset;
+  activeFont_.SetCharset(static_cast<TFontCharset>(charset));
 }
 
-void TSeActiveObject::Assign(const TSeSkinObject& source) {
+void TSeActiveObject::Assign(const TPersistent* source) {
   TSeSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeActiveObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeActiveObject>(source)) {
     activeColor_ = other->activeColor_;
-    activeFont_ = other->activeFont_;
+    activeFont_.Assign(&other->activeFont_);
   }
+}
+
+void TSeActiveObject::DeclareProperties(TPropertyBuilder<TSeActiveObject>& p) {
+  p.Color("ActiveColor", &TSeActiveObject::activeColor_).Default(clBlack);
+  p.Object("ActiveFont", &TSeActiveObject::activeFont_);
 }

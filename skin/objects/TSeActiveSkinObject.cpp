@@ -4,7 +4,7 @@ void TSeActiveSkinObject::Draw(Canvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   if (State() == TSeObjectState::osFocused || State() == TSeObjectState::osHot) {
     TemporaryValue<Color> color(ColorField(), activeColor_);
-    TemporaryValue<Font> font(FontField(), activeFont_);
+    TemporaryFont font(FontField(), activeFont_);
     TSeSkinObject::Draw(canvas);
     return;
   }
@@ -14,7 +14,7 @@ void TSeActiveSkinObject::Draw(Canvas& canvas) {
 void TSeActiveSkinObject::ChangeHue(int delta) {
   TSeSkinObject::ChangeHue(delta);
   ShiftColor(activeColor_, delta, false);
-  ShiftColor(activeFont_.Color, delta, false);
+  ShiftFontColor(activeFont_, delta);
 }
 
 void TSeActiveSkinObject::MouseEnter() {
@@ -27,10 +27,15 @@ void TSeActiveSkinObject::MouseLeave() {
   Invalidate();
 }
 
-void TSeActiveSkinObject::Assign(const TSeSkinObject& source) {
+void TSeActiveSkinObject::Assign(const TPersistent* source) {
   TSeSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeActiveSkinObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeActiveSkinObject>(source)) {
     activeColor_ = other->activeColor_;
-    activeFont_ = other->activeFont_;
+    activeFont_.Assign(&other->activeFont_);
   }
+}
+
+void TSeActiveSkinObject::DeclareProperties(TPropertyBuilder<TSeActiveSkinObject>& p) {
+  p.Color("ActiveColor", &TSeActiveSkinObject::activeColor_).Default(clBlack);
+  p.Object("ActiveFont", &TSeActiveSkinObject::activeFont_);
 }

@@ -15,9 +15,14 @@ void TSeBitmapBoxObject::Draw(Canvas& canvas) {
   PaintText(canvas);
 }
 
-void TSeBitmapBoxObject::Assign(const TSeSkinObject& source) {
+void TSeBitmapBoxObject::Assign(const TPersistent* source) {
   TSeBitmapSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeBitmapBoxObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeBitmapBoxObject>(source)) {
     borderTileStyle_ = other->borderTileStyle_;
   }
+}
+
+void TSeBitmapBoxObject::DeclareProperties(TPropertyBuilder<TSeBitmapBoxObject>& p) {
+  p.Enum("BorderTileStyle", ScTileStyleInfo(), &TSeBitmapBoxObject::borderTileStyle_)
+      .Default(TscTileStyle::tsTile);
 }

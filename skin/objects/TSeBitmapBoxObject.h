@@ -4,16 +4,18 @@
 
 // A bitmap object that draws a nine-grid when it has margins; no children are painted.
 class TSeBitmapBoxObject : public TSeBitmapSkinObject {
- public:
-  explicit TSeBitmapBoxObject(TSeSkinObject* owner) : TSeBitmapSkinObject(owner) {}
-  const char* ClassName() const override { return "TSeBitmapBoxObject"; }
+  QM_CLASS(TSeBitmapBoxObject, TSeBitmapSkinObject)
 
-  SkinSeam::TileStyle BorderTileStyle() const { return borderTileStyle_; }
-  void SetBorderTileStyle(SkinSeam::TileStyle value) { borderTileStyle_ = value; }
+ public:
+  explicit TSeBitmapBoxObject(TComponent* owner) : TSeBitmapSkinObject(owner) {}
+  static void DeclareProperties(TPropertyBuilder<TSeBitmapBoxObject>& p);
+
+  TscTileStyle BorderTileStyle() const { return borderTileStyle_; }
+  void SetBorderTileStyle(TscTileStyle value) { borderTileStyle_ = value; }
 
   void Draw(Canvas& canvas) override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
-  SkinSeam::TileStyle borderTileStyle_ = SkinSeam::TileStyle::tsTile;
+  TscTileStyle borderTileStyle_ = TscTileStyle::tsTile;
 };

@@ -2,7 +2,7 @@
 
 #include "skin/objects/TSeSkinPainter.h"
 
-TSeBitmapObject::TSeBitmapObject(TSeSkinObject* owner)
+TSeBitmapObject::TSeBitmapObject(TComponent* owner)
     : TSeSkinObject(owner), bitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
 
 void TSeBitmapObject::ResolveBitmaps() {
@@ -41,11 +41,19 @@ std::unique_ptr<SkinSeam::Region> TSeBitmapObject::CreateRegion() {
                                                           [this](Canvas& c) { Draw(c); }));
 }
 
-void TSeBitmapObject::Assign(const TSeSkinObject& source) {
+void TSeBitmapObject::Assign(const TPersistent* source) {
   TSeSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeBitmapObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeBitmapObject>(source)) {
     CopyLink(bitmap_, other->bitmap_);
     tileStyle_ = other->tileStyle_;
     borderTileStyle_ = other->borderTileStyle_;
   }
+}
+
+void TSeBitmapObject::DeclareProperties(TPropertyBuilder<TSeBitmapObject>& p) {
+  p.Object("Bitmap", &TSeBitmapObject::bitmap_);
+  p.Enum("BorderTileStyle", ScTileStyleInfo(), &TSeBitmapObject::borderTileStyle_)
+      .Default(TscTileStyle::tsTile);
+  p.Enum("TileStyle", ScTileStyleInfo(), &TSeBitmapObject::tileStyle_)
+      .Default(TscTileStyle::tsTile);
 }

@@ -5,28 +5,30 @@
 // A box painted from part of a skin bitmap: tiled, stretched or centred, or as a nine-grid
 // whose borders (the margins) keep their size. Its children follow its size at every paint.
 class TSeBitmapObject : public TSeSkinObject {
+  QM_CLASS(TSeBitmapObject, TSeSkinObject)
+
  public:
-  explicit TSeBitmapObject(TSeSkinObject* owner);
-  const char* ClassName() const override { return "TSeBitmapObject"; }
+  explicit TSeBitmapObject(TComponent* owner);
+  static void DeclareProperties(TPropertyBuilder<TSeBitmapObject>& p);
 
   SkinSeam::BitmapLink& Bitmap() { return *bitmap_; }
   const SkinSeam::BitmapLink& Bitmap() const { return *bitmap_; }
   void SetBitmap(const SkinSeam::BitmapLink& value) { bitmap_->Assign(value); }
-  SkinSeam::TileStyle BorderTileStyle() const { return borderTileStyle_; }
-  void SetBorderTileStyle(SkinSeam::TileStyle value) { borderTileStyle_ = value; }
-  SkinSeam::TileStyle TileStyle() const { return tileStyle_; }
-  void SetTileStyle(SkinSeam::TileStyle value) { tileStyle_ = value; }
+  TscTileStyle BorderTileStyle() const { return borderTileStyle_; }
+  void SetBorderTileStyle(TscTileStyle value) { borderTileStyle_ = value; }
+  TscTileStyle TileStyle() const { return tileStyle_; }
+  void SetTileStyle(TscTileStyle value) { tileStyle_ = value; }
 
   void ResolveBitmaps() override;
   void Draw(Canvas& canvas) override;
   std::unique_ptr<Region> CreateRegion() override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  protected:
   LinkPtr& BitmapField() { return bitmap_; }
 
  private:
   LinkPtr bitmap_;
-  SkinSeam::TileStyle borderTileStyle_ = SkinSeam::TileStyle::tsTile;
-  SkinSeam::TileStyle tileStyle_ = SkinSeam::TileStyle::tsTile;
+  TscTileStyle borderTileStyle_ = TscTileStyle::tsTile;
+  TscTileStyle tileStyle_ = TscTileStyle::tsTile;
 };

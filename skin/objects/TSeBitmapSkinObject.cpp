@@ -2,7 +2,7 @@
 
 #include "skin/objects/TSeSkinPainter.h"
 
-TSeBitmapSkinObject::TSeBitmapSkinObject(TSeSkinObject* owner)
+TSeBitmapSkinObject::TSeBitmapSkinObject(TComponent* owner)
     : TSeSkinObject(owner), bitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
 
 void TSeBitmapSkinObject::ResolveBitmaps() {
@@ -37,10 +37,16 @@ std::unique_ptr<SkinSeam::Region> TSeBitmapSkinObject::CreateRegion() {
                                                           [this](Canvas& c) { Draw(c); }));
 }
 
-void TSeBitmapSkinObject::Assign(const TSeSkinObject& source) {
+void TSeBitmapSkinObject::Assign(const TPersistent* source) {
   TSeSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeBitmapSkinObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeBitmapSkinObject>(source)) {
     CopyLink(bitmap_, other->bitmap_);
     tileStyle_ = other->tileStyle_;
   }
+}
+
+void TSeBitmapSkinObject::DeclareProperties(TPropertyBuilder<TSeBitmapSkinObject>& p) {
+  p.Object("Bitmap", &TSeBitmapSkinObject::bitmap_);
+  p.Enum("TileStyle", ScTileStyleInfo(), &TSeBitmapSkinObject::tileStyle_)
+      .Default(TscTileStyle::tsTile);
 }

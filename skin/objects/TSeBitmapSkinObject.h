@@ -5,19 +5,21 @@
 // A bitmap object that paints only its picture and its text: its children are neither laid
 // out nor painted.
 class TSeBitmapSkinObject : public TSeSkinObject {
+  QM_CLASS(TSeBitmapSkinObject, TSeSkinObject)
+
  public:
-  explicit TSeBitmapSkinObject(TSeSkinObject* owner);
-  const char* ClassName() const override { return "TSeBitmapSkinObject"; }
+  explicit TSeBitmapSkinObject(TComponent* owner);
+  static void DeclareProperties(TPropertyBuilder<TSeBitmapSkinObject>& p);
 
   SkinSeam::BitmapLink& Bitmap() { return *bitmap_; }
   void SetBitmap(const SkinSeam::BitmapLink& value) { bitmap_->Assign(value); }
-  SkinSeam::TileStyle TileStyle() const { return tileStyle_; }
-  void SetTileStyle(SkinSeam::TileStyle value) { tileStyle_ = value; }
+  TscTileStyle TileStyle() const { return tileStyle_; }
+  void SetTileStyle(TscTileStyle value) { tileStyle_ = value; }
 
   void ResolveBitmaps() override;
   void Draw(Canvas& canvas) override;
   std::unique_ptr<Region> CreateRegion() override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  protected:
   LinkPtr& BitmapField() { return bitmap_; }
@@ -26,5 +28,5 @@ class TSeBitmapSkinObject : public TSeSkinObject {
 
  private:
   LinkPtr bitmap_;
-  SkinSeam::TileStyle tileStyle_ = SkinSeam::TileStyle::tsTile;
+  TscTileStyle tileStyle_ = TscTileStyle::tsTile;
 };

@@ -1,6 +1,6 @@
 #include "skin/objects/TSeButtonBitmapBoxObject.h"
 
-TSeButtonBitmapBoxObject::TSeButtonBitmapBoxObject(TSeSkinObject* owner)
+TSeButtonBitmapBoxObject::TSeButtonBitmapBoxObject(TComponent* owner)
     : TSeBitmapBoxObject(owner),
       hotBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
       focusedBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
@@ -42,12 +42,19 @@ void TSeButtonBitmapBoxObject::Draw(Canvas& canvas) {
   TSeBitmapBoxObject::Draw(canvas);
 }
 
-void TSeButtonBitmapBoxObject::Assign(const TSeSkinObject& source) {
+void TSeButtonBitmapBoxObject::Assign(const TPersistent* source) {
   TSeBitmapBoxObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeButtonBitmapBoxObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeButtonBitmapBoxObject>(source)) {
     CopyLink(hotBitmap_, other->hotBitmap_);
     CopyLink(focusedBitmap_, other->focusedBitmap_);
     CopyLink(pressedBitmap_, other->pressedBitmap_);
     CopyLink(disabledBitmap_, other->disabledBitmap_);
   }
+}
+
+void TSeButtonBitmapBoxObject::DeclareProperties(TPropertyBuilder<TSeButtonBitmapBoxObject>& p) {
+  p.Object("HotBitmap", &TSeButtonBitmapBoxObject::hotBitmap_);
+  p.Object("FocusedBitmap", &TSeButtonBitmapBoxObject::focusedBitmap_);
+  p.Object("PressedBitmap", &TSeButtonBitmapBoxObject::pressedBitmap_);
+  p.Object("DisabledBitmap", &TSeButtonBitmapBoxObject::disabledBitmap_);
 }

@@ -4,9 +4,11 @@
 
 // A bitmap box with one picture per state, chosen as for button objects.
 class TSeButtonBitmapBoxObject : public TSeBitmapBoxObject {
+  QM_CLASS(TSeButtonBitmapBoxObject, TSeBitmapBoxObject)
+
  public:
-  explicit TSeButtonBitmapBoxObject(TSeSkinObject* owner);
-  const char* ClassName() const override { return "TSeButtonBitmapBoxObject"; }
+  explicit TSeButtonBitmapBoxObject(TComponent* owner);
+  static void DeclareProperties(TPropertyBuilder<TSeButtonBitmapBoxObject>& p);
 
   SkinSeam::BitmapLink& HotBitmap() { return *hotBitmap_; }
   SkinSeam::BitmapLink& FocusedBitmap() { return *focusedBitmap_; }
@@ -15,7 +17,7 @@ class TSeButtonBitmapBoxObject : public TSeBitmapBoxObject {
 
   void ResolveBitmaps() override;
   void Draw(Canvas& canvas) override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
   LinkPtr hotBitmap_;

@@ -1,6 +1,6 @@
 #include "skin/objects/TSeButtonObject.h"
 
-TSeButtonObject::TSeButtonObject(TSeSkinObject* owner)
+TSeButtonObject::TSeButtonObject(TComponent* owner)
     : TSeBitmapObject(owner),
       bitmapHot_(std::make_unique<SkinSeam::BitmapLink>()),
       bitmapFocused_(std::make_unique<SkinSeam::BitmapLink>()),
@@ -42,12 +42,19 @@ void TSeButtonObject::Draw(Canvas& canvas) {
   TSeBitmapObject::Draw(canvas);
 }
 
-void TSeButtonObject::Assign(const TSeSkinObject& source) {
+void TSeButtonObject::Assign(const TPersistent* source) {
   TSeBitmapObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeButtonObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeButtonObject>(source)) {
     CopyLink(bitmapFocused_, other->bitmapFocused_);
     CopyLink(bitmapHot_, other->bitmapHot_);
     CopyLink(bitmapDisabled_, other->bitmapDisabled_);
     CopyLink(bitmapPressed_, other->bitmapPressed_);
   }
+}
+
+void TSeButtonObject::DeclareProperties(TPropertyBuilder<TSeButtonObject>& p) {
+  p.Object("BitmapHot", &TSeButtonObject::bitmapHot_);
+  p.Object("BitmapFocused", &TSeButtonObject::bitmapFocused_);
+  p.Object("BitmapPressed", &TSeButtonObject::bitmapPressed_);
+  p.Object("BitmapDisabled", &TSeButtonObject::bitmapDisabled_);
 }

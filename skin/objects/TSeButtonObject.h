@@ -5,9 +5,11 @@
 // A bitmap object with one picture per state (button faces, scroll-bar parts, tabs, glyphs).
 // A state picture that is not valid falls back to Bitmap.
 class TSeButtonObject : public TSeBitmapObject {
+  QM_CLASS(TSeButtonObject, TSeBitmapObject)
+
  public:
-  explicit TSeButtonObject(TSeSkinObject* owner);
-  const char* ClassName() const override { return "TSeButtonObject"; }
+  explicit TSeButtonObject(TComponent* owner);
+  static void DeclareProperties(TPropertyBuilder<TSeButtonObject>& p);
 
   SkinSeam::BitmapLink& BitmapHot() { return *bitmapHot_; }
   SkinSeam::BitmapLink& BitmapFocused() { return *bitmapFocused_; }
@@ -16,7 +18,7 @@ class TSeButtonObject : public TSeBitmapObject {
 
   void ResolveBitmaps() override;
   void Draw(Canvas& canvas) override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
   LinkPtr bitmapHot_;

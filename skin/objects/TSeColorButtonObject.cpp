@@ -24,17 +24,33 @@ void TSeColorButtonObject::Draw(Canvas& canvas) {
     return;
   }
   // The stored font and colour come back also when painting fails.
-  TemporaryValue<Font> font(FontField(), look->TextFont);
+  TemporaryFont font(FontField(), look->TextFont);
   TemporaryValue<Color> color(ColorField(), look->FillColor);
   TSeSkinObject::Draw(canvas);
 }
 
-void TSeColorButtonObject::Assign(const TSeSkinObject& source) {
+void TSeColorButtonObject::Assign(const TPersistent* source) {
   TSeSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeColorButtonObject*>(&source)) {
-    hot_ = other->hot_;
-    pressed_ = other->pressed_;
-    focused_ = other->focused_;
-    disabled_ = other->disabled_;
+  if (auto* other = ObjectAs<TSeColorButtonObject>(source)) {
+    hot_.Assign(other->hot_);
+    pressed_.Assign(other->pressed_);
+    focused_.Assign(other->focused_);
+    disabled_.Assign(other->disabled_);
   }
+}
+
+void TSeColorButtonObject::DeclareProperties(TPropertyBuilder<TSeColorButtonObject>& p) {
+  using T = TSeColorButtonObject;
+  // Each state's colour, then its font.
+  auto look = [&p](const char* colorName, const char* fontName, StateLook T::*member) {
+    p.Color(
+         colorName, [member](const T& c) { return (c.*member).FillColor; },
+         [member](T& c, TColor value) { (c.*member).FillColor = value; })
+        .Default(clBlack);
+    p.Object(fontName, [member](const T& c) { return &(c.*member).TextFont; });
+  };
+  look("HotColor", "HotFont", &T::hot_);
+  look("PressedColor", "PressedFont", &T::pressed_);
+  look("FocusedColor", "FocusedFont", &T::focused_);
+  look("DisabledColor", "DisabledFont", &T::disabled_);
 }

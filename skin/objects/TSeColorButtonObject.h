@@ -4,13 +4,19 @@
 
 // A colour-only button: a fill colour and font per state (the grid's cells).
 class TSeColorButtonObject : public TSeSkinObject {
+  QM_CLASS(TSeColorButtonObject, TSeSkinObject)
+
  public:
-  explicit TSeColorButtonObject(TSeSkinObject* owner) : TSeSkinObject(owner) {}
-  const char* ClassName() const override { return "TSeColorButtonObject"; }
+  explicit TSeColorButtonObject(TComponent* owner) : TSeSkinObject(owner) {}
+  static void DeclareProperties(TPropertyBuilder<TSeColorButtonObject>& p);
 
   struct StateLook {
     Color FillColor = clBlack;
     Font TextFont;
+    void Assign(const StateLook& other) {
+      FillColor = other.FillColor;
+      TextFont.Assign(&other.TextFont);
+    }
   };
   StateLook& Hot() { return hot_; }
   StateLook& Pressed() { return pressed_; }
@@ -18,7 +24,7 @@ class TSeColorButtonObject : public TSeSkinObject {
   StateLook& Disabled() { return disabled_; }
 
   void Draw(Canvas& canvas) override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
   StateLook hot_;

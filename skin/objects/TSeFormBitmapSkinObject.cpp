@@ -1,6 +1,6 @@
 #include "skin/objects/TSeFormBitmapSkinObject.h"
 
-TSeFormBitmapSkinObject::TSeFormBitmapSkinObject(TSeSkinObject* owner)
+TSeFormBitmapSkinObject::TSeFormBitmapSkinObject(TComponent* owner)
     : TSeBitmapSkinObject(owner), inactiveBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
 
 void TSeFormBitmapSkinObject::ResolveBitmaps() {
@@ -17,9 +17,13 @@ void TSeFormBitmapSkinObject::Draw(Canvas& canvas) {
   TSeBitmapSkinObject::Draw(canvas);
 }
 
-void TSeFormBitmapSkinObject::Assign(const TSeSkinObject& source) {
+void TSeFormBitmapSkinObject::Assign(const TPersistent* source) {
   TSeBitmapSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeFormBitmapSkinObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeFormBitmapSkinObject>(source)) {
     CopyLink(inactiveBitmap_, other->inactiveBitmap_);
   }
+}
+
+void TSeFormBitmapSkinObject::DeclareProperties(TPropertyBuilder<TSeFormBitmapSkinObject>& p) {
+  p.Object("InactiveBitmap", &TSeFormBitmapSkinObject::inactiveBitmap_);
 }

@@ -4,15 +4,17 @@
 
 // A frame picture with a second picture for an inactive window.
 class TSeFormBitmapSkinObject : public TSeBitmapSkinObject {
+  QM_CLASS(TSeFormBitmapSkinObject, TSeBitmapSkinObject)
+
  public:
-  explicit TSeFormBitmapSkinObject(TSeSkinObject* owner);
-  const char* ClassName() const override { return "TSeFormBitmapSkinObject"; }
+  explicit TSeFormBitmapSkinObject(TComponent* owner);
+  static void DeclareProperties(TPropertyBuilder<TSeFormBitmapSkinObject>& p);
 
   SkinSeam::BitmapLink& InactiveBitmap() { return *inactiveBitmap_; }
 
   void ResolveBitmaps() override;
   void Draw(Canvas& canvas) override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
   LinkPtr inactiveBitmap_;

@@ -6,7 +6,7 @@ void TSeLinkSkinObject::Draw(Canvas& canvas) {
   if (State() != TSeObjectState::osPlaceholder || Width() <= 0 || Height() <= 0) return;
   canvas.FillRect(BoundsRect(), clWhite);
   canvas.FrameRect(BoundsRect(), clBlack);
-  Font font;
+  TSeFont font;
   font.Name = "Arial";
   font.Color = clBlack;
   font.Style = fsItalic;
@@ -17,9 +17,13 @@ void TSeLinkSkinObject::Draw(Canvas& canvas) {
                   SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_CENTER | SeTextFormat::DT_VCENTER);
 }
 
-void TSeLinkSkinObject::Assign(const TSeSkinObject& source) {
+void TSeLinkSkinObject::Assign(const TPersistent* source) {
   TSeSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeLinkSkinObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeLinkSkinObject>(source)) {
     linkControl_ = other->linkControl_;
   }
+}
+
+void TSeLinkSkinObject::DeclareProperties(TPropertyBuilder<TSeLinkSkinObject>& p) {
+  p.String("LinkControl", &TSeLinkSkinObject::linkControl_);
 }

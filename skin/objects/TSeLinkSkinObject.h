@@ -6,15 +6,17 @@
 
 // An area that stands for a linked control; it is visible only as a placeholder.
 class TSeLinkSkinObject : public TSeSkinObject {
+  QM_CLASS(TSeLinkSkinObject, TSeSkinObject)
+
  public:
-  explicit TSeLinkSkinObject(TSeSkinObject* owner) : TSeSkinObject(owner) {}
-  const char* ClassName() const override { return "TSeLinkSkinObject"; }
+  explicit TSeLinkSkinObject(TComponent* owner) : TSeSkinObject(owner) {}
+  static void DeclareProperties(TPropertyBuilder<TSeLinkSkinObject>& p);
 
   const std::string& LinkControl() const { return linkControl_; }
   void SetLinkControl(const std::string& value) { linkControl_ = value; }
 
   void Draw(Canvas& canvas) override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
   std::string linkControl_;

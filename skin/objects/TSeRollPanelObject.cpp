@@ -29,10 +29,15 @@ void TSeRollPanelObject::Toggle() {
   if (TSeSkinFormActions* form = GetSkinForm()) form->ProcessMessages();
 }
 
-void TSeRollPanelObject::Assign(const TSeSkinObject& source) {
+void TSeRollPanelObject::Assign(const TPersistent* source) {
   TSeSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeRollPanelObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeRollPanelObject>(source)) {
     rollKind_ = other->rollKind_;
     rollValue_ = other->rollValue_;
   }
+}
+
+void TSeRollPanelObject::DeclareProperties(TPropertyBuilder<TSeRollPanelObject>& p) {
+  p.Enum("RollKind", SeRollKindInfo(), &TSeRollPanelObject::rollKind_).Default(TSeRollKind::rkLeft);
+  p.Integer("RollValue", &TSeRollPanelObject::rollValue_).Default(0);
 }

@@ -4,9 +4,11 @@
 
 // A panel that a roll-panel caption button rolls in to RollValue and out to its former size.
 class TSeRollPanelObject : public TSeSkinObject {
+  QM_CLASS(TSeRollPanelObject, TSeSkinObject)
+
  public:
-  explicit TSeRollPanelObject(TSeSkinObject* owner) : TSeSkinObject(owner) {}
-  const char* ClassName() const override { return "TSeRollPanelObject"; }
+  explicit TSeRollPanelObject(TComponent* owner) : TSeSkinObject(owner) {}
+  static void DeclareProperties(TPropertyBuilder<TSeRollPanelObject>& p);
 
   TSeRollKind RollKind() const { return rollKind_; }
   void SetRollKind(TSeRollKind value) { rollKind_ = value; }
@@ -15,7 +17,7 @@ class TSeRollPanelObject : public TSeSkinObject {
   std::int32_t ExpandedSize() const { return expandedSize_; }
 
   void Toggle();
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
   TSeRollKind rollKind_ = TSeRollKind::rkLeft;

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
+#include "framework/core/ObjectText.h"
+#include "framework/core/Reader.h"
+#include "framework/core/Writer.h"
 #include "skin/objects/SeDrawing.h"
 #include "skin/objects/SeHue.h"
 #include "skin/objects/SkinObjectRegistry.h"
+#include "skin/objects/SkinString.h"
 #include "skin/objects/TSeSkinFormActions.h"
 
 namespace {
@@ -73,29 +77,59 @@ std::uint32_t TextFormatFor(TSeTextAlign align, bool mirrored) {
 
 }  // namespace
 
-TSeSkinObject::TSeSkinObject(TSeSkinObject* owner) {
-  SetOwner(owner);
-}
+TSeSkinObject::TSeSkinObject(TComponent* owner) : TComponent(owner) {}
 
+// The children go while this object's fonts and links still exist.
 TSeSkinObject::~TSeSkinObject() {
-  // Children detach themselves from this list as they go.
-  while (!children_.empty()) delete children_.back();
-  SetOwner(nullptr);
+  DestroyComponents();
 }
 
-void TSeSkinObject::SetOwner(TSeSkinObject* owner) {
-  if (owner_ == owner) return;
-  if (owner_ != nullptr) {
-    auto& siblings = owner_->children_;
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
-  }
-  owner_ = owner;
-  if (owner_ != nullptr) owner_->children_.push_back(this);
+void TSeSkinObject::DeclareProperties(TPropertyBuilder<TSeSkinObject>& p) {
+  using T = TSeSkinObject;
+  p.Enum("Align", SeAlignInfo(), &T::align_).Default(TSeAlign::saNone);
+  p.Color("Color", &T::color_).Default(clWhite);
+  p.Boolean("DrawIfOwner", &T::drawIfOwner_).Default(false);
+  p.Object("Font", &T::font_);
+  p.Enum("Kind", SeKindInfo(), &T::kind_).Default(TSeKind::skNone);
+  p.Boolean("Masked", &T::masked_).Default(true);
+  p.Integer("Left", &T::Left, &T::SetLeft).Default(0);
+  p.Integer("Top", &T::Top, &T::SetTop).Default(0);
+  p.Integer("Height", &T::Height, &T::SetHeight).Default(0);
+  p.Integer("Width", &T::Width, &T::SetWidth).Default(0);
+  p.Integer("MarginLeft", &T::marginLeft_).Default(0);
+  p.Integer("MarginRight", &T::marginRight_).Default(0);
+  p.Integer("MarginTop", &T::marginTop_).Default(0);
+  p.Integer("MarginBottom", &T::marginBottom_).Default(0);
+  p.Enum("TextAlign", SeTextAlignInfo(), &T::textAlign_).Default(TSeTextAlign::taLeft);
+  p.Enum("TextEffect", SeTextEffectInfo(), &T::textEffect_).Default(TSeTextEffect::teNone);
+  p.Integer("TextMarginLeft", &T::textMarginLeft_).Default(0);
+  p.Integer("TextMarginRight", &T::textMarginRight_).Default(0);
+  p.Integer("TextMarginTop", &T::textMarginTop_).Default(0);
+}
+
+void TSeSkinObject::DefineProperties(TFiler& filer) {
+  TComponent::DefineProperties(filer);
+  filer.DefineBinaryProperty(
+      "Objects", [this](TStream& s) { ReadObjects(s); }, [this](TStream& s) { WriteObjects(s); },
+      true);
 }
 
 TSeSkinObject* TSeSkinObject::Objects(int index) const {
   if (index < 0 || index >= ObjectCount()) return nullptr;
-  return children_[static_cast<std::size_t>(index)];
+  return ObjectAs<TSeSkinObject>(Components(index));
+}
+
+TSeSkinObject* TSeSkinObject::ParentObject() const {
+  return ObjectAs<TSeSkinObject>(Owner());
+}
+
+std::vector<TSeSkinObject*> TSeSkinObject::Children() const {
+  std::vector<TSeSkinObject*> children;
+  children.reserve(static_cast<std::size_t>(ObjectCount()));
+  for (int i = 0; i < ObjectCount(); ++i) {
+    if (TSeSkinObject* child = Objects(i)) children.push_back(child);
+  }
+  return children;
 }
 
 void TSeSkinObject::SetLeft(std::int32_t value) {
@@ -133,7 +167,7 @@ void TSeSkinObject::SetBounds(const Rect& rect) {
 void TSeSkinObject::Realign() {
   Rect r = BoundsRect();
   auto edgePass = [&](TSeAlign nearSide, TSeAlign farSide, bool vertical) {
-    for (TSeSkinObject* child : children_) {
+    for (TSeSkinObject* child : Children()) {
       if (!child->visible_) continue;
       if (child->align_ == nearSide) {
         if (vertical) {
@@ -163,20 +197,21 @@ void TSeSkinObject::Realign() {
   edgePass(TSeAlign::saTop, TSeAlign::saBottom, true);
   edgePass(TSeAlign::saLeft, TSeAlign::saRight, false);
 
-  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+  const std::vector<TSeSkinObject*> children = Children();
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
     TSeSkinObject* child = *it;
     if (!child->visible_ || child->align_ != TSeAlign::saText) continue;
     std::int32_t textWidth = SkinSeam::ScreenTextWidth(child->text_, child->GetFont());
     child->SetWidth(textWidth + child->textMarginLeft_ + child->textMarginRight_);
   }
-  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
     TSeSkinObject* child = *it;
     if (!child->visible_ || child->align_ != TSeAlign::saCenter) continue;
     std::int32_t left = r.Left + (RectWidth(r) - child->width_) / 2;
     std::int32_t top = r.Top + (RectHeight(r) - child->height_) / 2;
     child->SetBounds({left, top, left + child->width_, top + child->height_});
   }
-  for (TSeSkinObject* child : children_) {
+  for (TSeSkinObject* child : Children()) {
     if (child->visible_ && child->align_ == TSeAlign::saClient) child->SetBounds(r);
   }
 
@@ -184,7 +219,7 @@ void TSeSkinObject::Realign() {
   // The remembered size is taken as consumed afterwards: bitmap objects lay out again at every
   // paint, and applying the same change twice would walk the children off the edge.
   const bool widthKnown = prevWidth_ > 0;
-  for (TSeSkinObject* child : children_) {
+  for (TSeSkinObject* child : Children()) {
     switch (child->align_) {
       case TSeAlign::saTopRight:
         if (widthKnown) child->left_ = width_ - (prevWidth_ - child->left_);
@@ -205,8 +240,8 @@ void TSeSkinObject::Realign() {
 }
 
 TSeSkinObject* TSeSkinObject::FindByName(const std::string& name) {
-  if (SameNameIgnoringAsciiCase(name_, name)) return this;
-  for (TSeSkinObject* child : children_) {
+  if (SameNameIgnoringAsciiCase(Name(), name)) return this;
+  for (TSeSkinObject* child : Children()) {
     if (TSeSkinObject* found = child->FindByName(name)) return found;
   }
   return nullptr;
@@ -214,7 +249,7 @@ TSeSkinObject* TSeSkinObject::FindByName(const std::string& name) {
 
 TSeSkinObject* TSeSkinObject::FindByKind(TSeKind kind) {
   if (kind_ == kind) return this;
-  for (TSeSkinObject* child : children_) {
+  for (TSeSkinObject* child : Children()) {
     if (TSeSkinObject* found = child->FindByKind(kind)) return found;
   }
   return nullptr;
@@ -222,9 +257,9 @@ TSeSkinObject* TSeSkinObject::FindByKind(TSeKind kind) {
 
 TSeSkinObject* TSeSkinObject::ObjectAtPoint(Point point) {
   if (!visible_ || !PtInRect(BoundsRect(), point) || kind_ == TSeKind::skTranparent) return nullptr;
-  if (children_.empty()) return this;
+  if (ObjectCount() == 0) return this;
   TSeSkinObject* hit = nullptr;
-  for (TSeSkinObject* child : children_) {
+  for (TSeSkinObject* child : Children()) {
     if (TSeSkinObject* found = child->ObjectAtPoint(point)) hit = found;
   }
   return hit != nullptr ? hit : this;
@@ -232,9 +267,9 @@ TSeSkinObject* TSeSkinObject::ObjectAtPoint(Point point) {
 
 std::unique_ptr<SkinSeam::Region> TSeSkinObject::CreateTreeRegion() {
   if (width_ <= 0 || height_ <= 0) return nullptr;
-  if (children_.empty() || drawIfOwner_ || !masked_) return CreateRegion();
+  if (ObjectCount() == 0 || drawIfOwner_ || !masked_) return CreateRegion();
   auto region = std::make_unique<Region>();
-  for (TSeSkinObject* child : children_) {
+  for (TSeSkinObject* child : Children()) {
     if (!child->visible_) continue;
     if (auto part = child->CreateTreeRegion()) SkinSeam::UnionRegion(*region, *part);
   }
@@ -263,9 +298,9 @@ std::uint32_t TSeSkinObject::AdjustForRightToLeft(std::uint32_t format) const {
 }
 
 void TSeSkinObject::DrawTextRun(Canvas& canvas, const std::u16string& text, const Rect& rect,
-                                std::uint32_t format, const Font& font) {
+                                std::uint32_t format, const TSeFont& font) {
   if (textEffect_ == TSeTextEffect::teShadow) {
-    Font shadow = font;
+    TSeFont shadow = font;
     shadow.Color = clBlack;
     canvas.SetFont(shadow);
     Rect moved = OffsetRect(rect, 1, 1);
@@ -284,15 +319,15 @@ void TSeSkinObject::PaintText(Canvas& canvas) {
     line.Right -= 3;
     line.Top += inset;
     line.Bottom = line.Top + 1;
-    canvas.FillRect(line, GetFont().Color);
+    canvas.FillRect(line, GetFont().Color());
     return;
   }
   Rect textRect = BoundsRect();
   textRect.Left += textMarginLeft_;
   textRect.Right -= textMarginRight_;
   textRect.Top += textMarginTop_;
-  Font font = font_;
-  if (!enabled_) font.Color = SkinSeam::clGray;
+  TSeFont font = SkinSeam::CanvasFont(font_);
+  if (!enabled_) font.Color = clGray;
   if (!text_.empty()) {
     std::u16string shown = text_;
     if (kind_ == TSeKind::skTitle) {
@@ -309,14 +344,14 @@ void TSeSkinObject::PaintText(Canvas& canvas) {
 }
 
 void TSeSkinObject::PaintChildren(Canvas& canvas) {
-  for (TSeSkinObject* child : children_) {
+  for (TSeSkinObject* child : Children()) {
     if (child->visible_ && child->width_ > 0 && child->height_ > 0) child->Draw(canvas);
   }
 }
 
 void TSeSkinObject::Draw(Canvas& canvas) {
   if (!visible_ || width_ <= 0 || height_ <= 0) return;
-  if (children_.empty() || drawIfOwner_) {
+  if (ObjectCount() == 0 || drawIfOwner_) {
     if (color_ != clNone) canvas.FillRect(BoundsRect(), color_);
     PaintText(canvas);
   }
@@ -326,23 +361,23 @@ void TSeSkinObject::Draw(Canvas& canvas) {
 void TSeSkinObject::SetActive(bool value) {
   if (active_ == value) return;
   active_ = value;
-  for (TSeSkinObject* child : children_) child->SetActive(value);
+  for (TSeSkinObject* child : Children()) child->SetActive(value);
 }
 
 void TSeSkinObject::ForceActive(bool value) {
   active_ = value;
-  for (TSeSkinObject* child : children_) child->ForceActive(value);
+  for (TSeSkinObject* child : Children()) child->ForceActive(value);
 }
 
 void TSeSkinObject::SetControl(TSeObjectControl* control) {
   control_ = control;
   if (control != nullptr) biDiMode_ = control->BiDiMode();
-  for (TSeSkinObject* child : children_) child->SetControl(control);
+  for (TSeSkinObject* child : Children()) child->SetControl(control);
 }
 
 void TSeSkinObject::SetBitmaps(SkinSeam::BitmapList* list) {
   bitmaps_ = list;
-  for (TSeSkinObject* child : children_) child->SetBitmaps(list);
+  for (TSeSkinObject* child : Children()) child->SetBitmaps(list);
 }
 
 void TSeSkinObject::Invalidate() {
@@ -355,15 +390,15 @@ TSeSkinFormActions* TSeSkinObject::GetSkinForm() const {
 
 void TSeSkinObject::SetState(TSeObjectState state) {
   state_ = state;
-  for (TSeSkinObject* child : children_) child->SetState(state);
+  for (TSeSkinObject* child : Children()) child->SetState(state);
 }
 
 void TSeSkinObject::SetChildrenState(TSeObjectState state) {
-  for (TSeSkinObject* child : children_) child->SetState(state);
+  for (TSeSkinObject* child : Children()) child->SetState(state);
 }
 
 void TSeSkinObject::ResolveBitmaps() {
-  for (TSeSkinObject* child : children_) child->ResolveBitmaps();
+  for (TSeSkinObject* child : Children()) child->ResolveBitmaps();
 }
 
 void TSeSkinObject::ShiftColor(Color& color, int delta, bool skipNone) {
@@ -371,27 +406,39 @@ void TSeSkinObject::ShiftColor(Color& color, int delta, bool skipNone) {
   color = ShiftHueColor(color, delta);
 }
 
+void TSeSkinObject::ShiftFontColor(Font& font, int delta) {
+  font.SetColor(ShiftHueColor(font.Color(), delta));
+}
+
 void TSeSkinObject::ChangeHue(int delta) {
   ShiftColor(color_, delta);
-  ShiftColor(font_.Color, delta);
-  for (TSeSkinObject* child : children_) child->ChangeHue(delta);
+  TColor fontColor = font_.Color();
+  ShiftColor(fontColor, delta);
+  font_.SetColor(fontColor);
+  for (TSeSkinObject* child : Children()) child->ChangeHue(delta);
 }
 
 void TSeSkinObject::SetCharset(std::int32_t charset) {
-  GetFont().Charset = charset;
-  for (TSeSkinObject* child : children_) child->SetCharset(charset);
+  GetFont().SetCharset(static_cast<TFontCharset>(charset));
+  for (TSeSkinObject* child : Children()) child->SetCharset(charset);
 }
 
-void TSeSkinObject::Assign(const TSeSkinObject& source) {
-  if (&source == this) return;
-  name_ = source.name_;
+void TSeSkinObject::Assign(const TPersistent* persistent) {
+  const TSeSkinObject* skinSource = ObjectAs<TSeSkinObject>(persistent);
+  if (skinSource == nullptr) {
+    TComponent::Assign(persistent);
+    return;
+  }
+  if (skinSource == this) return;
+  const TSeSkinObject& source = *skinSource;
+  SetName(source.Name());
   masked_ = source.masked_;
   align_ = source.align_;
   kind_ = source.kind_;
   bitmaps_ = source.bitmaps_;
   color_ = source.color_;
   drawIfOwner_ = source.drawIfOwner_;
-  font_ = source.font_;
+  font_.Assign(&source.font_);
   textAlign_ = source.textAlign_;
   textEffect_ = source.textEffect_;
   textMarginLeft_ = source.textMarginLeft_;
@@ -402,7 +449,7 @@ void TSeSkinObject::Assign(const TSeSkinObject& source) {
   marginRight_ = source.marginRight_;
   marginBottom_ = source.marginBottom_;
   // A snapshot: cloning into this object must not see its own new children.
-  const std::vector<TSeSkinObject*> sourceChildren = source.children_;
+  const std::vector<TSeSkinObject*> sourceChildren = source.Children();
   for (TSeSkinObject* child : sourceChildren) CloneSkinObject(*child, this);
   left_ = source.left_;
   top_ = source.top_;
@@ -423,4 +470,78 @@ void TSeSkinObject::CopyLink(LinkPtr& target, const LinkPtr& source) {
   }
   if (!target) target = std::make_unique<SkinSeam::BitmapLink>();
   target->Assign(*source);
+}
+
+namespace {
+
+// The count word's marker for children written in binary form.
+constexpr std::uint32_t kBinaryChildren = 0x000F0000;
+// Trees nest through their blobs; a hostile skin must not exhaust the stack.
+constexpr int kMaxObjectNesting = 64;
+thread_local int objectNesting = 0;
+
+class NestingGuard {
+ public:
+  NestingGuard() {
+    if (++objectNesting > kMaxObjectNesting) {
+      --objectNesting;
+      throw EReadError(FrameworkMessages::SInvalidImage);
+    }
+  }
+  ~NestingGuard() { --objectNesting; }
+  NestingGuard(const NestingGuard&) = delete;
+  NestingGuard& operator=(const NestingGuard&) = delete;
+};
+
+}  // namespace
+
+void TSeSkinObject::WriteObjects(TStream& stream) const {
+  const std::vector<TSeSkinObject*> children = Children();
+  if (children.size() > 0xFFFF) throw EWriteError(FrameworkMessages::SWriteError);
+  stream.WriteUInt32(static_cast<std::uint32_t>(children.size()) | kBinaryChildren);
+  for (TSeSkinObject* child : children) {
+    WriteSkinString(stream, child->ClassName());
+    TMemoryStream form;
+    {
+      TWriter writer(form);
+      writer.WriteRootComponent(*child);
+    }
+    stream.WriteInt32(static_cast<std::int32_t>(form.Size()));
+    stream.WriteBuffer(form.Bytes().data(), form.Bytes().size());
+  }
+}
+
+void TSeSkinObject::ReadObjects(TStream& stream) {
+  NestingGuard nesting;
+  const std::uint32_t word = stream.ReadUInt32();
+  const bool binary = (word & kBinaryChildren) == kBinaryChildren;
+  const std::uint32_t count = binary ? (word & ~kBinaryChildren) : word;
+  // Every record holds at least two 4-byte lengths, so a count the block cannot hold is a lie.
+  if (static_cast<std::int64_t>(count) > stream.Remaining() / 8) {
+    throw EReadError(FrameworkMessages::SInvalidImage);
+  }
+  for (std::uint32_t i = 0; i < count; ++i) ReadChild(stream, binary);
+}
+
+void TSeSkinObject::ReadChild(TStream& stream, bool binary) {
+  const std::string className = ReadSkinString(stream);
+  const TClassInfo* cls = FindSkinObjectClass(className);
+  if (cls == nullptr) {
+    throw EClassNotFound(FormatMessage(FrameworkMessages::SClassNotFound, className));
+  }
+  std::vector<std::uint8_t> form;
+  if (binary) {
+    const std::int32_t size = stream.ReadInt32();
+    if (size < 0 || size > stream.Remaining()) throw EReadError(FrameworkMessages::SInvalidImage);
+    form.resize(static_cast<std::size_t>(size));
+    stream.ReadBuffer(form.data(), form.size());
+  } else {
+    form = ObjectTextToBinary(ReadSkinString(stream));
+  }
+  // Owned by this object from the start; a child that fails to read goes again.
+  std::unique_ptr<TComponent> child(cls->Create(this));
+  TReadOnlyMemoryStream input(form.data(), form.size());
+  TReader reader(input, SkinObjectClasses());
+  reader.ReadRootComponent(child.get());
+  if (auto* object = ObjectAs<TSeSkinObject>(child.release())) object->SetCharset(1);
 }

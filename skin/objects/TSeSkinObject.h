@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/Component.h"
+#include "framework/core/PropertyBuilder.h"
 #include "skin/objects/SkinObjectSeam.h"
 #include "skin/objects/SkinObjectTypes.h"
 #include "skin/objects/TSeObjectControl.h"
@@ -15,7 +17,9 @@ class TSeSkinFormActions;
 // its own bounds by their Align, paints itself and them, answers which object lies under a
 // point and passes state, hue, charset and mouse notifications down. All objects of one tree
 // share the root's coordinate space: Left and Top are not relative to the parent.
-class TSeSkinObject {
+class TSeSkinObject : public TComponent {
+  QM_CLASS(TSeSkinObject, TComponent)
+
  public:
   using Rect = SkinSeam::Rect;
   using Point = SkinSeam::Point;
@@ -25,21 +29,24 @@ class TSeSkinObject {
   using Region = SkinSeam::Region;
 
   // The owner, when given, takes the new object as its last child.
-  explicit TSeSkinObject(TSeSkinObject* owner);
-  virtual ~TSeSkinObject();
-  TSeSkinObject(const TSeSkinObject&) = delete;
-  TSeSkinObject& operator=(const TSeSkinObject&) = delete;
+  explicit TSeSkinObject(TComponent* owner);
+  ~TSeSkinObject() override;
 
-  virtual const char* ClassName() const { return "TSeSkinObject"; }
+  static void DeclareProperties(TPropertyBuilder<TSeSkinObject>& p);
+  // "Objects": the children, always stored, after the published properties.
+  void DefineProperties(TFiler& filer) override;
+  // Children travel in "Objects", never in the component stream's own child list.
+  void GetChildren(const std::function<void(TComponent*)>&, TComponent*) override {}
 
-  const std::string& Name() const { return name_; }
-  void SetName(const std::string& name) { name_ = name; }
-  TSeSkinObject* Owner() const { return owner_; }
-  // Moves this object to the end of another owner's children (or out of any tree).
-  void SetOwner(TSeSkinObject* owner);
-
-  int ObjectCount() const { return static_cast<int>(children_.size()); }
+  int ObjectCount() const { return ComponentCount(); }
+  // None outside the list.
   TSeSkinObject* Objects(int index) const;
+  // The owner when it is a skin object.
+  TSeSkinObject* ParentObject() const;
+
+  // The children blob: a count word with the binary marker, then one record per child.
+  void WriteObjects(TStream& stream) const;
+  void ReadObjects(TStream& stream);
 
   // Published properties.
   TSeAlign Align() const { return align_; }
@@ -50,7 +57,7 @@ class TSeSkinObject {
   void SetDrawIfOwner(bool value) { drawIfOwner_ = value; }
   const Font& GetFontField() const { return font_; }
   Font& FontField() { return font_; }
-  void SetFont(const Font& value) { font_ = value; }
+  void SetFont(const Font& value) { font_.Assign(&value); }
   TSeKind Kind() const { return kind_; }
   void SetKind(TSeKind value) { kind_ = value; }
   bool Masked() const { return masked_; }
@@ -131,8 +138,8 @@ class TSeSkinObject {
   virtual void DblClick(TSeMouseButton, std::int32_t, std::int32_t) {}
   virtual void SetCharset(std::int32_t charset);
   // Copies the skin object part of source and clones its children; subclasses add their own
-  // properties only when source is of their class.
-  virtual void Assign(const TSeSkinObject& source);
+  // properties only when source is of their class. Other sources go to the framework.
+  void Assign(const TPersistent* source) override;
 
  protected:
   // Sets the state of the children only (caption buttons show their glyphs in another state
@@ -142,6 +149,24 @@ class TSeSkinObject {
   void ForceActive(bool value);
   // Shifts one colour property unless it means no fill.
   static void ShiftColor(Color& color, int delta, bool skipNone = true);
+  // Shifts a font's colour, also a system colour, which becomes a fixed one.
+  static void ShiftFontColor(Font& font, int delta);
+
+  // Puts another font in place of a font for the length of a paint.
+  class TemporaryFont {
+   public:
+    TemporaryFont(Font& target, const Font& value) : target_(target) {
+      saved_.Assign(&target);
+      target_.Assign(&value);
+    }
+    ~TemporaryFont() { target_.Assign(&saved_); }
+    TemporaryFont(const TemporaryFont&) = delete;
+    TemporaryFont& operator=(const TemporaryFont&) = delete;
+
+   private:
+    Font& target_;
+    Font saved_;
+  };
 
   // Restores a value when a scope ends, also when painting raised.
   template <class T>
@@ -182,13 +207,11 @@ class TSeSkinObject {
   };
 
  private:
+  std::vector<TSeSkinObject*> Children() const;
+  void ReadChild(TStream& stream, bool binary);
   std::uint32_t AdjustForRightToLeft(std::uint32_t format) const;
   void DrawTextRun(Canvas& canvas, const std::u16string& text, const Rect& rect,
-                   std::uint32_t format, const Font& font);
-
-  TSeSkinObject* owner_ = nullptr;
-  std::vector<TSeSkinObject*> children_;
-  std::string name_;
+                   std::uint32_t format, const TSeFont& font);
 
   TSeAlign align_ = TSeAlign::saNone;
   Color color_ = clWhite;

@@ -22,12 +22,12 @@ void TSeSkinPainter::Copy(const Rect& source, const Rect& dest) {
   }
 }
 
-void TSeSkinPainter::PaintPart(const Rect& source, const Rect& dest, SkinSeam::TileStyle style) {
+void TSeSkinPainter::PaintPart(const Rect& source, const Rect& dest, TscTileStyle style) {
   if (!HasArea(source) || !HasArea(dest)) return;
   const std::int32_t sw = RectWidth(source);
   const std::int32_t sh = RectHeight(source);
   switch (style) {
-    case SkinSeam::TileStyle::tsTile:
+    case TscTileStyle::tsTile:
       for (std::int32_t x = dest.Left; x < dest.Right; x += sw) {
         for (std::int32_t y = dest.Top; y < dest.Bottom; y += sh) {
           // A tile cut by the destination's edge shows the beginning of the source, unscaled.
@@ -37,10 +37,10 @@ void TSeSkinPainter::PaintPart(const Rect& source, const Rect& dest, SkinSeam::T
         }
       }
       break;
-    case SkinSeam::TileStyle::tsStretch:
+    case TscTileStyle::tsStretch:
       Copy(source, dest);
       break;
-    case SkinSeam::TileStyle::tsCenter:
+    case TscTileStyle::tsCenter:
       // Unscaled; a source larger than the target reaches beyond it on both sides.
       Copy(source, Bounds(dest.Left + (RectWidth(dest) - sw) / 2,
                           dest.Top + (RectHeight(dest) - sh) / 2, sw, sh));
@@ -48,9 +48,8 @@ void TSeSkinPainter::PaintPart(const Rect& source, const Rect& dest, SkinSeam::T
   }
 }
 
-void TSeSkinPainter::PaintNineGrid(const Rect& bounds, const Margins& m,
-                                   SkinSeam::TileStyle centreStyle,
-                                   SkinSeam::TileStyle borderStyle) {
+void TSeSkinPainter::PaintNineGrid(const Rect& bounds, const Margins& m, TscTileStyle centreStyle,
+                                   TscTileStyle borderStyle) {
   const Rect s = link_.GetRect();
   const std::int32_t w = RectWidth(bounds);
   const std::int32_t h = RectHeight(bounds);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "skin/objects/SkinObjectSeam.h"
+#include "skin/objects/SkinObjectTypes.h"
 
 // The picture painting that bitmap objects share: a link's source painted into a rectangle
 // tiled, stretched or centred, and the nine-grid with fixed borders. Unmasked parts come from
@@ -26,10 +27,10 @@ class TSeSkinPainter {
                  Unmasked unmasked)
       : canvas_(canvas), link_(link), masked_(masked), unmasked_(unmasked) {}
 
-  void PaintPart(const Rect& source, const Rect& dest, SkinSeam::TileStyle style);
+  void PaintPart(const Rect& source, const Rect& dest, TscTileStyle style);
   // Nine parts in a fixed order: centre, top, bottom, left, right, then the four corners.
-  void PaintNineGrid(const Rect& bounds, const Margins& margins, SkinSeam::TileStyle centreStyle,
-                     SkinSeam::TileStyle borderStyle);
+  void PaintNineGrid(const Rect& bounds, const Margins& margins, TscTileStyle centreStyle,
+                     TscTileStyle borderStyle);
 
  private:
   void Copy(const Rect& source, const Rect& dest);

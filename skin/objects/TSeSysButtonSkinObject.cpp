@@ -3,7 +3,7 @@
 #include "skin/objects/TSeRollPanelObject.h"
 #include "skin/objects/TSeSkinFormActions.h"
 
-TSeSysButtonSkinObject::TSeSysButtonSkinObject(TSeSkinObject* owner)
+TSeSysButtonSkinObject::TSeSysButtonSkinObject(TComponent* owner)
     : TSeBitmapSkinObject(owner),
       bitmapHover_(std::make_unique<SkinSeam::BitmapLink>()),
       bitmapDown_(std::make_unique<SkinSeam::BitmapLink>()) {
@@ -82,19 +82,27 @@ void TSeSysButtonSkinObject::Perform(TSeSkinFormActions& form) {
     TSeSystemButtonRules::Perform(action_, form, this);
     return;
   }
+  // The climb stops at the first owner that is not a skin object (the skin source, a control).
   TSeSkinObject* top = this;
-  while (top->Owner() != nullptr) top = top->Owner();
-  if (auto* panel = dynamic_cast<TSeRollPanelObject*>(top->FindByName(rollPanel_))) {
+  while (TSeSkinObject* parent = top->ParentObject()) top = parent;
+  if (auto* panel = ObjectAs<TSeRollPanelObject>(top->FindByName(rollPanel_))) {
     panel->Toggle();
   }
 }
 
-void TSeSysButtonSkinObject::Assign(const TSeSkinObject& source) {
+void TSeSysButtonSkinObject::Assign(const TPersistent* source) {
   TSeBitmapSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeSysButtonSkinObject*>(&source)) {
+  if (auto* other = ObjectAs<TSeSysButtonSkinObject>(source)) {
     CopyLink(bitmapHover_, other->bitmapHover_);
     CopyLink(bitmapDown_, other->bitmapDown_);
     action_ = other->action_;
     rollPanel_ = other->rollPanel_;
   }
+}
+
+void TSeSysButtonSkinObject::DeclareProperties(TPropertyBuilder<TSeSysButtonSkinObject>& p) {
+  p.Enum("Action", SeActionInfo(), &TSeSysButtonSkinObject::action_).Default(TSeAction::sbaNone);
+  p.Object("BitmapHover", &TSeSysButtonSkinObject::bitmapHover_);
+  p.Object("BitmapDown", &TSeSysButtonSkinObject::bitmapDown_);
+  p.String("RollPanel", &TSeSysButtonSkinObject::rollPanel_);
 }

@@ -8,9 +8,11 @@
 // The simpler caption button: normal, hover and down pictures, the same hiding and mouse rules
 // as TSeSystemButton, and a roll-panel action that toggles a panel of its tree.
 class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
+  QM_CLASS(TSeSysButtonSkinObject, TSeBitmapSkinObject)
+
  public:
-  explicit TSeSysButtonSkinObject(TSeSkinObject* owner);
-  const char* ClassName() const override { return "TSeSysButtonSkinObject"; }
+  explicit TSeSysButtonSkinObject(TComponent* owner);
+  static void DeclareProperties(TPropertyBuilder<TSeSysButtonSkinObject>& p);
 
   TSeAction Action() const { return action_; }
   void SetAction(TSeAction value) { action_ = value; }
@@ -29,7 +31,7 @@ class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
   void MouseMove(TSeShiftState shift, std::int32_t x, std::int32_t y) override;
   void MouseUp(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
   void DblClick(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
   void Perform(TSeSkinFormActions& form);

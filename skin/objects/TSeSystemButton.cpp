@@ -2,7 +2,7 @@
 
 #include "skin/objects/TSeSkinFormActions.h"
 
-TSeSystemButton::TSeSystemButton(TSeSkinObject* owner)
+TSeSystemButton::TSeSystemButton(TComponent* owner)
     : TSeActiveBitmap(owner),
       bitmapHot_(std::make_unique<SkinSeam::BitmapLink>()),
       bitmapPressed_(std::make_unique<SkinSeam::BitmapLink>()) {
@@ -104,11 +104,17 @@ void TSeSystemButton::DblClick(TSeMouseButton button, std::int32_t, std::int32_t
   if (TSeSkinFormActions* form = GetSkinForm()) form->DoClose();
 }
 
-void TSeSystemButton::Assign(const TSeSkinObject& source) {
+void TSeSystemButton::Assign(const TPersistent* source) {
   TSeActiveBitmap::Assign(source);
-  if (auto* other = dynamic_cast<const TSeSystemButton*>(&source)) {
+  if (auto* other = ObjectAs<TSeSystemButton>(source)) {
     CopyLink(bitmapHot_, other->bitmapHot_);
     CopyLink(bitmapPressed_, other->bitmapPressed_);
     action_ = other->action_;
   }
+}
+
+void TSeSystemButton::DeclareProperties(TPropertyBuilder<TSeSystemButton>& p) {
+  p.Enum("Action", SeActionInfo(), &TSeSystemButton::action_).Default(TSeAction::sbaNone);
+  p.Object("BitmapHot", &TSeSystemButton::bitmapHot_);
+  p.Object("BitmapPressed", &TSeSystemButton::bitmapPressed_);
 }

@@ -6,9 +6,11 @@
 // A caption button of the window frame: normal, active, hot and pressed pictures, hidden by
 // window state and border icons, performing its Action on the frame when clicked.
 class TSeSystemButton : public TSeActiveBitmap {
+  QM_CLASS(TSeSystemButton, TSeActiveBitmap)
+
  public:
-  explicit TSeSystemButton(TSeSkinObject* owner);
-  const char* ClassName() const override { return "TSeSystemButton"; }
+  explicit TSeSystemButton(TComponent* owner);
+  static void DeclareProperties(TPropertyBuilder<TSeSystemButton>& p);
 
   TSeAction Action() const { return action_; }
   void SetAction(TSeAction value) { action_ = value; }
@@ -26,7 +28,7 @@ class TSeSystemButton : public TSeActiveBitmap {
   void MouseMove(TSeShiftState shift, std::int32_t x, std::int32_t y) override;
   void MouseUp(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
   void DblClick(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
-  void Assign(const TSeSkinObject& source) override;
+  void Assign(const TPersistent* source) override;
 
  private:
   void DrawInState(Canvas& canvas, LinkPtr& picture, TSeObjectState childState);

@@ -17,29 +17,38 @@ SkinSeam::Font& TSeTextObject::GetFont() {
 
 void TSeTextObject::Draw(Canvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
-  const Font stateFont = GetFont();
-  TemporaryValue<Font> font(FontField(), stateFont);
+  Font stateFont;
+  stateFont.Assign(&GetFont());
+  TemporaryFont font(FontField(), stateFont);
   TSeSkinObject::Draw(canvas);
 }
 
 void TSeTextObject::ChangeHue(int delta) {
   TSeSkinObject::ChangeHue(delta);
   for (Font* f : {&fontHot_, &fontFocused_, &fontPressed_, &fontDisabled_}) {
-    ShiftColor(f->Color, delta, false);
+    ShiftFontColor(*f, delta);
   }
 }
 
 void TSeTextObject::SetCharset(std::int32_t charset) {
   TSeSkinObject::SetCharset(charset);
-  for (Font* f : {&fontHot_, &fontFocused_, &fontPressed_, &fontDisabled_}) f->Charset = charset;
+  for (Font* f : {&fontHot_, &fontFocused_, &fontPressed_, &fontDisabled_})
+    f->SetCharset(static_cast<TFontCharset>(charset));
 }
 
-void TSeTextObject::Assign(const TSeSkinObject& source) {
+void TSeTextObject::Assign(const TPersistent* source) {
   TSeSkinObject::Assign(source);
-  if (auto* other = dynamic_cast<const TSeTextObject*>(&source)) {
-    fontHot_ = other->fontHot_;
-    fontFocused_ = other->fontFocused_;
-    fontPressed_ = other->fontPressed_;
-    fontDisabled_ = other->fontDisabled_;
+  if (auto* other = ObjectAs<TSeTextObject>(source)) {
+    fontHot_.Assign(&other->fontHot_);
+    fontFocused_.Assign(&other->fontFocused_);
+    fontPressed_.Assign(&other->fontPressed_);
+    fontDisabled_.Assign(&other->fontDisabled_);
   }
+}
+
+void TSeTextObject::DeclareProperties(TPropertyBuilder<TSeTextObject>& p) {
+  p.Object("FontHot", &TSeTextObject::fontHot_);
+  p.Object("FontFocused", &TSeTextObject::fontFocused_);
+  p.Object("FontPressed", &TSeTextObject::fontPressed_);
+  p.Object("FontDisabled", &TSeTextObject::fontDisabled_);
 }

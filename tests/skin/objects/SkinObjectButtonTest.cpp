@@ -233,7 +233,10 @@ TEST(ColorButton, FillsWithTheStateColourAndKeepsItsStoredLook) {
   cell.Pressed().FillColor = clBlack;
   cell.Focused().FillColor = 0xC56931;
   cell.Disabled().FillColor = 0xC0C0C0;
-  cell.Disabled().TextFont.Color = 0x0000FF;
+  cell.Disabled().TextFont.SetColor(0x0000FF);
+  TFont normal;
+  normal.SetColor(clBlack);
+  cell.SetFont(normal);
   cell.SetText(u"1");
 
   const std::pair<S, TColor> expected[] = {{S::osNormal, clWhite},
@@ -252,12 +255,12 @@ TEST(ColorButton, FillsWithTheStateColourAndKeepsItsStoredLook) {
   }
   ASSERT_EQ(canvas.Texts.size(), 1u);
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x0000FF);
-  EXPECT_EQ(cell.GetFontField().Color, clBlack);
+  EXPECT_EQ(cell.GetFontField().Color(), clBlack);
 
   canvas.FailOnFill = true;
   EXPECT_THROW(cell.Draw(canvas), std::runtime_error);
   EXPECT_EQ(cell.GetColor(), clWhite);
-  EXPECT_EQ(cell.GetFontField().Color, clBlack);
+  EXPECT_EQ(cell.GetFontField().Color(), clBlack);
 }
 
 TEST(CompositeObjects, LinkPlaceholderActiveBoxAndFrameBitmapLooks) {
@@ -308,17 +311,17 @@ TEST(CompositeObjects, LinkPlaceholderActiveBoxAndFrameBitmapLooks) {
 
 TEST(CompositeObjects, AssignCopiesTheBoxStylesAndStatePictures) {
   TSeActiveBitmapBoxObject source(nullptr);
-  source.SetBorderTileStyle(SkinSeam::TileStyle::tsStretch);
+  source.SetBorderTileStyle(TscTileStyle::tsStretch);
   SetLink(source.FocusedBitmap(), "FOCUS", {1, 2, 3, 4});
   SetLink(source.Bitmap(), "NORMAL", {0, 0, 3, 4});
 
   TSeBitmapBoxObject box(nullptr);
-  box.Assign(source);
-  EXPECT_EQ(box.BorderTileStyle(), SkinSeam::TileStyle::tsStretch);
+  box.Assign(&source);
+  EXPECT_EQ(box.BorderTileStyle(), TscTileStyle::tsStretch);
   EXPECT_EQ(box.Bitmap().GetName(), "NORMAL");
 
   TSeActiveBitmapBoxObject copy(nullptr);
-  copy.Assign(source);
+  copy.Assign(&source);
   EXPECT_EQ(copy.FocusedBitmap().GetName(), "FOCUS");
   EXPECT_EQ(copy.FocusedBitmap().GetRect(), (TRect{1, 2, 3, 4}));
   // The copy owns its links: changing one leaves the source alone.
@@ -330,7 +333,7 @@ TEST(CompositeObjects, AssignCopiesTheBoxStylesAndStatePictures) {
   button.SetAction(A::sbaTray);
   SetLink(button.BitmapHot(), "HOT", {0, 0, 1, 1});
   TSeSystemButton buttonCopy(nullptr);
-  buttonCopy.Assign(button);
+  buttonCopy.Assign(&button);
   EXPECT_EQ(buttonCopy.Action(), A::sbaTray);
   EXPECT_EQ(buttonCopy.BitmapHot().GetName(), "HOT");
 }

@@ -49,7 +49,7 @@ TEST(BitmapObjectDraw, NineGridOnAButtonFaceKeepsBordersAndFillsTheMiddle) {
     face.SetMasked(masked);
     SetLink(face.Bitmap(), "face.bmp", {0, 0, 20, 23});
     face.SetMargins(5, 5, 5, 5);
-    face.SetTileStyle(SkinSeam::TileStyle::tsStretch);
+    face.SetTileStyle(TscTileStyle::tsStretch);
     face.SetBitmaps(&skin.List);
     face.ResolveBitmaps();
     face.SetBounds({0, 0, 129, 44});
@@ -163,7 +163,7 @@ TEST(BitmapObjectRegion, MaskedShapeLeavesKeyColouredCornersOutClientKindIsARect
   skin.Picture->SetPixel(5, 0, kSeKeyColor);
   TSeActiveBitmap caption(nullptr);
   SetLink(caption.Bitmap(), "CAPTION", {0, 0, 6, 4});
-  caption.SetTileStyle(SkinSeam::TileStyle::tsStretch);
+  caption.SetTileStyle(TscTileStyle::tsStretch);
   caption.SetBitmaps(&skin.List);
   caption.ResolveBitmaps();
   caption.SetBounds({10, 20, 16, 24});
@@ -263,7 +263,7 @@ TEST(SkinObjectDraw, OwnerPaintsOnlyChildrenUnlessDrawIfOwner) {
   auto fillColours = [&] {
     std::vector<TColor> colours;
     for (auto& [rect, colour] : canvas.Fills)
-      if (colour != clBlack) colours.push_back(colour);
+      if (colour != owner.GetFontField().Color()) colours.push_back(colour);
     canvas.Fills.clear();
     return colours;
   };
@@ -287,8 +287,8 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   RecordingCanvas canvas(target);
   TSeSkinObject item(nullptr);
   item.SetBounds({0, 0, 100, 20});
-  TSeFont font;
-  font.Color = 0x00AA00;
+  TFont font;
+  font.SetColor(0x00AA00);
   item.SetFont(font);
 
   item.SetText(u"-");
@@ -312,7 +312,7 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   EXPECT_EQ(canvas.Texts[1].Text, u"Ctrl+O");
   EXPECT_EQ(canvas.Texts[1].Format, SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_RIGHT);
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x808080);
-  EXPECT_EQ(item.GetFontField().Color, 0x00AA00);  // the grey is the canvas's copy only
+  EXPECT_EQ(item.GetFontField().Color(), 0x00AA00);  // the grey is the canvas's copy only
 
   canvas.Texts.clear();
   item.SetEnabled(true);
@@ -336,7 +336,7 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   const std::u16string& shown = canvas.Texts[0].Text;
   ASSERT_GT(shown.size(), 3u);
   EXPECT_EQ(shown.substr(shown.size() - 3), u"...");
-  canvas.SetFont(item.GetFontField());
+  canvas.SetFont(SkinSeam::CanvasFont(item.GetFontField()));
   EXPECT_LE(TextWidthSkin(canvas, shown, SeTextFormat::DT_SINGLELINE), 90);
 }
 
@@ -365,28 +365,28 @@ TEST(StateLooks, TextObjectPaintsWithTheStateFontAndHueReachesEveryStateFont) {
   TSeTextObject text(nullptr);
   text.SetBounds({0, 0, 50, 20});
   text.SetText(u"Check");
-  TSeFont disabled;
-  disabled.Color = 0x808080;
+  TFont disabled;
+  disabled.SetColor(0x808080);
   text.SetFontDisabled(disabled);
   text.SetState(TSeObjectState::osDisabled);
-  EXPECT_EQ(text.GetFont().Color, 0x808080);
+  EXPECT_EQ(text.GetFont().Color(), 0x808080);
   text.Draw(canvas);
   ASSERT_EQ(canvas.Texts.size(), 1u);
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x808080);
-  EXPECT_EQ(text.GetFontField().Color, clBlack);
+  EXPECT_EQ(text.GetFontField().Color(), clWindowText);
 
-  TSeFont hot;
-  hot.Color = clBtnText;  // a system colour becomes a fixed one
+  TFont hot;
+  hot.SetColor(clBtnText);  // a system colour becomes a fixed one
   text.SetFontHot(hot);
-  TSeFont pressed;
-  pressed.Color = 0x0000FF;
+  TFont pressed;
+  pressed.SetColor(0x0000FF);
   text.SetFontPressed(pressed);
   text.ChangeHue(40);
-  EXPECT_EQ(text.FontHot().Color, ShiftHueColor(clBtnText, 40));
-  EXPECT_GE(text.FontHot().Color, 0);
-  EXPECT_EQ(text.FontPressed().Color, ShiftHueColor(0x0000FF, 40));
-  EXPECT_NE(text.FontPressed().Color, 0x0000FF);
-  EXPECT_EQ(text.FontDisabled().Color, ShiftHueColor(0x808080, 40));
+  EXPECT_EQ(text.FontHot().Color(), ShiftHueColor(clBtnText, 40));
+  EXPECT_GE(text.FontHot().Color(), 0);
+  EXPECT_EQ(text.FontPressed().Color(), ShiftHueColor(0x0000FF, 40));
+  EXPECT_NE(text.FontPressed().Color(), 0x0000FF);
+  EXPECT_EQ(text.FontDisabled().Color(), ShiftHueColor(0x808080, 40));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/core/ClassInfo.h"
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/TSeActiveObject.h"
 #include "skin/objects/TSeBitmapObject.h"
@@ -205,7 +206,7 @@ TEST(SkinObjectState, ActiveShortCutsStateAndControlReachTheWholeTree) {
   EXPECT_EQ(grandchild->BiDiMode(), TSeBiDiMode::bdRightToLeft);
 
   root.SetCharset(0);
-  EXPECT_EQ(grandchild->GetFont().Charset, 0);
+  EXPECT_EQ(grandchild->GetFont().Charset(), 0);
 }
 
 TEST(SkinObjectRegion, TreeRegionUnitesVisibleChildrenUnlessTheObjectPaintsItself) {
@@ -250,15 +251,15 @@ TEST(SkinObjectCopy, AssignCopiesStoredPartChildrenAndBoundsButNotRunTimeFields)
   source.SetVisible(false);
   auto* child = new TSeTextObject(&source);
   child->SetName("Text");
-  TSeFont hot;
-  hot.Color = 0x0000FF;
+  TFont hot;
+  hot.SetColor(0x0000FF);
   child->SetFontHot(hot);
   source.SetBounds({10, 20, 110, 40});
   child->SetBounds({0, 0, 5, 5});  // not where a layout would put it
 
   // Across classes only the skin object part is copied.
   TSeBitmapObject other(nullptr);
-  other.Assign(source);
+  other.Assign(&source);
   EXPECT_EQ(other.Name(), "Item");
   EXPECT_EQ(other.GetColor(), 0x112233);
   EXPECT_EQ(other.MarginBottom(), 4);
@@ -268,19 +269,19 @@ TEST(SkinObjectCopy, AssignCopiesStoredPartChildrenAndBoundsButNotRunTimeFields)
   ASSERT_EQ(other.ObjectCount(), 1);
   auto* copiedChild = dynamic_cast<TSeTextObject*>(other.Objects(0));
   ASSERT_NE(copiedChild, nullptr);
-  EXPECT_EQ(copiedChild->FontHot().Color, 0x0000FF);
+  EXPECT_EQ(copiedChild->FontHot().Color(), 0x0000FF);
   EXPECT_EQ(copiedChild->BoundsRect(), (TRect{0, 0, 5, 5}));
 
   // Within the class the own part comes too; existing children stay and clones are appended.
   TSeActiveObject same(nullptr);
   new TSeSkinObject(&same);
-  same.Assign(source);
+  same.Assign(&source);
   EXPECT_EQ(same.ActiveColor(), 0x445566);
   EXPECT_EQ(same.ObjectCount(), 2);
 
   TSeActiveObject fromPlain(nullptr);
   fromPlain.SetActiveColor(0x777777);
-  fromPlain.Assign(other);
+  fromPlain.Assign(&other);
   EXPECT_EQ(fromPlain.ActiveColor(), 0x777777);
   EXPECT_EQ(fromPlain.GetColor(), 0x112233);
 }
@@ -304,13 +305,15 @@ TEST(SkinObjectRegistry, EveryClassIsRegisteredByItsExactNameAndClonesDeeply) {
                          "TSeButtonBitmapBoxObject",
                          "TSeRollPanelObject"};
   for (const char* name : names) {
-    const TSeSkinObjectClass* cls = FindSkinObjectClass(name);
+    const TClassInfo* cls = FindSkinObjectClass(name);
     ASSERT_NE(cls, nullptr) << name;
-    std::unique_ptr<TSeSkinObject> made(cls->Create(nullptr));
-    EXPECT_STREQ(made->ClassName(), name);
-    auto copy = CloneSkinObject(*made);
+    std::unique_ptr<TComponent> made(cls->Create(nullptr));
+    auto* object = ObjectAs<TSeSkinObject>(made.get());
+    ASSERT_NE(object, nullptr) << name;
+    EXPECT_EQ(object->ClassName(), name);
+    auto copy = CloneSkinObject(*object);
     ASSERT_TRUE(copy) << name;
-    EXPECT_STREQ(copy->ClassName(), name);
+    EXPECT_EQ(copy->ClassName(), name);
   }
   EXPECT_EQ(FindSkinObjectClass("tseskinobject"), nullptr);
   EXPECT_EQ(FindSkinObjectClass("TSeUnknown"), nullptr);

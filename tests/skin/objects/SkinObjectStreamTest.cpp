@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/core/ObjectText.h"
+#include "framework/core/Reader.h"
+#include "framework/core/Stream.h"
+#include "framework/core/Writer.h"
+#include "skin/objects/SkinObjectRegistry.h"
+#include "skin/objects/SkinString.h"
+#include "skin/objects/TSeActiveBitmap.h"
+#include "skin/objects/TSeButtonObject.h"
+#include "skin/objects/TSeColorButtonObject.h"
+#include "skin/objects/TSeRollPanelObject.h"
+#include "skin/objects/TSeSysButtonSkinObject.h"
+#include "skin/objects/TSeSystemButton.h"
+#include "skin/objects/TSeTextObject.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes WriteBinary(TSeSkinObject& object) {
+  TMemoryStream stream;
+  {
+    TWriter writer(stream);
+    writer.WriteRootComponent(object);
+  }
+  return stream.Bytes();
+}
+
+std::unique_ptr<TSeSkinObject> ReadBinary(const Bytes& bytes) {
+  TReadOnlyMemoryStream stream(bytes.data(), bytes.size());
+  TReader reader(stream, SkinObjectClasses());
+  std::unique_ptr<TComponent> root(reader.ReadRootComponent(nullptr));
+  auto* object = ObjectAs<TSeSkinObject>(root.get());
+  if (object != nullptr) root.release();
+  return std::unique_ptr<TSeSkinObject>(object);
+}
+
+Bytes BlobOf(const TSeSkinObject& object) {
+  TMemoryStream stream;
+  object.WriteObjects(stream);
+  return stream.Bytes();
+}
+
+// A frame caption with objects of several classes and non-default properties.
+std::unique_ptr<TSeSkinObject> SampleTree() {
+  auto form = std::make_unique<TSeSkinObject>(nullptr);
+  form->SetName("Form");
+  form->SetBounds({0, 0, 375, 247});
+  form->SetColor(clBtnFace);
+  auto* caption = new TSeActiveBitmap(form.get());
+  caption->SetName("Caption");
+  caption->SetAlign(TSeAlign::saMostTop);
+  caption->SetBounds({0, 0, 375, 29});
+  caption->Bitmap().SetName("FRAMECAPTION.BMP");
+  caption->Bitmap().SetRect({0, 0, 47, 29});
+  caption->SetTileStyle(TscTileStyle::tsStretch);
+  caption->SetMargins(5, 0, 5, 0);
+  TFont title;
+  title.SetColor(clWhite);
+  title.SetStyle(TFontStyles{TFontStyle::fsBold});
+  caption->SetActiveFont(title);
+  auto* close = new TSeSystemButton(caption);
+  close->SetName("Close");
+  close->SetAction(TSeAction::sbaClose);
+  close->SetBounds({350, 5, 371, 26});
+  close->BitmapHot().SetName("CLOSEBUTTON.bmp");
+  close->BitmapHot().SetRect({0, 21, 21, 42});
+  auto* glyph = new TSeButtonObject(close);
+  glyph->SetName("Glyph");
+  glyph->SetKind(TSeKind::skTranparent);
+  glyph->SetAlign(TSeAlign::saCenter);
+  auto* text = new TSeTextObject(form.get());
+  text->SetName("Text");
+  text->SetTextAlign(TSeTextAlign::taCenter);
+  TFont grey;
+  grey.SetColor(clGray);
+  text->SetFontDisabled(grey);
+  auto* cell = new TSeColorButtonObject(form.get());
+  cell->SetName("Cell");
+  cell->Hot().FillColor = 0xD7E9EA;
+  cell->Pressed().FillColor = clBlack;
+  auto* panel = new TSeRollPanelObject(form.get());
+  panel->SetName("Side");
+  panel->SetRollKind(TSeRollKind::rkBottom);
+  panel->SetRollValue(-20);
+  auto* roll = new TSeSysButtonSkinObject(panel);
+  roll->SetName("Roll");
+  roll->SetRollPanel("Side");
+  roll->SetAction(TSeAction::sbaRollPanel);
+  return form;
+}
+
+TEST(SkinObjectStream, ChildrenBlobCarriesTheCountWithTheBinaryMarker) {
+  TSeSkinObject leaf(nullptr);
+  EXPECT_EQ(BlobOf(leaf), (Bytes{0x00, 0x00, 0x0F, 0x00}));
+
+  TSeSkinObject parent(nullptr);
+  for (int i = 0; i < 6; ++i) new TSeSkinObject(&parent);
+  const Bytes blob = BlobOf(parent);
+  ASSERT_GE(blob.size(), 4u);
+  EXPECT_EQ(Bytes(blob.begin(), blob.begin() + 4), (Bytes{0x06, 0x00, 0x0F, 0x00}));
+  // Each record: class name as a skin string, then the length of the child's binary form.
+  TReadOnlyMemoryStream in(blob.data(), blob.size());
+  in.ReadInt32();
+  EXPECT_EQ(ReadSkinString(in), "TSeSkinObject");
+  const std::int32_t size = in.ReadInt32();
+  Bytes form(static_cast<std::size_t>(size));
+  in.ReadBuffer(form.data(), form.size());
+  EXPECT_EQ(std::string(form.begin(), form.begin() + 4), "TPF0");
+  // The component's own child list stays empty: the form ends with two zero bytes.
+  EXPECT_EQ(form[form.size() - 1], 0);
+  EXPECT_EQ(form[form.size() - 2], 0);
+}
+
+TEST(SkinObjectStream, PropertiesAreStoredInClassOrderWithoutDefaults) {
+  TSeSystemButton button(nullptr);
+  button.SetName("Close");
+  button.SetBounds({1, 2, 22, 23});
+  button.Bitmap().SetName("B");
+  button.SetTileStyle(TscTileStyle::tsStretch);
+  button.ActiveBitmap().SetName("A");
+  button.SetAction(TSeAction::sbaClose);
+  button.BitmapPressed().SetName("P");
+  const std::string text = ObjectBinaryToText(WriteBinary(button));
+  const char* order[] = {"object Close: TSeSystemButton",
+                         "Font.Charset",
+                         "Kind = skSysButton",
+                         "Left = 1",
+                         "Top = 2",
+                         "Height = 21",
+                         "Width = 21",
+                         "Bitmap.Name = 'B'",
+                         "TileStyle = tsStretch",
+                         "ActiveBitmap.Name = 'A'",
+                         "Action = sbaClose",
+                         "BitmapPressed.Name = 'P'",
+                         "Objects = {00000F00}"};
+  std::size_t at = 0;
+  for (const char* line : order) {
+    const std::size_t found = text.find(line, at);
+    ASSERT_NE(found, std::string::npos) << line << " after position " << at << " in\n" << text;
+    at = found;
+  }
+  // Defaults stay out: a masked, left-aligned object writes neither.
+  EXPECT_EQ(text.find("Masked"), std::string::npos);
+  EXPECT_EQ(text.find("TextAlign"), std::string::npos);
+  EXPECT_EQ(text.find("BorderTileStyle"), std::string::npos);
+}
+
+TEST(SkinObjectStream, WholeTreeRoundTripsThroughBinaryAndTextByteForByte) {
+  auto tree = SampleTree();
+  const Bytes first = WriteBinary(*tree);
+  auto read = ReadBinary(first);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(WriteBinary(*read), first);
+
+  auto* caption = ObjectAs<TSeActiveBitmap>(read->FindByName("Caption"));
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->BoundsRect(), (TRect{0, 0, 375, 29}));
+  EXPECT_EQ(caption->Bitmap().GetRect(), (TRect{0, 0, 47, 29}));
+  EXPECT_EQ(caption->ActiveFont().Color(), clWhite);
+  auto* close = ObjectAs<TSeSystemButton>(read->FindByName("Close"));
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(close->ParentObject(), caption);
+  EXPECT_EQ(close->Action(), TSeAction::sbaClose);
+  EXPECT_EQ(close->BitmapHot().GetName(), "CLOSEBUTTON.bmp");
+  ASSERT_EQ(close->ObjectCount(), 1);
+  EXPECT_EQ(close->Objects(0)->Kind(), TSeKind::skTranparent);
+  auto* cell = ObjectAs<TSeColorButtonObject>(read->FindByName("Cell"));
+  ASSERT_NE(cell, nullptr);
+  EXPECT_EQ(cell->Hot().FillColor, 0xD7E9EA);
+  auto* panel = ObjectAs<TSeRollPanelObject>(read->FindByName("Side"));
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->RollValue(), -20);
+  EXPECT_EQ(panel->RollKind(), TSeRollKind::rkBottom);
+
+  const std::string text = ObjectBinaryToText(first);
+  EXPECT_EQ(ObjectTextToBinary(text), first);
+  EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(text)), text);
+  // Blobs of 32 bytes or more break onto their own lines.
+  EXPECT_NE(text.find("Objects = {\r\n"), std::string::npos);
+}
+
+TEST(SkinObjectStream, TextFormChildrenWithoutTheMarkerAreReadAndGetTheDefaultCharset) {
+  const std::string childText =
+      "object Face: TSeBitmapObject\r\n"
+      "  Font.Charset = ANSI_CHARSET\r\n"
+      "  Width = 12\r\n"
+      "end\r\n";
+  TMemoryStream blob;
+  blob.WriteInt32(2);  // no marker: text records follow
+  for (int i = 0; i < 2; ++i) {
+    WriteSkinString(blob, "TSeBitmapObject");
+    std::string text = childText;
+    if (i == 1) text.replace(text.find("Face"), 4, "Face2");
+    WriteSkinString(blob, text);
+  }
+  blob.SetPosition(0);
+  TSeSkinObject parent(nullptr);
+  parent.ReadObjects(blob);
+  ASSERT_EQ(parent.ObjectCount(), 2);
+  auto* face = ObjectAs<TSeBitmapObject>(parent.Objects(0));
+  ASSERT_NE(face, nullptr);
+  EXPECT_EQ(face->Name(), "Face");
+  EXPECT_EQ(face->Width(), 12);
+  EXPECT_EQ(face->GetFontField().Charset(), 1);
+  EXPECT_EQ(parent.Objects(1)->Name(), "Face2");
+}
+
+TEST(SkinObjectStream, HostileChildrenBlobsFailWithClearErrors) {
+  auto readBlob = [](const Bytes& bytes) {
+    TReadOnlyMemoryStream in(bytes.data(), bytes.size());
+    TSeSkinObject parent(nullptr);
+    parent.ReadObjects(in);
+    return parent.ObjectCount();
+  };
+  TSeSkinObject one(nullptr);
+  new TSeSkinObject(&one);
+  Bytes blob = BlobOf(one);
+
+  // A count that the block cannot hold.
+  Bytes lying = blob;
+  lying[0] = 0xFF;
+  lying[1] = 0xFF;
+  EXPECT_THROW(readBlob(lying), EReadError);
+  // Two children announced, one present.
+  Bytes shortBlob = blob;
+  shortBlob[0] = 2;
+  shortBlob.resize(shortBlob.size() + 8, 0);
+  EXPECT_THROW(readBlob(shortBlob), EStreamError);
+  // A form length beyond the block.
+  Bytes longForm = blob;
+  const std::size_t sizeAt = 4 + 4 + std::string("TSeSkinObject").size();
+  longForm[sizeAt + 2] = 0x7F;
+  EXPECT_THROW(readBlob(longForm), EReadError);
+  Bytes negative = blob;
+  negative[sizeAt + 3] = 0x80;
+  EXPECT_THROW(readBlob(negative), EReadError);
+  // A text word whose count is negative as a signed number.
+  EXPECT_THROW(readBlob(Bytes{0xFF, 0xFF, 0xFF, 0xFF}), EReadError);
+  EXPECT_EQ(readBlob(blob), 1);
+
+  // An unknown class names itself and leaves no half-read child behind.
+  TMemoryStream unknown;
+  unknown.WriteUInt32(0x000F0001);
+  WriteSkinString(unknown, "TSeBogusObject");
+  unknown.WriteInt32(0);
+  unknown.SetPosition(0);
+  TSeSkinObject parent(nullptr);
+  try {
+    parent.ReadObjects(unknown);
+    FAIL() << "an unknown class was accepted";
+  } catch (const EClassNotFound& e) {
+    EXPECT_EQ(e.Message(), "Class TSeBogusObject not found");
+  }
+  EXPECT_EQ(parent.ObjectCount(), 0);
+}
+
+TEST(SkinObjectStream, NestingDeeperThanTheLimitIsRefused) {
+  auto build = [](int depth) {
+    auto root = std::make_unique<TSeSkinObject>(nullptr);
+    TSeSkinObject* at = root.get();
+    for (int i = 0; i < depth; ++i) at = new TSeSkinObject(at);
+    return root;
+  };
+  auto shallow = build(40);
+  EXPECT_TRUE(ReadBinary(WriteBinary(*shallow)));
+
+  auto deep = build(100);
+  const Bytes bytes = WriteBinary(*deep);
+  try {
+    ReadBinary(bytes);
+    FAIL() << "a 100-level tree was read";
+  } catch (const EReadError& e) {
+    EXPECT_EQ(e.Message(), "Invalid stream format");
+  }
+}
+
+}  // namespace
