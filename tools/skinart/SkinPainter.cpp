@@ -182,6 +182,11 @@ void GlyphOnFace(ArtCanvas& canvas, int x, int y, int w, int h, const Shape& sha
       const double a = mask.At(i, j).r / 255.0;
       if (a <= 0) continue;
       const Rgb under = canvas.At(x + i, y + j) == kMagenta ? face(i, j) : canvas.At(x + i, y + j);
+      // With no known face below, an edge is either in or out: never mixed with magenta.
+      if (under == kMagenta) {
+        if (a >= 0.5) canvas.Set(x + i, y + j, colour);
+        continue;
+      }
       canvas.Set(x + i, y + j, Mix(under, colour, a));
     }
 }

@@ -122,6 +122,39 @@ TEST_F(SkinCheckerTest, ReportsGridAndTextColours) {
   EXPECT_TRUE(Reports({"CheckBox/Text.FontDisabled.Color"}));
 }
 
+TEST_F(SkinCheckerTest, ReportsStructuralFaultsOfTheSources) {
+  auto* panel = Find("Panel", "Panel");
+  panel->children[1]->name = "caption";  // clashes with "Caption" ignoring case
+  EXPECT_TRUE(Reports({"Panel: duplicate child name caption"}));
+  Find("Grid", "Lines")->className = "TSeLabelObject";
+  EXPECT_TRUE(Reports({"Grid/Lines: unknown class TSeLabelObject"}));
+  auto* check = Find("CheckBox", "Text");
+  check->properties.erase(std::find_if(check->properties.begin(), check->properties.end(),
+                                       [](const auto& p) { return p.first == "Font.Charset"; }));
+  EXPECT_TRUE(Reports({"CheckBox/Text: Font.Charset is not written"}));
+  skin_->manifest.objects[3] = "Checkbox.txt";
+  EXPECT_TRUE(Reports({"Checkbox.txt holds object CheckBox"}));
+  skin_->manifest.authorEMail = "me@quillmar.com";
+  EXPECT_TRUE(Reports({"reserved example domain"}));
+  skin_->manifest.skinVersion = "2.0.1";
+  EXPECT_TRUE(Reports({"skin version is \"2.0.1\""}));
+}
+
+TEST_F(SkinCheckerTest, ReportsTheFramesPartsOutOfPlace) {
+  SetProperty(Find("Form", "SysMenu"), "Left", "40");
+  EXPECT_TRUE(Reports({"SysMenu must sit at the top left"}));
+  SetProperty(Find("Form", "MinButton"), "Action", "sbaMaximize");
+  EXPECT_TRUE(Reports({"MinButton.Action is sbaMaximize"}));
+  SetProperty(Find("Form", "Left"), "Bitmap.Left", "0");
+  SetProperty(Find("Form", "Left"), "Bitmap.Right", "5");
+  EXPECT_TRUE(Reports({"Left needs distinct active and inactive pictures"}));
+  auto* container = Find("Form", "ButtonContainer");
+  std::swap(container->children[0], container->children[1]);
+  EXPECT_TRUE(Reports({"ButtonContainer/RestoreButton must be CloseButton"}));
+  SetProperty(Find("Form", "Title"), "Masked", "True");
+  EXPECT_TRUE(Reports({"Masked is written at its default value"}));
+}
+
 std::unique_ptr<SkinTextObject> Tree(const std::string& lf) {
   std::string text;
   for (char c : lf) {
