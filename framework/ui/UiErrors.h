@@ -11,6 +11,9 @@
 
 #include "framework/core/Exception.h"
 
+// Declared again in case Exception.h was first seen through the platform's macro.
+std::string FormatMessage(const std::string& pattern, const std::string& argument);
+
 class EInvalidOperation : public Exception {
  public:
   using Exception::Exception;

@@ -1,0 +1,19 @@
+#include "framework/ui/TCustomControl.h"
+
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
+
+void TCustomControl::PaintWindow(HDC dc) {
+  canvas_.Lock();
+  // Painting is entered again when a child asks for the background: keep the outer DC.
+  const HDC previous = canvas_.HandleAllocated() ? canvas_.Handle() : nullptr;
+  canvas_.SetHandle(dc);
+  try {
+    Paint();
+  } catch (...) {
+    canvas_.SetHandle(previous);
+    canvas_.Unlock();
+    throw;
+  }
+  canvas_.SetHandle(previous);
+  canvas_.Unlock();
+}

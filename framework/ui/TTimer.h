@@ -1,0 +1,32 @@
+#pragma once
+
+// A GUI-thread timer component: OnTimer every Interval milliseconds while Enabled.
+
+#include <windows.h>
+
+#include "framework/core/Component.h"
+#include "framework/core/PropertyBuilder.h"
+
+class TTimer : public TComponent {
+  QM_CLASS(TTimer, TComponent)
+
+ public:
+  explicit TTimer(TComponent* owner);
+  ~TTimer() override;
+  static void DeclareProperties(TPropertyBuilder<TTimer>& p);
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool value);
+  std::int32_t Interval() const { return interval_; }
+  void SetInterval(std::int32_t value);
+  TNotifyEvent OnTimer;
+  void Loaded() override;
+
+ private:
+  void UpdateTimer();
+
+  bool enabled_ = true;
+  std::int32_t interval_ = 1000;
+  HWND window_ = nullptr;
+  bool running_ = false;
+};

@@ -1,0 +1,240 @@
+// Mouse and keyboard through real windows: enter and leave across windowed and windowless
+// controls, capture while a button is held, focus with tab order, and the dialog keys that
+// reach the default and cancel buttons.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "UiTestSupport.h"
+#include "framework/ui/TButton.h"
+#include "framework/ui/TCustomEdit.h"
+#include "framework/ui/TLabel.h"
+#include "framework/ui/TMemo.h"
+#include "framework/ui/TPanel.h"
+
+namespace {
+
+LPARAM At(int x, int y) {
+  return MAKELPARAM(x, y);
+}
+
+class Input : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    form.reset(NewForm(300, 200));
+  }
+  template <class T>
+  T* Add(int left, int top, int width, int height) {
+    auto* control = new T(form.get());
+    control->SetParent(form.get());
+    control->SetBounds(left, top, width, height);
+    return control;
+  }
+  void Record(TControl* control, const std::string& name) {
+    control->OnMouseEnter = {[this, name](TObject*) { events.push_back("enter " + name); }};
+    control->OnMouseLeave = {[this, name](TObject*) { events.push_back("leave " + name); }};
+  }
+  std::unique_ptr<TForm> form;
+  std::vector<std::string> events;
+};
+
+TEST_F(Input, MouseEnterAndLeaveFollowThePointerAcrossControls) {
+  auto* label = Add<TLabel>(10, 10, 60, 20);
+  label->SetAutoSize(false);
+  auto* panel = Add<TPanel>(100, 10, 80, 80);
+  Record(form.get(), "form");
+  Record(label, "label");
+  Record(panel, "panel");
+  form->Show();
+  Pump();
+  const HWND window = form->Handle();
+
+  SendMessageW(window, WM_MOUSEMOVE, 0, At(200, 150));  // empty client area
+  SendMessageW(window, WM_MOUSEMOVE, 0, At(20, 15));    // over the label (no window of its own)
+  SendMessageW(window, WM_MOUSEMOVE, 0, At(25, 16));    // still over it: nothing new
+  SendMessageW(panel->Handle(), WM_MOUSEMOVE, 0, At(5, 5));
+  SendMessageW(panel->Handle(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(events, (std::vector<std::string>{"enter form", "leave form", "enter label",
+                                              "leave label", "enter panel", "leave panel"}));
+
+  // A leave for a window the pointer is no longer tracked in changes nothing.
+  events.clear();
+  SendMessageW(window, WM_MOUSELEAVE, 0, 0);
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_F(Input, AWindowlessControlLeftWhileBeingDestroyedIsForgotten) {
+  auto* label = Add<TLabel>(10, 10, 60, 20);
+  label->SetAutoSize(false);
+  form->Show();
+  Pump();
+  SendMessageW(form->Handle(), WM_MOUSEMOVE, 0, At(20, 15));
+  ASSERT_EQ(Application->MouseControl(), label);
+  delete label;
+  EXPECT_EQ(Application->MouseControl(), nullptr);
+  // The next move must not reach the freed control.
+  SendMessageW(form->Handle(), WM_MOUSEMOVE, 0, At(21, 15));
+  EXPECT_EQ(Application->MouseControl(), form.get());
+}
+
+TEST_F(Input, AWindowlessControlHoldsTheMouseWhileTheButtonIsDown) {
+  auto* label = Add<TLabel>(10, 10, 60, 20);
+  label->SetAutoSize(false);
+  std::vector<POINT> moves;
+  int clicks = 0;
+  label->OnMouseMove = {[&](TObject*, TShiftState, int x, int y) { moves.push_back({x, y}); }};
+  label->OnClick = {[&](TObject*) { ++clicks; }};
+  form->Show();
+  Pump();
+  const HWND window = form->Handle();
+
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, At(20, 15));
+  EXPECT_EQ(TControl::CaptureControl(), label);
+  EXPECT_EQ(GetCapture(), window);
+  // Far outside the label, the moves still go to it, in its own coordinates.
+  SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, At(250, 150));
+  ASSERT_EQ(moves.size(), 1u);
+  EXPECT_EQ(moves[0].x, 240);
+  EXPECT_EQ(moves[0].y, 140);
+  // Released outside: no click, capture gone.
+  SendMessageW(window, WM_LBUTTONUP, 0, At(250, 150));
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(TControl::CaptureControl(), nullptr);
+  EXPECT_EQ(GetCapture(), nullptr);
+
+  // Pressed and released over it: one click.
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, At(20, 15));
+  SendMessageW(window, WM_LBUTTONUP, 0, At(21, 16));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(Input, AWindowedControlCapturesItsOwnWindow) {
+  auto* panel = Add<TPanel>(10, 10, 80, 80);
+  int clicks = 0;
+  panel->OnClick = {[&](TObject*) { ++clicks; }};
+  form->Show();
+  Pump();
+  SendMessageW(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  EXPECT_TRUE(panel->MouseCapture());
+  EXPECT_EQ(GetCapture(), panel->Handle());
+  SendMessageW(panel->Handle(), WM_LBUTTONUP, 0, At(5, 5));
+  EXPECT_FALSE(panel->MouseCapture());
+  EXPECT_EQ(clicks, 1);
+}
+
+class Keyboard : public Input {
+ protected:
+  void SetUp() override {
+    Input::SetUp();
+    first = Add<TEdit>(10, 10, 100, 24);
+    second = Add<TEdit>(10, 40, 100, 24);
+    third = Add<TEdit>(10, 70, 100, 24);
+    ok = Add<TButton>(150, 10, 75, 25);
+    cancel = Add<TButton>(150, 40, 75, 25);
+    ok->SetCaption(L"&Generate");
+    cancel->SetCaption(L"Cancel");
+    ok->SetDefault(true);
+    cancel->SetCancel(true);
+    ok->OnClick = {[this](TObject*) { events.push_back("ok"); }};
+    cancel->OnClick = {[this](TObject*) { events.push_back("cancel"); }};
+    for (auto [edit, name] :
+         {std::pair<TEdit*, std::string>{first, "first"}, {second, "second"}, {third, "third"}}) {
+      edit->OnEnter = {[this, name](TObject*) { events.push_back("enter " + name); }};
+      edit->OnExit = {[this, name](TObject*) { events.push_back("exit " + name); }};
+    }
+    form->Show();
+    Pump();
+  }
+  HWND Focus() { return GetFocus(); }
+  TEdit* first;
+  TEdit* second;
+  TEdit* third;
+  TButton* ok;
+  TButton* cancel;
+};
+
+TEST_F(Keyboard, TabFollowsTheTabOrderAndSkipsWhatCannotTakeTheFocus) {
+  third->SetTabOrder(0);  // order now: third, first, second, ok, cancel
+  EXPECT_EQ(first->TabOrder(), 1);
+  second->SetEnabled(false);
+  third->SetFocus();
+  Pump();
+  ASSERT_EQ(Focus(), third->Handle());
+  events.clear();
+
+  PressKey(Focus(), VK_TAB);
+  EXPECT_EQ(Focus(), first->Handle());
+  PressKey(Focus(), VK_TAB);  // second is disabled
+  EXPECT_EQ(Focus(), ok->Handle());
+  {
+    HeldShift shift;
+    PressKey(Focus(), VK_TAB);
+  }
+  EXPECT_EQ(Focus(), first->Handle());
+  EXPECT_EQ(form->ActiveControl(), first);
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"exit third", "enter first", "exit first", "enter first"}));
+  // The Tab keys never reached the edits as characters.
+  EXPECT_EQ(first->Text(), L"");
+}
+
+TEST_F(Keyboard, EnterAndEscapeGoToTheDefaultAndCancelButtons) {
+  first->SetFocus();
+  Pump();
+  events.clear();
+  PressKey(Focus(), VK_RETURN);
+  PressKey(Focus(), VK_ESCAPE);
+  EXPECT_EQ(events, (std::vector<std::string>{"ok", "cancel"}));
+  EXPECT_EQ(Focus(), first->Handle());
+
+  // A focused button takes Enter for itself; the default one stays quiet.
+  cancel->SetFocus();
+  Pump();
+  events.clear();
+  EXPECT_TRUE(cancel->ActiveDefault());
+  EXPECT_FALSE(ok->ActiveDefault());
+  PressKey(Focus(), VK_RETURN);
+  EXPECT_EQ(events, (std::vector<std::string>{"cancel"}));
+}
+
+TEST_F(Keyboard, ADisabledDefaultButtonDoesNotClick) {
+  ok->SetEnabled(false);
+  first->SetFocus();
+  Pump();
+  events.clear();
+  PressKey(Focus(), VK_RETURN);
+  EXPECT_TRUE(events.empty());
+}
+
+TEST_F(Keyboard, AMemoKeepsEnterForItsText) {
+  auto* memo = Add<TMemo>(10, 100, 120, 60);
+  memo->SetFocus();
+  Pump();
+  events.clear();
+  PressKey(Focus(), 'A');
+  PressKey(Focus(), VK_RETURN);
+  PressKey(Focus(), 'B');
+  EXPECT_TRUE(events.empty());
+  EXPECT_EQ(memo->Text(), L"a\r\nb");
+}
+
+TEST_F(Keyboard, AltAndTheAcceleratorClickTheButton) {
+  first->SetFocus();
+  Pump();
+  events.clear();
+  PostMessageW(Focus(), WM_SYSCHAR, L'g', 1 << 29);
+  Pump();
+  EXPECT_EQ(events, (std::vector<std::string>{"exit first", "ok"}));
+  EXPECT_EQ(Focus(), ok->Handle());
+  // Without Alt the letter is text for the edit.
+  first->SetFocus();
+  Pump();
+  events.clear();
+  PressKey(Focus(), 'G');
+  EXPECT_EQ(first->Text(), L"g");
+  EXPECT_TRUE(events.empty());
+}
+
+}  // namespace
