@@ -78,7 +78,9 @@ class Run {
     ++total_;
     std::size_t lastIndex = 0;
     bool first = true;
-    for (const auto& [key, value] : o.properties) {
+    for (const auto& property : o.properties) {
+      const std::string& key = property.first;
+      const std::string& value = property.second;
       const auto it = std::find_if(props->begin(), props->end(),
                                    [&](const SkinSchema::Property& p) { return p.name == key; });
       if (it == props->end()) {
