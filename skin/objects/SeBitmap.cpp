@@ -139,8 +139,22 @@ void TSeBitmap::StretchDraw(TSeCanvas& canvas, const TRect& dest, bool masked,
     canvas.CopyBitmap(*this, dest, source);
 }
 
+bool TSeBitmap::KeyPixelsClear(const TRect& source) const {
+  const TRect r = IntersectRect(source, BoundsRect());
+  for (std::int32_t y = r.Top; y < r.Bottom; ++y) {
+    const std::uint32_t* row = Scanline(y);
+    for (std::int32_t x = r.Left; x < r.Right; ++x)
+      if ((row[x] & 0x00FFFFFF) == kSeKeyRGB && row[x] != kSeKeyColor) return false;
+  }
+  return true;
+}
+
 void TSeBitmap::MaskedStretch(TSeCanvas& canvas, const TRect& dest, const TRect& source) const {
-  if (!maskFallbackForced && canvas.TransparentBlit(*this, dest, source, kSeKeyColor)) return;
+  // Some systems' blit (Wine's) compares whole pixels, alpha included; key pixels that carry
+  // alpha would then show, so those pictures take the hand mask.
+  if (!maskFallbackForced && KeyPixelsClear(source) &&
+      canvas.TransparentBlit(*this, dest, source, kSeKeyColor))
+    return;
   // No system blit: mask by hand in a copy of the destination area.
   const TRect src = IntersectRect(source, BoundsRect());
   if (IsRectEmpty(src) || IsRectEmpty(dest)) return;

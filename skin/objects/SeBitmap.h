@@ -96,6 +96,8 @@ class TSeBitmap {
 
  private:
   void ReleaseSurface();
+  // No key-coloured pixel in the rectangle carries alpha.
+  bool KeyPixelsClear(const TRect& source) const;
   void MaskedStretch(TSeCanvas& canvas, const TRect& dest, const TRect& source) const;
 
   TSeBitmapSurface surface_;

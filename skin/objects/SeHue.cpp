@@ -24,16 +24,20 @@ std::uint32_t Channel(double value) {
 
 // red, green, blue bytes in; 0x00RRGGBB out.
 std::uint32_t ShiftRGB(std::uint32_t red, std::uint32_t green, std::uint32_t blue, int delta) {
+  // Which channel is largest is decided on the bytes: comparing doubles for equality is not
+  // reliable where the compiler keeps some of them in wider registers (x87).
+  const std::uint32_t maxByte = std::max({red, green, blue});
+  const std::uint32_t minByte = std::min({red, green, blue});
   const double r = red / 255.0, g = green / 255.0, b = blue / 255.0;
-  const double mx = std::max({r, g, b}), mn = std::min({r, g, b});
+  const double mx = maxByte / 255.0, mn = minByte / 255.0;
   const double l = (mx + mn) / 2;
   double h = 0, s = 0;
-  if (mx != mn) {
+  if (maxByte != minByte) {
     const double d = mx - mn;
     s = l >= 0.5 ? d / (2 - mx - mn) : d / (mx + mn);
-    if (mx == r)
+    if (maxByte == red)
       h = (g - b) / d;
-    else if (mx == g)
+    else if (maxByte == green)
       h = (b - r) / d + 2;
     else
       h = (r - g) / d + 4;

@@ -14,8 +14,8 @@ std::uint32_t Argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint3
 }
 
 TEST(SeBitmap, SetSizeRulesAndNotifications) {
+  std::vector<std::string> events;  // outlives b, whose destruction still reports
   TSeBitmap b;
-  std::vector<std::string> events;
   b.OnChange = [&](TSeBitmap& x) { events.push_back("change " + std::to_string(x.Width())); };
   b.OnFree = [&](TSeBitmap& x) { events.push_back("free " + std::to_string(x.Width())); };
   EXPECT_TRUE(b.IsEmpty());

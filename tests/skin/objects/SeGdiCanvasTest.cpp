@@ -68,8 +68,7 @@ TEST_F(GdiPainting, FillsAndFramesLandInTheBitmapsPixels) {
 
 TEST_F(GdiPainting, MaskedDrawWithTheSystemBlit) {
   ASSERT_TRUE(TSeGdiCanvas::HasTransparentBlt());
-  // The system's blit compares whole pixels on some systems (Wine among them), so this uses
-  // key pixels as a skin read from a store holds them: alpha 0.
+  // Key pixels as a skin read from a store holds them: alpha 0 (others take the hand mask).
   source.SetPixel(2, 1, kSeKeyColor);
   auto canvas = CreateBitmapCanvas(target);
   source.Draw(*canvas, 1, 1, true);
@@ -93,6 +92,16 @@ TEST_F(GdiPainting, MaskedDrawWithTheSystemBlit) {
   EXPECT_EQ(Rgb(target.Pixel(10, 10)), Rgb(source.Pixel(0, 0)));
   EXPECT_EQ(Rgb(target.Pixel(10, 14)), Rgb(source.Pixel(0, 1)));
   EXPECT_EQ(Rgb(target.Pixel(16, 14)), kBackground);
+}
+
+TEST_F(GdiPainting, KeyPixelsWithAlphaStayOutWhicheverBlitIsUsed) {
+  // The source's second key pixel has alpha 255 (as after SetAlpha); it must not show.
+  auto canvas = CreateBitmapCanvas(target);
+  source.Draw(*canvas, 1, 1, true);
+  canvas.reset();
+  EXPECT_EQ(Rgb(target.Pixel(3, 2)), kBackground);
+  EXPECT_EQ(Rgb(target.Pixel(2, 1)), kBackground);
+  EXPECT_EQ(Rgb(target.Pixel(1, 1)), Rgb(source.Pixel(0, 0)));
 }
 
 TEST_F(GdiPainting, MaskedStretchWithTheHandMask) {
