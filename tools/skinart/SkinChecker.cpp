@@ -378,6 +378,11 @@ class Run {
     Int(container, "Width", 204, "ButtonContainer");
     Int(container, "Height", 21, "ButtonContainer");
     CaptionButtons(container);
+    try {
+      WindowRegion(*form);
+    } catch (const ESkinSourceError& e) {
+      Fail(e.Message());
+    }
 
     const SkinTextObject* sysMenu = form->FindByName("SysMenu");
     Expect(sysMenu && sysMenu->className == "TSeSystemButton", "missing system button SysMenu");
@@ -440,6 +445,35 @@ class Run {
     } catch (const ESkinSourceError& e) {
       Fail(e.Message());
     }
+  }
+
+  // The window takes the shape of the union of the regions the frame tree yields: an object
+  // with children, masked and not drawing itself, yields only its children's regions. Every
+  // pixel of the frame must belong to some object's own region, or the window gets holes
+  // (only the caption's transparent corners are cut away, by the pictures themselves).
+  void WindowRegion(const SkinTextObject& form) {
+    const long long w = form.Int("Width"), h = form.Int("Height");
+    if (w <= 0 || h <= 0 || w > 4096 || h > 4096) return;
+    std::vector<char> covered(static_cast<std::size_t>(w * h), 0);
+    std::vector<const SkinTextObject*> stack{&form};
+    while (!stack.empty()) {
+      const SkinTextObject* o = stack.back();
+      stack.pop_back();
+      const bool ownRegion = o->children.empty() || o->Ident("DrawIfOwner", "False") == "True" ||
+                             o->Ident("Masked", "True") == "False";
+      if (!ownRegion) {
+        for (const auto& c : o->children) stack.push_back(c.get());
+        continue;
+      }
+      const long long left = std::max(0LL, o->Int("Left")), top = std::max(0LL, o->Int("Top"));
+      const long long right = std::min(w, o->Int("Left") + o->Int("Width"));
+      const long long bottom = std::min(h, o->Int("Top") + o->Int("Height"));
+      for (long long y = top; y < bottom; ++y)
+        for (long long x = left; x < right; ++x) covered[static_cast<std::size_t>(y * w + x)] = 1;
+    }
+    const auto holes = std::count(covered.begin(), covered.end(), 0);
+    Expect(holes == 0, "the frame's window region leaves " + std::to_string(holes) +
+                           " pixels of the frame out");
   }
 
   void CaptionButtons(const SkinTextObject* container) {

@@ -151,8 +151,11 @@ TEST_F(SkinCheckerTest, ReportsTheFramesPartsOutOfPlace) {
   auto* container = Find("Form", "ButtonContainer");
   std::swap(container->children[0], container->children[1]);
   EXPECT_TRUE(Reports({"ButtonContainer/RestoreButton must be CloseButton"}));
-  SetProperty(Find("Form", "Title"), "Masked", "True");
-  EXPECT_TRUE(Reports({"Masked is written at its default value"}));
+  // A masked title with children would give the window only its buttons' shapes.
+  auto* title = Find("Form", "Title");
+  title->properties.erase(std::find_if(title->properties.begin(), title->properties.end(),
+                                       [](const auto& p) { return p.first == "Masked"; }));
+  EXPECT_TRUE(Reports({"the frame's window region leaves"}));
 }
 
 std::unique_ptr<SkinTextObject> Tree(const std::string& lf) {
