@@ -15,12 +15,11 @@ LayoutRect SkinLayout::StoredBounds() const {
 }
 
 const SkinLayout* SkinLayout::Find(const std::string& name) const {
-  if (source_->FindByName(name) != source_) {
-    for (const auto& c : children_)
-      if (const SkinLayout* found = c->Find(name)) return found;
-    return nullptr;
-  }
-  return this;
+  // The source's own search decides whether this object matches (same name rule).
+  if (source_->FindByName(name) == source_) return this;
+  for (const auto& c : children_)
+    if (const SkinLayout* found = c->Find(name)) return found;
+  return nullptr;
 }
 
 void SkinLayout::SetBounds(const LayoutRect& rect) {

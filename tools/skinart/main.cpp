@@ -36,6 +36,7 @@ int Compare(const std::string& folder) {
     try {
       onDisk = skinart::BmpFile::ReadFile(path);
     } catch (const skinart::EBmpError&) {
+      // A missing or unreadable file simply differs from the picture.
     }
     if (onDisk != skinart::BmpFile::Encode(b.picture)) {
       std::cerr << path << " differs from what skinart draws\n";
