@@ -10,16 +10,16 @@
 class TBytes {
  public:
   TBytes& Raw(std::string_view s) {
-    bytes_.insert(bytes_.end(), s.begin(), s.end());
+    bytes_.append(s);
     return *this;
   }
   TBytes& Byte(std::initializer_list<int> values) {
-    for (int v : values) bytes_.push_back(static_cast<std::uint8_t>(v));
+    for (int v : values) bytes_.push_back(static_cast<char>(v));
     return *this;
   }
   // A short string: length byte, characters.
   TBytes& Short(std::string_view s) {
-    bytes_.push_back(static_cast<std::uint8_t>(s.size()));
+    bytes_.push_back(static_cast<char>(s.size()));
     return Raw(s);
   }
   // A property name and an identifier value (tag 7).
@@ -32,10 +32,15 @@ class TBytes {
     return Byte({static_cast<int>(u & 0xFF), static_cast<int>((u >> 8) & 0xFF),
                  static_cast<int>((u >> 16) & 0xFF), static_cast<int>(u >> 24)});
   }
-  const std::vector<std::uint8_t>& Get() const { return bytes_; }
+  std::vector<std::uint8_t> Get() const {
+    std::vector<std::uint8_t> out(bytes_.size());
+    for (std::size_t i = 0; i < bytes_.size(); ++i) out[i] = static_cast<std::uint8_t>(bytes_[i]);
+    return out;
+  }
 
  private:
-  std::vector<std::uint8_t> bytes_;
+  // A string, not a vector: GCC 12 warns falsely about inserting into a growing byte vector.
+  std::string bytes_;
 };
 
 // Text with LF line ends written as the stream's CR LF.
