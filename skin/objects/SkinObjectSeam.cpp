@@ -24,11 +24,18 @@ std::int32_t TextWidth(Canvas& canvas, const std::u16string& text, const Font& f
 
 std::int32_t ScreenTextWidth(const std::u16string& text, const Font& font) {
   if (text.empty()) return 0;
-  // A one-pixel bitmap's context measures like the screen's: both are screen-compatible.
-  TSeBitmap probe;
-  probe.SetSize(1, 1);
-  auto canvas = CreateBitmapCanvas(probe);
-  return TextWidth(*canvas, text, font);
+  // A one-pixel bitmap's context measures like the screen's: both are screen-compatible. It is
+  // made once, as bitmap objects lay out (and so measure) at every paint.
+  struct Probe {
+    TSeBitmap bitmap;
+    std::unique_ptr<Canvas> canvas;
+    Probe() {
+      bitmap.SetSize(1, 1);
+      canvas = CreateBitmapCanvas(bitmap);
+    }
+  };
+  static Probe probe;
+  return TextWidth(*probe.canvas, text, font);
 }
 
 Region PaintedRegion(std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y,
