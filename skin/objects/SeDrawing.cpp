@@ -43,6 +43,36 @@ void DrawEdges(TSeCanvas& canvas, const TRect& rect, std::uint32_t sides, TColor
   }
 }
 
+void FocusRectColor(TSeCanvas& canvas, const TRect& r, TColor color) {
+  if (IsRectEmpty(r)) return;
+  auto dot = [&](std::int32_t x, std::int32_t y) {
+    if ((x - r.Left + y - r.Top) % 2 == 0) canvas.FillRect(Rect(x, y, x + 1, y + 1), color);
+  };
+  for (std::int32_t x = r.Left; x < r.Right; ++x) {
+    dot(x, r.Top);
+    if (r.Bottom - 1 > r.Top) dot(x, r.Bottom - 1);
+  }
+  for (std::int32_t y = r.Top + 1; y < r.Bottom - 1; ++y) {
+    dot(r.Left, y);
+    if (r.Right - 1 > r.Left) dot(r.Right - 1, y);
+  }
+}
+
+void RoundRectColor(TSeCanvas& canvas, const TRect& r, TColor color, std::int32_t radius) {
+  if (IsRectEmpty(r)) return;
+  radius = std::clamp(radius, 0, std::min(RectWidth(r), RectHeight(r)) / 2);
+  for (std::int32_t y = r.Top; y < r.Bottom; ++y) {
+    // Distance of the row's centre from the corner circles' centre line, if in a corner.
+    const std::int32_t fromEdge = std::min(y - r.Top, r.Bottom - 1 - y);
+    std::int32_t inset = 0;
+    if (fromEdge < radius) {
+      const double dy = radius - fromEdge - 0.5;
+      inset = static_cast<std::int32_t>(std::lround(radius - std::sqrt(radius * radius - dy * dy)));
+    }
+    canvas.FillRect(Rect(r.Left + inset, y, r.Right - inset, y + 1), color);
+  }
+}
+
 void GradientFill(TSeCanvas& canvas, const TRect& rect, TColor fromColor, bool vertical,
                   TColor toColor) {
   if (IsRectEmpty(rect)) return;

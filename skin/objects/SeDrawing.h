@@ -26,6 +26,11 @@ enum TSeEdgeSides : std::uint32_t { esLeft = 1, esTop = 2, esRight = 4, esBottom
 void DrawEdges(TSeCanvas& canvas, const TRect& rect, std::uint32_t sides, TColor bottomRight,
                TColor topLeft, int count);
 
+// A dotted one-pixel outline: every other pixel, starting at the top-left corner.
+void FocusRectColor(TSeCanvas& canvas, const TRect& rect, TColor color);
+// A filled rectangle whose corners are quarter circles of the given radius.
+void RoundRectColor(TSeCanvas& canvas, const TRect& rect, TColor color, std::int32_t radius);
+
 // Up to 256 solid bands from one colour to the other, left to right or top to bottom.
 void GradientFill(TSeCanvas& canvas, const TRect& rect, TColor fromColor, bool vertical,
                   TColor toColor);

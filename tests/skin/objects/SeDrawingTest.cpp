@@ -136,6 +136,26 @@ TEST_F(Drawing, EdgesShrinkOnTheChosenSidesOnly) {
   EXPECT_EQ(target.Pixel(21, 21), kBackground);
 }
 
+TEST_F(Drawing, FocusAndRoundRectangles) {
+  FocusRectColor(canvas, Rect(0, 0, 5, 4), RGBColor(0, 0, 1));
+  auto row = [&](int y, int from, int to) {
+    std::string s;
+    for (int x = from; x < to; ++x) s += target.Pixel(x, y) == 1u ? '#' : '.';
+    return s;
+  };
+  EXPECT_EQ(row(0, 0, 6), "#.#.#.");
+  EXPECT_EQ(row(1, 0, 6), "......");
+  EXPECT_EQ(row(2, 0, 6), "#...#.");
+  EXPECT_EQ(row(3, 0, 6), ".#.#..");
+  // Pixels whose centres lie inside the corner circles.
+  RoundRectColor(canvas, Rect(10, 10, 20, 18), RGBColor(0, 0, 1), 4);
+  EXPECT_EQ(row(10, 10, 20), "..######..");
+  EXPECT_EQ(row(11, 10, 20), ".########.");
+  EXPECT_EQ(row(12, 10, 20), "##########");
+  EXPECT_EQ(row(17, 10, 20), "..######..");
+  EXPECT_EQ(row(18, 10, 20), "..........");
+}
+
 TEST_F(Drawing, GradientRunsBetweenTheTwoColoursInEvenBands) {
   GradientFill(canvas, Rect(0, 0, 4, 2), RGBColor(0, 0, 0), false, RGBColor(200, 100, 0));
   // Four steps over four pixels: one band per column, the last colour reached at band 4.
