@@ -74,7 +74,10 @@ class TBinaryToText {
     out_ += className + "\r\n";
     while (!EndOfList()) {
       const std::string property = ShortString();
-      if (!IsDottedIdent(property)) throw EReadError(SInvalidImage);
+      // "end" and "object" would read back as the words that close and open objects.
+      if (!IsDottedIdent(property) || TextCase::SameText(property, "end") ||
+          TextCase::SameText(property, "object"))
+        throw EReadError(SInvalidImage);
       Indent(level + 1);
       out_ += property + " = ";
       ConvertValue(level + 1);

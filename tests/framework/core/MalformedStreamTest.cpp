@@ -168,6 +168,10 @@ TEST(MalformedStream, BadSignaturesAndTagsAreTheFrameworksErrors) {
   oddName.Raw("TPF0").Short("T Form").Short("F").Byte({0, 0});
   EXPECT_FALSE(TryConvert(oddName.Get(), error));
   EXPECT_EQ(error, "Invalid stream format");
+  TBytes keyword;  // a property the text would take for the object's end
+  keyword.Raw("TPF0").Short("TForm").Short("F").Short("End").Byte({2, 1, 0, 0});
+  EXPECT_FALSE(TryConvert(keyword.Get(), error));
+  EXPECT_EQ(error, "Invalid stream format");
 }
 
 std::vector<std::uint8_t> Nested(int depth) {
