@@ -20,5 +20,5 @@ std::string RunningProgramDirectory() {
     path.resize(path.size() * 2);
   }
   const std::size_t slash = path.find_last_of(u"\\/");
-  return slash == std::u16string::npos ? std::string() : ToUtf8(path.substr(0, slash + 1));
+  return slash == std::u16string::npos ? std::string() : UnicodeText::ToUtf8(path.substr(0, slash + 1));
 }
