@@ -1,0 +1,132 @@
+#include "tools/skintool/SkinFolder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "framework/core/TextCase.h"
+#include "skin/objects/SeBitmap.h"
+#include "skin/objects/SeColor.h"
+#include "skin/objects/TSeSkinObject.h"
+#include "skin/store/SeSkinContent.h"
+#include "skin/store/TSeSkinSource.h"
+#include "tools/skintool/SkinBitmapFile.h"
+#include "tools/skintool/SkinFiles.h"
+#include "tools/skintool/SkinManifestFile.h"
+#include "tools/skintool/SkinObjectSource.h"
+#include "tools/skintool/SkinToolError.h"
+
+namespace skintool {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Join(const std::string& folder, const std::string& a, const std::string& b = {}) {
+  fs::path p = fs::path(folder) / a;
+  if (!b.empty()) p /= b;
+  return p.string();
+}
+
+// A file name not yet taken in this folder, ignoring case (LISTVIEWHEADER.BMP occurs twice).
+std::string Unique(const std::string& name, std::set<std::string>& taken) {
+  const std::size_t dot = name.rfind('.');
+  const std::string stem = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+  const std::string ext = stem.size() == name.size() ? std::string() : name.substr(dot);
+  std::string candidate = name;
+  for (int n = 2; !taken.insert(TextCase::LowerCase(candidate)).second; ++n)
+    candidate = stem + "-" + std::to_string(n) + ext;
+  return candidate;
+}
+
+}  // namespace
+
+std::string SkinFolder::SafeFileName(const std::string& name, const std::string& fallback) {
+  std::string out;
+  for (char c : name) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '.' || c == '-' || c == '_';
+    out += plain ? c : '_';
+  }
+  // No hidden files, no "." or "..", no trailing dot (Windows drops it).
+  while (!out.empty() && out.front() == '.') out.erase(out.begin());
+  while (!out.empty() && out.back() == '.') out.pop_back();
+  if (out.size() > 100) out.resize(100);
+  return out.empty() ? fallback : out;
+}
+
+void SkinFolder::Build(const std::string& folder, TSeSkinSource& source) {
+  const std::string manifestPath = Join(folder, "manifest.txt");
+  const SkinManifestFile manifest =
+      SkinManifestFile::Parse(SkinFiles::ReadText(manifestPath), manifestPath);
+  auto content = std::make_unique<TSeSkinContent>();
+  content->SkinName = manifest.skinName;
+  content->SkinVersion = manifest.skinVersion;
+  content->Author = manifest.author;
+  content->AuthorEMail = manifest.authorEMail;
+  content->AuthorURL = manifest.authorURL;
+  for (const auto& [name, file] : manifest.bitmaps) {
+    const std::string path = Join(folder, "bitmaps", file);
+    std::unique_ptr<TSeBitmap> bitmap;
+    try {
+      bitmap = SkinBitmapFile::Decode(SkinFiles::ReadBytes(path));
+    } catch (const ESkinToolError& e) {
+      const std::string message = e.Message();
+      throw ESkinToolError(message.find(path) == std::string::npos ? path + ": " + message
+                                                                   : message);
+    }
+    bitmap->Name = name;
+    if (!bitmap->IsEmpty()) {
+      // A picture without alpha (24 bits, or a fourth byte that is 0 everywhere, as editors
+      // save) is opaque; otherwise a hue shift, which leaves alpha-0 pixels alone, would not
+      // touch it.
+      const std::uint32_t* bits = bitmap->Bits();
+      const std::size_t n = std::size_t(bitmap->Width()) * std::size_t(bitmap->Height());
+      if (std::none_of(bits, bits + n, [](std::uint32_t p) { return (p >> 24) != 0; }))
+        bitmap->SetAlpha(255);
+      bitmap->ReplaceColor(clFuchsia);
+      bitmap->UpdateDeviceCopy();
+    }
+    content->Bitmaps.Add(std::move(bitmap));
+  }
+  for (const std::string& file : manifest.objects) {
+    const std::string path = Join(folder, "objects", file);
+    content->Objects.push_back(SkinObjectSource::Read(SkinFiles::ReadText(path), path));
+  }
+  for (const auto& object : content->Objects) {
+    object->SetBitmaps(&content->Bitmaps);
+    object->ResolveBitmaps();
+  }
+  source.ReplaceContent(std::move(content));
+}
+
+void SkinFolder::Extract(TSeSkinSource& source, const std::string& folder) {
+  std::error_code error;
+  fs::create_directories(Join(folder, "bitmaps"), error);
+  if (error) throw ESkinToolError("cannot create " + Join(folder, "bitmaps"));
+  fs::create_directories(Join(folder, "objects"), error);
+  if (error) throw ESkinToolError("cannot create " + Join(folder, "objects"));
+
+  SkinManifestFile manifest;
+  manifest.skinName = source.SkinName();
+  manifest.skinVersion = source.SkinVersion();
+  manifest.author = source.Author();
+  manifest.authorEMail = source.AuthorEMail();
+  manifest.authorURL = source.AuthorURL();
+  std::set<std::string> bitmapFiles;
+  for (int i = 0; i < source.Bitmaps().Count(); ++i) {
+    const TSeBitmap& bitmap = *source.Bitmaps().Bitmaps(i);
+    const std::string file = Unique(SafeFileName(bitmap.Name, "bitmap.bmp"), bitmapFiles);
+    SkinFiles::WriteBytes(Join(folder, "bitmaps", file), SkinBitmapFile::Encode(bitmap));
+    manifest.bitmaps.emplace_back(bitmap.Name, file);
+  }
+  std::set<std::string> objectFiles;
+  for (const auto& object : source.AllObjects()) {
+    const std::string file = Unique(SafeFileName(object->Name(), "object") + ".txt", objectFiles);
+    SkinFiles::WriteText(Join(folder, "objects", file), SkinObjectSource::Write(*object));
+    manifest.objects.push_back(file);
+  }
+  SkinFiles::WriteText(Join(folder, "manifest.txt"), manifest.Format());
+}
+
+}  // namespace skintool

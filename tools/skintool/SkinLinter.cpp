@@ -1,0 +1,151 @@
+#include "tools/skintool/SkinLinter.h"
+
+#include <map>
+#include <set>
+
+#include "framework/core/ClassInfo.h"
+#include "framework/core/PropertyInfo.h"
+#include "framework/core/TextCase.h"
+#include "skin/objects/SeBitmap.h"
+#include "skin/objects/SeBitmapLink.h"
+#include "skin/objects/TSeSkinObject.h"
+#include "skin/store/TSeSkinSource.h"
+
+namespace skintool {
+
+namespace {
+
+struct Expectation {
+  const char* topLevel;
+  std::vector<const char*> parts;
+};
+
+// What the skinned frame and controls look up by name in their top-level object.
+const std::vector<Expectation>& Expectations() {
+  static const std::vector<Expectation> table = {
+      {"Form", {"Caption", "Title", "Client"}},
+      {"Button", {"Face", "Text"}},
+      {"CheckBox", {"Text"}},
+      {"ScrollBar",
+       {"HorzFrame", "LeftButton", "RightButton", "HorzSlider", "VertFrame", "TopButton",
+        "BottomButton", "VertSlider"}},
+      {"GroupBox", {"Frame", "Caption"}},
+      {"Edit", {"Frame", "Text"}},
+      {"Panel", {"Caption", "Frame"}},
+      {"Tabs", {"Tab", "Frame", "Text", "LeftButton", "RightButton"}},
+      {"Grid", {"Cell"}},
+      {"PopupMenu", {"Frame", "Item"}},
+  };
+  return table;
+}
+
+class Linter {
+ public:
+  explicit Linter(const TSeSkinSource& source) : source_(source) {}
+
+  std::vector<std::string> Run() {
+    std::set<std::string> topNames;
+    for (const auto& object : source_.AllObjects()) {
+      if (!topNames.insert(TextCase::LowerCase(object->Name())).second)
+        Report(object->Name(), "a second top-level object of this name is never found");
+      Walk(*object, object->Name());
+    }
+    for (const Expectation& e : Expectations()) {
+      TSeSkinObject* top = source_.GetObjectByName(e.topLevel);
+      if (top == nullptr) {
+        Report(e.topLevel, "missing: the skinned controls look for this top-level object");
+        continue;
+      }
+      for (const char* part : e.parts)
+        if (top->FindByName(part) == nullptr)
+          Report(std::string(e.topLevel) + "." + part, "missing: the control looks for it");
+    }
+    if (TSeSkinObject* form = source_.GetFormObject();
+        form != nullptr && form->FindByKind(TSeKind::skClient) == nullptr)
+      Report(form->Name(), "no object of kind skClient: the frame has no client area");
+    return std::move(problems_);
+  }
+
+ private:
+  void Report(const std::string& where, const std::string& what) {
+    problems_.push_back(where + ": " + what);
+  }
+
+  const TSeBitmap* FindBitmap(const std::string& name) const {
+    // The last bitmap of the name wins, as when links are resolved.
+    const TSeBitmap* found = nullptr;
+    const std::string wanted = TextCase::LowerCase(name);
+    for (int i = 0; i < source_.Bitmaps().Count(); ++i) {
+      const TSeBitmap* bitmap = source_.Bitmaps().Bitmaps(i);
+      if (TextCase::LowerCase(bitmap->Name) == wanted) found = bitmap;
+    }
+    return found;
+  }
+
+  void Walk(TSeSkinObject& object, const std::string& path) {
+    CheckLinks(object, path);
+    std::set<std::string> siblings;
+    for (int i = 0; i < object.ObjectCount(); ++i) {
+      TSeSkinObject* child = object.Objects(i);
+      if (child == nullptr) continue;
+      if (!siblings.insert(TextCase::LowerCase(child->Name())).second)
+        Report(path + "." + child->Name(), "two children of one object share this name");
+      Walk(*child, path + "." + child->Name());
+    }
+  }
+
+  void CheckLinks(TSeSkinObject& object, const std::string& path) {
+    for (const TPropertyInfo* property : object.ClassInfo().Properties()) {
+      if (property->Kind() != TPropertyKind::pkObject) continue;
+      const auto* link = ObjectAs<TSeBitmapLink>(property->GetObject(object));
+      if (link == nullptr) continue;
+      const std::string where = path + "." + property->Name();
+      const TRect r = link->GetRect();
+      if (link->GetName().empty()) {
+        if (r.Right != 0 || r.Bottom != 0 || r.Left != 0 || r.Top != 0)
+          Report(where, "a source rectangle without a bitmap name");
+        continue;
+      }
+      const TSeBitmap* bitmap = FindBitmap(link->GetName());
+      if (bitmap == nullptr) {
+        Report(where, "links to \"" + link->GetName() + "\", which the skin does not hold");
+        continue;
+      }
+      const std::string rect = "(" + std::to_string(r.Left) + ", " + std::to_string(r.Top) + ", " +
+                               std::to_string(r.Right) + ", " + std::to_string(r.Bottom) + ")";
+      if (r.Right <= r.Left || r.Bottom <= r.Top) {
+        Report(where, "empty source rectangle " + rect);
+        continue;
+      }
+      if (r.Left < 0 || r.Top < 0 || r.Right > bitmap->Width() || r.Bottom > bitmap->Height()) {
+        Report(where, "source rectangle " + rect + " lies outside \"" + link->GetName() + "\" (" +
+                          std::to_string(bitmap->Width()) + " x " +
+                          std::to_string(bitmap->Height()) + ")");
+        continue;
+      }
+      // Margins cut the picture into nine parts; they must fit the picture and the part.
+      const int mx = object.MarginLeft() + object.MarginRight();
+      const int my = object.MarginTop() + object.MarginBottom();
+      if (mx == 0 && my == 0) continue;
+      if (mx > r.Right - r.Left || my > r.Bottom - r.Top)
+        Report(where, "margins " + std::to_string(mx) + " x " + std::to_string(my) +
+                          " larger than the picture " + rect);
+      else if ((object.Width() > 0 && mx > object.Width()) ||
+               (object.Height() > 0 && my > object.Height()))
+        Report(where, "margins " + std::to_string(mx) + " x " + std::to_string(my) +
+                          " larger than the part (" + std::to_string(object.Width()) + " x " +
+                          std::to_string(object.Height()) + ")");
+    }
+  }
+
+  const TSeSkinSource& source_;
+  std::vector<std::string> problems_;
+};
+
+}  // namespace
+
+std::vector<std::string> SkinLinter::Check(const TSeSkinSource& source) {
+  return Linter(source).Run();
+}
+
+}  // namespace skintool
