@@ -358,6 +358,58 @@ TEST(ComponentStream, ClassesAndNamesAreChecked) {
             "A component named b already exists");
 }
 
+TEST(ComponentStream, ComponentsAreLoadingAndReadingWhileTheirPropertiesAreSet) {
+  std::unique_ptr<TComponent> read = ReadText(
+      "object Form1: TTestForm\n"
+      "  object PopupMenu1: TTestMenu\n"
+      "    AutoPopup = False\n"
+      "  end\n"
+      "end");
+  auto* menu = ObjectAs<TTestMenu>(read->FindComponent("PopupMenu1"));
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(menu->StatesSeen.size(), 1u);
+  EXPECT_TRUE(menu->StatesSeen[0].Contains(TComponentStateFlag::csLoading));
+  EXPECT_TRUE(menu->StatesSeen[0].Contains(TComponentStateFlag::csReading));
+  EXPECT_TRUE(menu->ComponentState().Empty());
+}
+
+TEST(ComponentStream, AComponentMayOwnTheChildrenReadInsideItAndReferToTheRoot) {
+  const std::string text =
+      "object Form1: TTestForm\n"
+      "  object Frame1: TTestFrame\n"
+      "    Width = 100\n"
+      "    Height = 30\n"
+      "    object Inner: TTestControl\n"
+      "      Width = 100\n"
+      "      Height = 30\n"
+      "      OnClick = ButtonClick\n"
+      "    end\n"
+      "  end\n"
+      "  object Button1: TTestControl\n"
+      "    Width = 100\n"
+      "    Height = 30\n"
+      "    PopupMenu = Form1\n"
+      "  end\n"
+      "end\n";
+  EXPECT_EQ(ReadError<EReadError>(text), "Invalid property value");  // the form is no menu
+
+  const std::string good = text.substr(0, text.find("    PopupMenu")) + "  end\nend\n";
+  std::unique_ptr<TComponent> read = ReadText(good);
+  auto* form = ObjectAs<TTestForm>(read.get());
+  auto* frame = ObjectAs<TTestFrame>(form->FindComponent("Frame1"));
+  ASSERT_NE(frame, nullptr);
+  auto* inner = ObjectAs<TTestControl>(frame->FindComponent("Inner"));
+  ASSERT_NE(inner, nullptr);
+  EXPECT_EQ(form->FindComponent("Inner"), nullptr);
+  EXPECT_EQ(inner->Parent(), frame);
+  inner->OnClick(inner);
+  EXPECT_EQ(form->Calls, (std::vector<std::string>{"ButtonClick Inner"}));
+  // Written back inside the frame that owns it.
+  const std::string written = ObjectBinaryToText(WriteToBytes(*form));
+  EXPECT_NE(written.find(Crlf(good.substr(good.find("  object Frame1")))), std::string::npos)
+      << written;
+}
+
 TEST(ComponentStream, AFailedReadLeavesAnExistingRootOutOfTheLoadingState) {
   TTestForm form(nullptr);
   EXPECT_THROW(ReadText("object Form1: TTestForm\n"

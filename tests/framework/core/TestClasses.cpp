@@ -18,6 +18,7 @@ const TClassRegistry& Registry() {
     r.Register<TTestEngine>();
     r.Register<TTestControl>();
     r.Register<TTestForm>();
+    r.Register<TTestFrame>();
     return r;
   }();
   return registry;
@@ -109,7 +110,13 @@ void TTestBitmapObject::DeclareProperties(TPropertyBuilder<TTestBitmapObject>& p
 }
 
 void TTestMenu::DeclareProperties(TPropertyBuilder<TTestMenu>& p) {
-  p.Boolean("AutoPopup", &TTestMenu::AutoPopup).Default(true);
+  p.Boolean(
+       "AutoPopup", [](const TTestMenu& m) { return m.AutoPopup; },
+       [](TTestMenu& m, bool v) {
+         m.AutoPopup = v;
+         m.StatesSeen.push_back(m.ComponentState());
+       })
+      .Default(true);
 }
 
 void TTestEngine::DeclareProperties(TPropertyBuilder<TTestEngine>& p) {
@@ -190,6 +197,10 @@ void TTestControl::Loaded() {
   TComponent::Loaded();
   EngineSetAtLoaded = engine_ != nullptr;
   Log().push_back("Loaded " + Name());
+}
+
+void TTestFrame::GetChildren(const std::function<void(TComponent*)>& proc, TComponent*) {
+  TTestControl::GetChildren(proc, this);
 }
 
 void TTestForm::ButtonClick(TObject* sender) {

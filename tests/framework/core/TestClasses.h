@@ -90,6 +90,8 @@ class TTestMenu : public TComponent {
  public:
   explicit TTestMenu(TComponent* owner) : TComponent(owner) {}
   bool AutoPopup = true;
+  // The component state each time AutoPopup was set.
+  std::vector<TComponentState> StatesSeen;
   static void DeclareProperties(TPropertyBuilder<TTestMenu>& p);
 };
 
@@ -146,6 +148,15 @@ class TTestControl : public TComponent {
  private:
   TComponent* parent_ = nullptr;
   TTestEngine* engine_ = nullptr;
+};
+
+// A control that owns the controls read inside it (as an embedded frame does).
+class TTestFrame : public TTestControl {
+  QM_CLASS(TTestFrame, TTestControl)
+ public:
+  using TTestControl::TTestControl;
+  TComponent* GetChildOwner() override { return this; }
+  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
 };
 
 // A window: owns every component of its definition and publishes the methods and fields the
