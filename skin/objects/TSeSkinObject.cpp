@@ -217,23 +217,20 @@ void TSeSkinObject::Realign() {
 
   // Corner children keep their distance from the right or bottom edge across a size change.
   // The remembered size is taken as consumed afterwards: bitmap objects lay out again at every
-  // paint, and applying the same change twice would walk the children off the edge.
+  // paint, and applying the same change twice would walk the children off the edge. A corner
+  // child that moved lays out its own children again, so caption buttons follow their
+  // container.
   const bool widthKnown = prevWidth_ > 0;
   for (TSeSkinObject* child : Children()) {
-    switch (child->align_) {
-      case TSeAlign::saTopRight:
-        if (widthKnown) child->left_ = width_ - (prevWidth_ - child->left_);
-        break;
-      case TSeAlign::saBottomLeft:
-        child->top_ = height_ - (prevHeight_ - child->top_);
-        break;
-      case TSeAlign::saBottomRight:
-        if (widthKnown) child->left_ = width_ - (prevWidth_ - child->left_);
-        child->top_ = height_ - (prevHeight_ - child->top_);
-        break;
-      default:
-        break;
-    }
+    const std::int32_t oldLeft = child->left_;
+    const std::int32_t oldTop = child->top_;
+    const bool right =
+        child->align_ == TSeAlign::saTopRight || child->align_ == TSeAlign::saBottomRight;
+    const bool bottom =
+        child->align_ == TSeAlign::saBottomLeft || child->align_ == TSeAlign::saBottomRight;
+    if (right && widthKnown) child->left_ = width_ - (prevWidth_ - child->left_);
+    if (bottom) child->top_ = height_ - (prevHeight_ - child->top_);
+    if (child->left_ != oldLeft || child->top_ != oldTop) child->Realign();
   }
   prevWidth_ = width_;
   prevHeight_ = height_;

@@ -37,6 +37,8 @@ class TSeSkinObject : public TComponent {
   void DefineProperties(TFiler& filer) override;
   // Children travel in "Objects", never in the component stream's own child list.
   void GetChildren(const std::function<void(TComponent*)>&, TComponent*) override {}
+  // Nested object records of a text source become children of the object they stand in.
+  TComponent* GetChildOwner() override { return this; }
 
   int ObjectCount() const { return ComponentCount(); }
   // None outside the list.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -278,6 +280,39 @@ TEST(SkinObjectStream, NestingDeeperThanTheLimitIsRefused) {
   } catch (const EReadError& e) {
     EXPECT_EQ(e.Message(), "Invalid stream format");
   }
+}
+
+TEST(SkinObjectStream, TheProgramsFrameTreeReadsLaysOutAndRoundTrips) {
+  std::ifstream file(std::string(QM_SOURCE_DIR) + "/resources/skin/objects/Form.txt",
+                     std::ios::binary);
+  ASSERT_TRUE(file) << "the skin's Form source is missing";
+  std::stringstream text;
+  text << file.rdbuf();
+  // The source nests its children as object records; they become the objects' children.
+  auto form = ReadBinary(ObjectTextToBinary(text.str()));
+  ASSERT_TRUE(form);
+  auto* close = ObjectAs<TSeSystemButton>(form->FindByName("CloseButton"));
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(close->BoundsRect(), (TRect{350, 5, 371, 26}));
+  EXPECT_EQ(close->Action(), TSeAction::sbaClose);
+  EXPECT_EQ(close->ParentObject()->Name(), "ButtonContainer");
+  EXPECT_EQ(close->Objects(0)->Kind(), TSeKind::skTranparent);
+  EXPECT_EQ(form->FindByKind(TSeKind::skTitle)->Name(), "Title");
+
+  // Stored as the skin stores it, every subtree in binary children blobs, then back.
+  const Bytes stored = WriteBinary(*form);
+  auto again = ReadBinary(stored);
+  ASSERT_TRUE(again);
+  EXPECT_EQ(WriteBinary(*again), stored);
+  EXPECT_EQ(ObjectTextToBinary(ObjectBinaryToText(stored)), stored);
+
+  // A wider window keeps the close button 4 pixels from the right edge.
+  again->SetBounds({0, 0, 475, 247});
+  auto* movedClose = again->FindByName("CloseButton");
+  EXPECT_EQ(movedClose->BoundsRect(), (TRect{450, 5, 471, 26}));
+  EXPECT_EQ(again->ObjectAtPoint({460, 10}), movedClose);
+  again->SetBounds({0, 0, 475, 247});
+  EXPECT_EQ(movedClose->Left(), 450);
 }
 
 }  // namespace
