@@ -11,6 +11,29 @@
 
 namespace {
 
+// Live GDI objects of this process. Wine answers GetGuiResources with 0, so there the count
+// comes from the process's GDI handle table (32-bit layout shared by Windows and Wine:
+// 24-byte entries, a non-zero type byte at offset 14 when live).
+DWORD GdiObjectCount() {
+  const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (counted != 0) return counted;
+  struct BasicInformation {
+    LONG ExitStatus;
+    const unsigned char* PebBaseAddress;
+    ULONG_PTR Reserved[4];
+  } info{};
+  using QueryProcess = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  if (!query || query(GetCurrentProcess(), 0, &info, sizeof(info), nullptr) != 0) return 0;
+  const auto* table = *reinterpret_cast<const unsigned char* const*>(info.PebBaseAddress + 0x94);
+  if (!table) return 0;
+  DWORD live = 0;
+  for (int i = 0; i < 0x10000; ++i)
+    if (table[i * 24 + 14] != 0) ++live;
+  return live;
+}
+
 constexpr std::uint32_t kBackground = 0x00C0C0C0;
 
 std::uint32_t Rgb(std::uint32_t p) {
@@ -174,6 +197,44 @@ TEST_F(GdiPainting, RotatedTextStaysInsideItsRectangle) {
       ++inside;
     }
   EXPECT_GT(inside, 5);
+}
+
+// Everything a skin does with its bitmaps, many times over: no GDI object may be left behind.
+TEST(GdiSoak, BitmapsCanvasesAndRegionsGiveBackEveryHandle) {
+  auto cycle = [](int i) {
+    TSeBitmap target, source;
+    target.SetSize(64, 48);
+    source.SetSize(10 + i % 7, 10);
+    source.Fill(0xFF336699);
+    source.SetPixel(0, 0, kSeKeyColor);
+    source.UpdateDeviceCopy();
+    source.SetSize(12 + i % 5, 9);  // resizing releases the old section and device copy
+    source.Fill(0xFF996633);
+    source.UpdateDeviceCopy();
+    auto canvas = CreateBitmapCanvas(target);
+    const TRect clip = Rect(2, 2, 60, 40);
+    canvas->SetClipRect(&clip);
+    canvas->SetOrigin({1, 1});
+    FillRectColor(*canvas, Rect(0, 0, 30, 30), clBtnFace);
+    DrawBevel(*canvas, Rect(0, 0, 20, 20), clWhite, clBlack);
+    CheckerFill(*canvas, Rect(5, 5, 25, 25), clWhite, clBlack);
+    TSeFont font;
+    font.Style = fsBold;
+    canvas->SetFont(font);
+    DrawTextSkin(*canvas, u"Soak", Rect(0, 0, 60, 20), 0);
+    DrawRotatedText(*canvas, u"Up", Rect(40, 0, 55, 40), i % 2 == 0, 0);
+    TSeBitmap::SetMaskFallbackForced(i % 2 == 0);
+    source.TileDraw(*canvas, Rect(0, 0, 50, 40), true, source.BoundsRect());
+    source.TileDraw(*canvas, Rect(0, 0, 50, 40), false, source.BoundsRect());
+    source.StretchDraw(*canvas, Rect(0, 0, 33, 17), false, source.BoundsRect());
+    TSeBitmap::SetMaskFallbackForced(false);
+    DeleteObject(CreateRegionHandle(CreateBitmapRegion(source, 0, 0)));
+  };
+  cycle(0);  // first use creates the lasting objects (stock font cache and the like)
+  const DWORD before = GdiObjectCount();
+  ASSERT_GT(before, 0u);
+  for (int i = 1; i <= 200; ++i) cycle(i);
+  EXPECT_EQ(GdiObjectCount(), before);
 }
 
 TEST(GdiRegion, RectangleListBecomesAPlatformRegion) {
