@@ -7,6 +7,7 @@
 #include "framework/ui/TImageList.h"
 #include "framework/ui/TLabel.h"
 #include "framework/ui/TMemo.h"
+#include "framework/ui/TPageControl.h"
 #include "framework/ui/TPanel.h"
 #include "framework/ui/TPopupMenu.h"
 #include "framework/ui/TSaveDialog.h"
@@ -21,6 +22,8 @@ void RegisterFrameworkClasses() {
   registry.Register<TMemo>();
   registry.Register<TLabel>();
   registry.Register<TPanel>();
+  registry.Register<TPageControl>();
+  registry.Register<TTabSheet>();
   registry.Register<TTimer>();
   registry.Register<TSaveDialog>();
   registry.Register<TPopupMenu>();

@@ -42,6 +42,8 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {
 }
 
 TApplication::~TApplication() {
+  // The forms go while the application is still whole (they ask it about the main form).
+  DestroyComponents();
   delete hintWindow_;
   hintWindow_ = nullptr;
   if (handle_) DestroyWindow(handle_);

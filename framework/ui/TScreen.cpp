@@ -7,8 +7,6 @@
 
 namespace {
 
-TScreen theScreen;
-
 BOOL CALLBACK CountMonitor(HMONITOR, HDC, LPRECT, LPARAM data) {
   ++*reinterpret_cast<int*>(data);
   return TRUE;
@@ -16,7 +14,8 @@ BOOL CALLBACK CountMonitor(HMONITOR, HDC, LPRECT, LPARAM data) {
 
 }  // namespace
 
-TScreen* Screen = &theScreen;
+// Never freed: forms still unregister themselves while static objects are being destroyed.
+TScreen* Screen = new TScreen;
 
 TWinControl* TScreen::ActiveControl() const {
   return activeForm_ ? activeForm_->ActiveControl() : nullptr;

@@ -94,6 +94,8 @@ void TWinControl::Loaded() {
 TWinControl::~TWinControl() {
   for (DispatchGuard* guard = guards_; guard; guard = guard->Next) guard->Destroyed = true;
   guards_ = nullptr;
+  // Leave the parent while this is still a windowed control, so its tab list lets go too.
+  if (Parent()) Parent()->RemoveControl(this);
   // Children go first (they take themselves off the owner's list), then the window.
   while (!controls_.empty()) delete controls_.back();
   if (handle_) {

@@ -131,6 +131,7 @@ TEST_F(Dispatch, AHandlerMayDestroyItsOwnControl) {
   EXPECT_EQ(SendMessageW(window, WM_SUICIDE, 0, 0), 99);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(form->ControlCount(), 0);
+  EXPECT_TRUE(form->TabList().empty());
   EXPECT_EQ(form->ComponentCount(), 0);
 }
 

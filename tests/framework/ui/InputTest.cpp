@@ -6,10 +6,14 @@
 #include <vector>
 
 #include "UiTestSupport.h"
+// After windows.h, which the support header brings.
+#include <commctrl.h>
+
 #include "framework/ui/TButton.h"
 #include "framework/ui/TCustomEdit.h"
 #include "framework/ui/TLabel.h"
 #include "framework/ui/TMemo.h"
+#include "framework/ui/TPageControl.h"
 #include "framework/ui/TPanel.h"
 
 namespace {
@@ -235,6 +239,86 @@ TEST_F(Keyboard, AltAndTheAcceleratorClickTheButton) {
   PressKey(Focus(), 'G');
   EXPECT_EQ(first->Text(), L"g");
   EXPECT_TRUE(events.empty());
+}
+
+}  // namespace
+
+namespace {
+
+class Pages : public Input {
+ protected:
+  void SetUp() override {
+    Input::SetUp();
+    pages = new TPageControl(form.get());
+    pages->SetParent(form.get());
+    pages->SetAlign(alClient);
+    for (const wchar_t* caption :
+         {L"Single Item Purchase", L"Shopping Cart", L"Subscription Billing", L"Create Account"}) {
+      auto* sheet = new TTabSheet(form.get());
+      sheet->SetPageControl(pages);
+      sheet->SetCaption(caption);
+    }
+    pages->OnChange = {[this](TObject*) { events.push_back("change"); }};
+    form->Show();
+    Pump();
+  }
+  std::wstring TabText(int index) {
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(pages->Handle(), TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+    return text;
+  }
+  void ClickTab(int index) {
+    RECT rect{};
+    SendMessageW(pages->Handle(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+    const LPARAM at = At((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    SendMessageW(pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(pages->Handle(), WM_LBUTTONUP, 0, at);
+    Pump();
+  }
+  std::vector<bool> Shown() {
+    std::vector<bool> shown;
+    for (int i = 0; i < pages->PageCount(); ++i)
+      shown.push_back(IsWindowVisible(pages->Pages(i)->Handle()) != FALSE);
+    return shown;
+  }
+  TPageControl* pages = nullptr;
+};
+
+TEST_F(Pages, OnlyTheActivePageIsShownAndClickingATabSwitches) {
+  ASSERT_EQ(SendMessageW(pages->Handle(), TCM_GETITEMCOUNT, 0, 0), 4);
+  EXPECT_EQ(TabText(3), L"Create Account");
+  EXPECT_EQ(pages->ActivePageIndex(), 0);
+  pages->SetActivePageIndex(3);
+  EXPECT_EQ(Shown(), (std::vector<bool>{false, false, false, true}));
+  EXPECT_EQ(SendMessageW(pages->Handle(), TCM_GETCURSEL, 0, 0), 3);
+  // The page fills the area under the tabs.
+  TTabSheet* page = pages->Pages(3);
+  EXPECT_GT(page->Top(), 0);
+  EXPECT_LE(page->Top() + page->Height(), pages->Height());
+  EXPECT_TRUE(events.empty());  // set in code: no change event
+
+  ClickTab(1);
+  EXPECT_EQ(pages->ActivePage(), pages->Pages(1));
+  EXPECT_EQ(Shown(), (std::vector<bool>{false, true, false, false}));
+  EXPECT_EQ(events, (std::vector<std::string>{"change"}));
+}
+
+TEST_F(Pages, HiddenTabsAreSkippedAndCaptionsFollowTheSheets) {
+  pages->Pages(0)->SetTabVisible(false);
+  ASSERT_EQ(SendMessageW(pages->Handle(), TCM_GETITEMCOUNT, 0, 0), 3);
+  ClickTab(0);
+  EXPECT_EQ(pages->ActivePage(), pages->Pages(1));
+  pages->Pages(2)->SetCaption(L"Subscriptions");
+  EXPECT_EQ(TabText(1), L"Subscriptions");
+  // A sheet that goes takes its tab with it; the active one hands over to the first left.
+  delete pages->Pages(1);
+  EXPECT_EQ(pages->PageCount(), 3);
+  EXPECT_NE(pages->ActivePage(), nullptr);
+  EXPECT_EQ(SendMessageW(pages->Handle(), TCM_GETITEMCOUNT, 0, 0), 2);
 }
 
 }  // namespace
