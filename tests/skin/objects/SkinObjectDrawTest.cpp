@@ -343,6 +343,40 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   EXPECT_LE(TextWidthSkin(canvas, shown, SeTextFormat::DT_SINGLELINE), 90);
 }
 
+TEST(SkinObjectDraw, RightToLeftMirrorsAlignmentOnlyWhereTheLocaleReadsSo) {
+  using namespace SeTextFormat;
+  TSeBitmap target;
+  target.SetSize(100, 20);
+  RecordingCanvas canvas(target);
+  TSeSkinObject item(nullptr);
+  item.SetBounds({0, 0, 100, 20});
+  item.SetText(u"Item");
+  item.SetShortCutText(u"F1");
+  FakeControl control;
+  control.Mode = TSeBiDiMode::bdRightToLeft;
+  item.SetControl(&control);
+  auto formats = [&](TSeTextAlign align) {
+    canvas.Texts.clear();
+    item.SetTextAlign(align);
+    item.PaintText(canvas);
+    return std::pair{canvas.Texts.at(0).Format, canvas.Texts.at(1).Format};
+  };
+  // A locale without right-to-left scripts changes nothing.
+  EXPECT_EQ(formats(TSeTextAlign::taLeft),
+            std::pair(DT_SINGLELINE | DT_VCENTER, DT_SINGLELINE | DT_VCENTER | DT_RIGHT));
+
+  control.RightToLeftLocale = true;
+  const std::uint32_t rtl = 0x20000;
+  EXPECT_EQ(formats(TSeTextAlign::taLeft), std::pair(DT_SINGLELINE | DT_VCENTER | DT_RIGHT | rtl,
+                                                     DT_SINGLELINE | DT_VCENTER | rtl));
+  EXPECT_EQ(formats(TSeTextAlign::taTopCenter),
+            std::pair(DT_SINGLELINE | DT_CENTER | rtl, DT_SINGLELINE | DT_CENTER | rtl));
+  control.Mode = TSeBiDiMode::bdRightToLeftNoAlign;
+  item.SetControl(&control);
+  EXPECT_EQ(formats(TSeTextAlign::taBottomRight),
+            std::pair(DT_SINGLELINE | DT_BOTTOM, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT));
+}
+
 TEST(StateLooks, TemporaryColourAndFontComeBackAlsoWhenPaintingFails) {
   TSeBitmap target;
   target.SetSize(10, 10);

@@ -262,6 +262,27 @@ TEST(SkinObjectStream, HostileChildrenBlobsFailWithClearErrors) {
   EXPECT_EQ(parent.ObjectCount(), 0);
 }
 
+TEST(SkinObjectStream, DamagedBlobsEitherReadOrFailWithTheSystemsErrors) {
+  auto tree = SampleTree();
+  const Bytes good = BlobOf(*tree);
+  int failures = 0;
+  // Every byte set to a few telling values: counts, lengths and tags all get hit.
+  for (std::size_t i = 0; i < good.size(); ++i) {
+    for (std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0x7F}, std::uint8_t{0xFF}}) {
+      Bytes damaged = good;
+      damaged[i] = value;
+      TReadOnlyMemoryStream in(damaged.data(), damaged.size());
+      TSeSkinObject parent(nullptr);
+      try {
+        parent.ReadObjects(in);
+      } catch (const Exception&) {
+        ++failures;
+      }
+    }
+  }
+  EXPECT_GT(failures, 0);
+}
+
 TEST(SkinObjectStream, NestingDeeperThanTheLimitIsRefused) {
   auto build = [](int depth) {
     auto root = std::make_unique<TSeSkinObject>(nullptr);

@@ -75,6 +75,7 @@ class FakeControl : public TSeObjectControl {
   void ObjectChanged(TSeSkinObject* object) override { Changed.push_back(object); }
   TSeSkinFormActions* SkinForm() override { return Form; }
   TSeBiDiMode BiDiMode() const override { return Mode; }
+  bool LocaleIsRightToLeft() const override { return RightToLeftLocale; }
   bool DrawWindowIcon(SkinSeam::Canvas& canvas, std::int32_t x, std::int32_t y) override {
     canvas.FillRect(Bounds(x, y, 16, 16), 0x123456);
     return true;
@@ -83,6 +84,7 @@ class FakeControl : public TSeObjectControl {
 
   TSeSkinFormActions* Form = nullptr;
   TSeBiDiMode Mode = TSeBiDiMode::bdLeftToRight;
+  bool RightToLeftLocale = false;
   std::vector<TSeSkinObject*> Changed;
   int Hints = 0;
 };
