@@ -20,5 +20,8 @@ std::string ProgramDirectory() {
 }
 
 void SetProgramDirectory(const std::string& directory) {
-  Override() = directory;
+  if (directory.empty())
+    Override().reset();
+  else
+    Override() = directory;
 }

@@ -218,4 +218,11 @@ TEST_F(SkinFiles, BareNamesAreAlsoLookedUpInTheProgramDirectory) {
   TSeSkinSource other(nullptr);
   other.LoadFromFile("C:beside.xskn");
   EXPECT_EQ(other.Count(), 0);
+  // Back to the real folder: the one this test program runs from.
+  SetProgramDirectory(std::string());
+  const std::string own = ProgramDirectory();
+  ASSERT_FALSE(own.empty());
+  EXPECT_TRUE(own.back() == '/' || own.back() == '\\') << own;
+  EXPECT_TRUE(FileExists(own + "skin_source_tests") || FileExists(own + "skin_source_tests.exe"))
+      << own;
 }
