@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "skin/objects/SeBitmap.h"
 #include "skin/objects/SeDrawing.h"
 #include "skin/objects/win/SeGdiCanvas.h"
+#include "skin/objects/win/SeIconWin.h"
 #include "skin/objects/win/SeRegionWin.h"
 
 namespace {
@@ -252,6 +255,33 @@ TEST(GdiRegion, RectangleListBecomesAPlatformRegion) {
   EXPECT_FALSE(PtInRegion(region, 3, 1));
   EXPECT_FALSE(PtInRegion(region, 0, 2));
   DeleteObject(region);
+}
+
+TEST(GdiIcon, SmallIconIsCentred) {
+  // A solid red 16 x 16 icon (colour bitmap plus an all-opaque mask).
+  std::vector<std::uint32_t> red(256, 0x00FF0000);
+  std::vector<std::uint8_t> mask(32, 0);
+  ICONINFO info{};
+  info.fIcon = TRUE;
+  info.hbmColor = CreateBitmap(16, 16, 1, 32, red.data());
+  info.hbmMask = CreateBitmap(16, 16, 1, 1, mask.data());
+  HICON icon = CreateIconIndirect(&info);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  ASSERT_NE(icon, nullptr);
+  TSeBitmap b;
+  b.SetSize(40, 40);
+  b.Fill(kBackground);
+  {
+    TSeGdiCanvas canvas(static_cast<HDC>(b.Surface().NativeContext()));
+    DrawIconCentered(canvas, icon, Rect(5, 5, 35, 33));  // 30 x 28: icon at 12, 11
+  }
+  DestroyIcon(icon);
+  EXPECT_EQ(Rgb(b.Pixel(12, 11)), 0xFF0000u);
+  EXPECT_EQ(Rgb(b.Pixel(27, 26)), 0xFF0000u);
+  EXPECT_EQ(Rgb(b.Pixel(11, 11)), kBackground);
+  EXPECT_EQ(Rgb(b.Pixel(28, 26)), kBackground);
+  EXPECT_EQ(Rgb(b.Pixel(12, 27)), kBackground);
 }
 
 TEST(GdiText, EllipsisWithARealFont) {
