@@ -50,6 +50,7 @@ class Linter {
         Report(object->Name(), "a second top-level object of this name is never found");
       Walk(*object, object->Name());
     }
+    CheckShadowedParts();
     for (const Expectation& e : Expectations()) {
       TSeSkinObject* top = source_.GetObjectByName(e.topLevel);
       if (top == nullptr) {
@@ -84,13 +85,37 @@ class Linter {
 
   void Walk(TSeSkinObject& object, const std::string& path) {
     CheckLinks(object, path);
-    std::set<std::string> siblings;
+    // Siblings cannot share a name (the reader refuses them); cousins can.
+    for (int i = 0; i < object.ObjectCount(); ++i)
+      if (TSeSkinObject* child = object.Objects(i)) Walk(*child, path + "." + child->Name());
+  }
+
+  // A part that a control finds by name must be the only object of that name in its tree:
+  // the lookup returns the first one in tree order.
+  void CheckShadowedParts() {
+    for (const Expectation& e : Expectations()) {
+      TSeSkinObject* top = source_.GetObjectByName(e.topLevel);
+      if (top == nullptr) continue;
+      for (const char* part : e.parts) {
+        std::vector<std::string> paths;
+        Collect(*top, top->Name(), TextCase::LowerCase(part), paths);
+        for (std::size_t i = 1; i < paths.size(); ++i)
+          Report(paths[i], std::string("also named \"") + part +
+                               "\"; a lookup by name finds only the first, " + paths[0]);
+        if (paths.size() > 1 && paths[0] != std::string(e.topLevel) + "." + part)
+          Report(paths[0], std::string("found by name in place of the part \"") + part + "\"");
+      }
+    }
+  }
+
+  static void Collect(TSeSkinObject& object, const std::string& path, const std::string& name,
+                      std::vector<std::string>& paths) {
     for (int i = 0; i < object.ObjectCount(); ++i) {
       TSeSkinObject* child = object.Objects(i);
       if (child == nullptr) continue;
-      if (!siblings.insert(TextCase::LowerCase(child->Name())).second)
-        Report(path + "." + child->Name(), "two children of one object share this name");
-      Walk(*child, path + "." + child->Name());
+      const std::string childPath = path + "." + child->Name();
+      if (TextCase::LowerCase(child->Name()) == name) paths.push_back(childPath);
+      Collect(*child, childPath, name, paths);
     }
   }
 

@@ -140,7 +140,7 @@ SkinManifestFile SkinManifestFile::Parse(const std::string& text, const std::str
       while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
       if (at >= line.size() || line[at] != '=') throw fail("expected \"key = value\"");
       const std::string value = UnquoteManifestValue(Trim(line.substr(at + 1)));
-      if (key.empty()) throw fail("empty key");
+      if (key.empty() && line[0] != '\'') throw fail("empty key");
       if (section == Section::Bitmaps) {
         if (value.empty() || value.find_first_of("/\\:") != std::string::npos || value == "." ||
             value == "..")

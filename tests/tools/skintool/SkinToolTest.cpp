@@ -1,0 +1,414 @@
+// The skin tool's operations on the program's skin and on skins made to break them: round
+// trips through the sources and the filters, the hue shift, the linter, and the files the tool
+// reads from outside.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "framework/core/Stream.h"
+#include "skin/objects/SeBitmap.h"
+#include "skin/objects/SeHue.h"
+#include "skin/objects/TSeButtonObject.h"
+#include "skin/objects/TSeColorButtonObject.h"
+#include "tests/tools/skintool/SkinToolTestSupport.h"
+#include "tools/skintool/SkinBitmapFile.h"
+#include "tools/skintool/SkinFolder.h"
+#include "tools/skintool/SkinLinter.h"
+#include "tools/skintool/SkinManifestFile.h"
+#include "tools/skintool/SkinObjectSource.h"
+#include "tools/skintool/SkinReport.h"
+#include "tools/skintool/SkinToolError.h"
+
+using namespace skintool;
+using skintool_test::LoadProgramSkin;
+using skintool_test::Prop;
+using skintool_test::TempFolder;
+
+namespace {
+
+std::vector<std::uint8_t> Saved(TSeSkinSource& source, const std::string& folder,
+                                const std::string& name) {
+  const std::string path = (std::filesystem::path(folder) / name).string();
+  SkinFiles::SaveSkin(source, path);
+  return SkinFiles::ReadBytes(path);
+}
+
+std::unique_ptr<TSeSkinSource> Loaded(const std::string& path) {
+  auto source = std::make_unique<TSeSkinSource>(nullptr);
+  SkinFiles::LoadSkin(*source, path);
+  return source;
+}
+
+bool HasProblem(const std::vector<std::string>& problems, const std::string& where,
+                const std::string& what) {
+  for (const std::string& p : problems)
+    if (p.rfind(where + ":", 0) == 0 && p.find(what) != std::string::npos) return true;
+  return false;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& l : lines) out += l + "\n";
+  return out;
+}
+
+TEST(SkinToolRoundTrip, ExtractThenBuildGivesTheSameBytes) {
+  const std::string folder = TempFolder("extract");
+  const std::vector<std::uint8_t> original = SkinFiles::ReadBytes(QM_PROGRAM_SKIN_FILE);
+  auto skin = LoadProgramSkin();
+  SkinFolder::Extract(*skin, folder);
+  TSeSkinSource rebuilt(nullptr);
+  SkinFolder::Build(folder, rebuilt);
+  EXPECT_EQ(Saved(rebuilt, folder, "rebuilt.cskn"), original);
+}
+
+TEST(SkinToolRoundTrip, ExtractedObjectsAreTheCommittedSources) {
+  // The sources are in the tool's canonical form: extracting never rewrites an artist's file.
+  const std::string folder = TempFolder("canonical");
+  auto skin = LoadProgramSkin();
+  SkinFolder::Extract(*skin, folder);
+  const SkinManifestFile ours = SkinManifestFile::Parse(
+      SkinFiles::ReadText(std::string(QM_SKIN_SOURCES) + "/manifest.txt"), "manifest.txt");
+  ASSERT_EQ(ours.objects.size(), 24u);
+  for (const std::string& file : ours.objects)
+    EXPECT_EQ(SkinFiles::ReadText(folder + "/objects/" + file),
+              SkinFiles::ReadText(std::string(QM_SKIN_SOURCES) + "/objects/" + file))
+        << file;
+}
+
+TEST(SkinToolRoundTrip, StandardFiltersAreLossless) {
+  const std::string folder = TempFolder("filters");
+  const std::vector<std::uint8_t> original = SkinFiles::ReadBytes(QM_PROGRAM_SKIN_FILE);
+  auto skin = LoadProgramSkin();
+  for (const char* name : {"a.uskn", "a.xskn", "a.cskn", "UPPER.USKN"}) {
+    Saved(*skin, folder, name);
+    auto back = Loaded(folder + "/" + name);
+    EXPECT_EQ(Saved(*back, folder, "back.cskn"), original) << name;
+  }
+}
+
+TEST(SkinToolRoundTrip, PackedFilterLosesOnlyTheLowColourBits) {
+  const std::string folder = TempFolder("packed");
+  auto skin = LoadProgramSkin();
+  const std::vector<std::uint8_t> first = Saved(*skin, folder, "a.mskn");
+  auto packed = Loaded(folder + "/a.mskn");
+  EXPECT_EQ(packed->SkinName(), skin->SkinName());
+  EXPECT_EQ(packed->AuthorURL(), skin->AuthorURL());
+  EXPECT_EQ(SkinReport::Tree(*packed), SkinReport::Tree(*skin));
+  ASSERT_EQ(packed->Bitmaps().Count(), skin->Bitmaps().Count());
+  int changed = 0;
+  for (int i = 0; i < skin->Bitmaps().Count(); ++i) {
+    const TSeBitmap& a = *skin->Bitmaps().Bitmaps(i);
+    const TSeBitmap& b = *packed->Bitmaps().Bitmaps(i);
+    ASSERT_EQ(a.Name, b.Name);
+    ASSERT_EQ(a.Width(), b.Width());
+    ASSERT_EQ(a.Height(), b.Height());
+    for (int y = 0; y < a.Height(); ++y)
+      for (int x = 0; x < a.Width(); ++x) {
+        const std::uint32_t p = a.Pixel(x, y), q = b.Pixel(x, y);
+        if (p == kSeKeyColor) {
+          ASSERT_EQ(q & 0xFFFFFFu, kSeKeyRGB) << a.Name << " " << x << "," << y;
+          continue;
+        }
+        // 5 bits of red and blue, 6 of green.
+        ASSERT_LE(std::abs(int(p >> 16 & 0xFF) - int(q >> 16 & 0xFF)), 8) << a.Name;
+        ASSERT_LE(std::abs(int(p >> 8 & 0xFF) - int(q >> 8 & 0xFF)), 4) << a.Name;
+        ASSERT_LE(std::abs(int(p & 0xFF) - int(q & 0xFF)), 8) << a.Name;
+        changed += (p & 0xFFFFFF) != (q & 0xFFFFFF);
+      }
+  }
+  EXPECT_GT(changed, 0) << "16-bit colour should round some pixels";
+  // The loss happens once: packing the packed skin again keeps it.
+  EXPECT_EQ(Saved(*packed, folder, "b.mskn"), first);
+  auto viaStandard = Loaded((std::filesystem::path(folder) / "b.mskn").string());
+  Saved(*viaStandard, folder, "c.uskn");
+  auto again = Loaded(folder + "/c.uskn");
+  EXPECT_EQ(Saved(*again, folder, "c.mskn"), first);
+}
+
+TEST(SkinToolHue, ShiftsBitmapsAndObjectColoursAsTheEngineDoes) {
+  auto original = LoadProgramSkin();
+  auto shifted = LoadProgramSkin();
+  ApplyHue(*shifted, 85);
+  for (int i = 0; i < original->Bitmaps().Count(); ++i) {
+    const TSeBitmap& a = *original->Bitmaps().Bitmaps(i);
+    const TSeBitmap& b = *shifted->Bitmaps().Bitmaps(i);
+    for (int y = 0; y < a.Height(); ++y)
+      for (int x = 0; x < a.Width(); ++x) {
+        const std::uint32_t p = a.Pixel(x, y);
+        ASSERT_EQ(b.Pixel(x, y), p == kSeKeyColor ? p : ShiftHuePixel(p, 85)) << a.Name;
+      }
+  }
+  TSeSkinObject* form = shifted->GetObjectByName("Form");
+  EXPECT_EQ(Prop(*form, "Color"), std::to_string(ShiftHueColor(14150122, 85)));
+  TSeSkinObject* caption = shifted->GetObjectByName("GroupBox")->FindByName("Caption");
+  EXPECT_EQ(Prop(*caption, "Font.Color"), std::to_string(ShiftHueColor(12937521, 85)));
+
+  // A third of the colour circle: the blue caption is no longer blue.
+  const TSeBitmap* picture = nullptr;
+  for (int i = 0; i < shifted->Bitmaps().Count(); ++i)
+    if (shifted->Bitmaps().Bitmaps(i)->Name == "FRAMECAPTION.BMP")
+      picture = shifted->Bitmaps().Bitmaps(i);
+  ASSERT_NE(picture, nullptr);
+  const std::uint32_t mid = picture->Pixel(20, 15);
+  EXPECT_FALSE((mid & 0xFF) > ((mid >> 16) & 0xFF) && (mid & 0xFF) > ((mid >> 8) & 0xFF))
+      << std::hex << mid;
+}
+
+TEST(SkinToolHue, ZeroShiftLeavesTheSkinAlone) {
+  // The engine applies nothing when the hue does not change, not even its rounding.
+  const std::string folder = TempFolder("hue0");
+  auto skin = LoadProgramSkin();
+  ApplyHue(*skin, 0);
+  EXPECT_EQ(Saved(*skin, folder, "h.cskn"), SkinFiles::ReadBytes(QM_PROGRAM_SKIN_FILE));
+}
+
+TEST(SkinToolLinter, ProgramSkinIsClean) {
+  auto skin = LoadProgramSkin();
+  EXPECT_EQ(Joined(SkinLinter::Check(*skin)), "");
+}
+
+TEST(SkinToolLinter, FindsBrokenLinksRectanglesAndMargins) {
+  auto skin = LoadProgramSkin();
+  auto* face = ObjectAs<TSeButtonObject>(skin->GetObjectByName("Button")->FindByName("Face"));
+  ASSERT_NE(face, nullptr);
+  face->BitmapHot().SetName("NOSUCH.BMP");
+  face->BitmapPressed().SetBottom(500);
+  face->BitmapFocused().SetRight(0);
+  auto* tab = ObjectAs<TSeBitmapObject>(skin->GetObjectByName("Tabs")->FindByName("Tab"));
+  ASSERT_NE(tab, nullptr);
+  tab->SetMarginLeft(15);  // 15 + 4 > 18
+  const std::vector<std::string> problems = SkinLinter::Check(*skin);
+  EXPECT_TRUE(HasProblem(problems, "Button.Face.BitmapHot", "NOSUCH.BMP")) << Joined(problems);
+  EXPECT_TRUE(HasProblem(problems, "Button.Face.BitmapPressed", "outside")) << Joined(problems);
+  EXPECT_TRUE(HasProblem(problems, "Button.Face.BitmapFocused", "empty")) << Joined(problems);
+  EXPECT_TRUE(HasProblem(problems, "Tabs.Tab.Bitmap", "margins")) << Joined(problems);
+  EXPECT_EQ(problems.size(), 4u + 3u) << Joined(problems);  // the Tab's other state links too
+}
+
+TEST(SkinToolLinter, FindsDuplicateAndMissingObjects) {
+  auto skin = LoadProgramSkin();
+  skin->GetObjectByName("Splitter")->SetName("EDIT");
+  delete skin->GetObjectByName("Tabs")->FindByName("Text");
+  // Deeper in the tree, it shadows the part the scroll bar looks up by name.
+  TSeSkinObject* bar = skin->GetObjectByName("ScrollBar");
+  bar->FindByName("LeftButton")->FindByName("Glyph")->SetName("vertslider");
+  const std::vector<std::string> problems = SkinLinter::Check(*skin);
+  EXPECT_TRUE(HasProblem(problems, "EDIT", "never found")) << Joined(problems);
+  EXPECT_TRUE(HasProblem(problems, "Tabs.Text", "missing")) << Joined(problems);
+  EXPECT_TRUE(HasProblem(problems, "ScrollBar.LeftButton.vertslider", "in place of"))
+      << Joined(problems);
+  delete skin->GetObjectByName("Form")->FindByName("Client");
+  EXPECT_TRUE(HasProblem(SkinLinter::Check(*skin), "Form", "skClient"));
+}
+
+// A small skin made in code, for names and strings a skin file may carry.
+std::unique_ptr<TSeSkinSource> OddSkin() {
+  auto source = std::make_unique<TSeSkinSource>(nullptr);
+  source->SetSkinName(" leading and trailing ");
+  source->SetSkinVersion("");
+  source->SetAuthor("O'Brien = #1");
+  source->SetAuthorEMail("tab\there");
+  source->SetAuthorURL("#not a comment");
+  const char* names[] = {"../../escape.bmp", "a=b.bmp", "A=B.BMP", "'quoted'", "CON", ""};
+  for (const char* name : names) {
+    auto bitmap = std::make_unique<TSeBitmap>();
+    bitmap->SetSize(3, 2);
+    bitmap->Fill(0xFF112233);
+    bitmap->SetPixel(1, 1, kSeKeyColor);
+    bitmap->SetPixel(2, 0, 0x80445566);  // real alpha survives
+    bitmap->Name = name;
+    source->Bitmaps().Add(std::move(bitmap));
+  }
+  source->Bitmaps().Add(std::make_unique<TSeBitmap>());  // empty
+  for (const char* name : {"..", "Form", "form", "a/b\\c"}) {
+    auto object = std::make_unique<TSeSkinObject>(nullptr);
+    object->SetName(name[0] == '.' || name[1] == '/' ? "" : name);
+    source->AddObject(std::move(object));
+  }
+  return source;
+}
+
+TEST(SkinToolExtract, OddNamesStayInsideTheFolderAndComeBack) {
+  const std::string folder = TempFolder("odd");
+  auto skin = OddSkin();
+  TMemoryStream first;
+  skin->SaveToStream(first);
+  SkinFolder::Extract(*skin, folder + "/out");
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    const std::string path = entry.path().lexically_normal().string();
+    EXPECT_EQ(path.rfind(std::filesystem::path(folder + "/out").lexically_normal().string(), 0), 0u)
+        << path;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder + "/out/bitmaps"),
+                          std::filesystem::directory_iterator()),
+            7);
+  TSeSkinSource rebuilt(nullptr);
+  SkinFolder::Build(folder + "/out", rebuilt);
+  EXPECT_EQ(rebuilt.SkinName(), " leading and trailing ");
+  EXPECT_EQ(rebuilt.Author(), "O'Brien = #1");
+  EXPECT_EQ(rebuilt.AuthorEMail(), "tab\there");
+  EXPECT_EQ(rebuilt.AuthorURL(), "#not a comment");
+  TMemoryStream second;
+  rebuilt.SaveToStream(second);
+  EXPECT_EQ(second.Bytes(), first.Bytes());
+}
+
+TEST(SkinToolManifest, QuotedValuesReadBackAndBadLinesNameTheirLine) {
+  for (const std::string value : {"", " x", "x ", "'", "#", "a'#9'b", "\x01", "[objects]"}) {
+    EXPECT_EQ(UnquoteManifestValue(QuoteManifestValue(value, true)), value);
+    EXPECT_EQ(UnquoteManifestValue(QuoteManifestValue(value, false)), value);
+  }
+  EXPECT_EQ(QuoteManifestValue("FRAMECAPTION.BMP", true), "FRAMECAPTION.BMP");
+  const struct {
+    const char* text;
+    const char* message;
+  } bad[] = {
+      {"SkinName = a\n[objects]\n", ":2: [objects] out of place"},
+      {"Colour = red\n[bitmaps]\n[objects]\n", ":1: unknown key Colour"},
+      {"SkinName = a\nSkinName = b\n[bitmaps]\n[objects]\n", ":2: SkinName given twice"},
+      {"[bitmaps]\nA.BMP = ../A.BMP\n[objects]\n", ":2: a bitmap file must be a plain"},
+      {"[bitmaps]\n[objects]\n..\n", ":3: an object file must be a plain"},
+      {"[bitmaps]\n'A.BMP = a.bmp\n[objects]\n", ":2: unterminated string"},
+      {"[bitmaps]\nA.BMP = #999\n[objects]\n", ":2: bad character code"},
+      {"SkinName = a\n", "needs a [bitmaps] and an [objects] section"},
+  };
+  for (const auto& c : bad) {
+    try {
+      SkinManifestFile::Parse(c.text, "m.txt");
+      ADD_FAILURE() << c.text;
+    } catch (const ESkinToolError& e) {
+      EXPECT_NE(e.Message().find(c.message), std::string::npos) << e.Message();
+    }
+  }
+}
+
+std::vector<std::uint8_t> Bmp(std::int32_t width, std::int32_t height, int bpp,
+                              const std::vector<std::uint8_t>& pixels) {
+  std::vector<std::uint8_t> out = {'B', 'M'};
+  const auto put = [&out](std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  };
+  put(54 + static_cast<std::uint32_t>(pixels.size()), 4);
+  put(0, 4);
+  put(54, 4);
+  put(40, 4);
+  put(static_cast<std::uint32_t>(width), 4);
+  put(static_cast<std::uint32_t>(height), 4);
+  put(1, 2);
+  put(static_cast<std::uint32_t>(bpp), 2);
+  for (int i = 0; i < 6; ++i) put(0, 4);
+  out.insert(out.end(), pixels.begin(), pixels.end());
+  return out;
+}
+
+TEST(SkinToolBitmapFile, ReadsEditorFilesEitherWayUp) {
+  // 24 bits, 2 x 2, bottom-up, rows padded to 4 bytes.
+  const auto bottomUp =
+      SkinBitmapFile::Decode(Bmp(2, 2, 24, {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0}));
+  EXPECT_EQ(bottomUp->Pixel(0, 1), 0x00030201u);
+  EXPECT_EQ(bottomUp->Pixel(1, 1), 0x00060504u);
+  EXPECT_EQ(bottomUp->Pixel(0, 0), 0x00090807u);
+  // 32 bits, top-down: the fourth byte is alpha.
+  const auto topDown = SkinBitmapFile::Decode(Bmp(1, -2, 32, {1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(topDown->Pixel(0, 0), 0x04030201u);
+  EXPECT_EQ(topDown->Pixel(0, 1), 0x08070605u);
+  // Written back as 32 bits with magenta for the key colour.
+  topDown->SetPixel(0, 1, kSeKeyColor);
+  const auto again = SkinBitmapFile::Decode(SkinBitmapFile::Encode(*topDown));
+  EXPECT_EQ(again->Pixel(0, 0), 0x04030201u);
+  EXPECT_EQ(again->Pixel(0, 1), 0x00FF00FFu);
+}
+
+TEST(SkinToolBitmapFile, RefusesDamagedFilesWithoutReadingPastThem) {
+  const std::vector<std::uint8_t> good = Bmp(2, 2, 32, std::vector<std::uint8_t>(16, 7));
+  std::vector<std::vector<std::uint8_t>> bad;
+  bad.push_back({'B', 'M', 0});
+  bad.push_back(std::vector<std::uint8_t>(good.begin(), good.end() - 1));  // truncated
+  bad.push_back(Bmp(2, 2, 8, std::vector<std::uint8_t>(16, 7)));           // palette
+  bad.push_back(Bmp(0x7FFFFFFF, 1, 32, {}));                               // huge
+  bad.push_back(Bmp(16384, 16384, 32, {}));                                // lies about size
+  bad.push_back(Bmp(-2, 2, 32, std::vector<std::uint8_t>(16, 7)));
+  auto lyingOffset = good;
+  lyingOffset[10] = 0xF0;
+  lyingOffset[13] = 0x7F;
+  bad.push_back(lyingOffset);
+  auto compressed = good;
+  compressed[30] = 1;
+  bad.push_back(compressed);
+  for (std::size_t i = 0; i < bad.size(); ++i)
+    EXPECT_THROW(SkinBitmapFile::Decode(bad[i]), ESkinToolError) << "case " << i;
+}
+
+TEST(SkinToolBuild, PicturesWithoutAlphaBecomeOpaqueAndMagentaBecomesTheKey) {
+  const std::string folder = TempFolder("alpha");
+  std::filesystem::create_directories(folder + "/bitmaps");
+  std::filesystem::create_directories(folder + "/objects");
+  // No alpha at all; real alpha; near-magenta in both.
+  SkinFiles::WriteBytes(folder + "/bitmaps/plain.bmp",
+                        Bmp(2, 1, 32, {10, 20, 30, 0, 0xFB, 3, 0xFC, 0}));
+  SkinFiles::WriteBytes(folder + "/bitmaps/alpha.bmp",
+                        Bmp(2, 1, 32, {10, 20, 30, 0x40, 0xFF, 0, 0xFF, 0}));
+  SkinFiles::WriteText(folder + "/objects/Form.txt",
+                       "object Form: TSeSkinObject\r\n  Width = 10\r\nend\r\n");
+  SkinFiles::WriteText(folder + "/manifest.txt",
+                       "SkinName = t\n[bitmaps]\nPLAIN = plain.bmp\nALPHA = alpha.bmp\n"
+                       "[objects]\nForm.txt\n");
+  TSeSkinSource source(nullptr);
+  SkinFolder::Build(folder, source);
+  ASSERT_EQ(source.Bitmaps().Count(), 2);
+  EXPECT_EQ(source.Bitmaps().Bitmaps(0)->Pixel(0, 0), 0xFF1E140Au);
+  EXPECT_EQ(source.Bitmaps().Bitmaps(0)->Pixel(1, 0), kSeKeyColor);
+  EXPECT_EQ(source.Bitmaps().Bitmaps(1)->Pixel(0, 0), 0x401E140Au);
+  EXPECT_EQ(source.Bitmaps().Bitmaps(1)->Pixel(1, 0), kSeKeyColor);
+  ASSERT_EQ(source.Count(), 1);
+  EXPECT_EQ(source.Objects(0)->Width(), 10);
+}
+
+TEST(SkinToolBuild, BadSourcesNameTheFileAndKeepTheSkin) {
+  const std::string folder = TempFolder("badsources");
+  auto skin = LoadProgramSkin();
+  SkinFolder::Extract(*skin, folder);
+  const std::string button = folder + "/objects/Button.txt";
+  const std::string text = SkinFiles::ReadText(button);
+  const struct {
+    std::string replaced, with, message;
+  } cases[] = {
+      {"TSeButtonObject", "TNoSuchObject", "Button.txt"},
+      {"Width = 75", "Wdth = 75", "Wdth"},
+      {"Align = saClient", "Align = saNowhere", "Button.txt"},
+      {"end\r\n", "", "Button.txt"},
+  };
+  for (const auto& c : cases) {
+    std::string broken = text;
+    broken.replace(broken.find(c.replaced), c.replaced.size(), c.with);
+    SkinFiles::WriteText(button, broken);
+    TSeSkinSource target(nullptr);
+    target.SetSkinName("kept");
+    try {
+      SkinFolder::Build(folder, target);
+      ADD_FAILURE() << c.with;
+    } catch (const ESkinToolError& e) {
+      EXPECT_NE(e.Message().find(c.message), std::string::npos) << e.Message();
+    }
+    EXPECT_EQ(target.SkinName(), "kept");
+    EXPECT_EQ(target.Count(), 0);
+  }
+  SkinFiles::WriteText(button, text);
+  std::filesystem::remove(folder + "/bitmaps/GROUPBOX.BMP");
+  TSeSkinSource target(nullptr);
+  EXPECT_THROW(SkinFolder::Build(folder, target), ESkinToolError);
+}
+
+TEST(SkinToolObjectSource, NestedChildrenReadBackIntoTheSameTree) {
+  auto skin = LoadProgramSkin();
+  TSeSkinObject* form = skin->GetObjectByName("Form");
+  const std::string text = SkinObjectSource::Write(*form);
+  EXPECT_EQ(text.find("Objects = "), std::string::npos);
+  const auto back = SkinObjectSource::Read(text, "Form.txt");
+  EXPECT_EQ(SkinObjectSource::Write(*back), text);
+  EXPECT_EQ(back->FindByName("CloseButton")->ParentObject()->Name(), "ButtonContainer");
+}
+
+}  // namespace
