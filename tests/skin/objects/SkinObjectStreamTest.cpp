@@ -245,6 +245,10 @@ TEST(SkinObjectStream, HostileChildrenBlobsFailWithClearErrors) {
   // A text word whose count is negative as a signed number.
   EXPECT_THROW(readBlob(Bytes{0xFF, 0xFF, 0xFF, 0xFF}), EReadError);
   EXPECT_EQ(readBlob(blob), 1);
+  // Only all four marker bits say binary; three of them make a text count of 0x70001.
+  Bytes partialMarker = blob;
+  partialMarker[2] = 0x07;
+  EXPECT_THROW(readBlob(partialMarker), EReadError);
 
   // An unknown class names itself and leaves no half-read child behind.
   TMemoryStream unknown;
