@@ -1,0 +1,137 @@
+// The command line as a user meets it: what each subcommand prints and writes, and a clear
+// message with status 1 for everything it cannot do.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "tests/tools/skintool/SkinToolTestSupport.h"
+#include "tools/skintool/SkinToolCommand.h"
+
+using skintool::SkinToolCommand;
+using skintool_test::TempFolder;
+
+namespace {
+
+struct Result {
+  int status;
+  std::string out, err;
+};
+
+Result Tool(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = SkinToolCommand::Run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(SkinToolCommand, InfoTreeAndCheckOnTheProgramSkin) {
+  const Result info = Tool({"info", QM_PROGRAM_SKIN_FILE});
+  EXPECT_EQ(info.status, 0) << info.err;
+  EXPECT_NE(info.out.find("SkinName:    ZaduVadazo VA Skin\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Bitmaps:     57\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Top-level:   24\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Objects:     166\n"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("  59 TSeButtonObject\n  55 TSeSkinObject\n"), std::string::npos);
+
+  // The sources folder reads like the built file.
+  EXPECT_EQ(Tool({"info", QM_SKIN_SOURCES}).out, info.out);
+
+  const Result one = Tool({"tree", QM_PROGRAM_SKIN_FILE, "button"});
+  EXPECT_EQ(one.status, 0);
+  EXPECT_EQ(one.out.rfind("object Button: TSeSkinObject\r\n", 0), 0u) << one.out;
+  EXPECT_NE(one.out.find("\r\n  object Face: TSeButtonObject\r\n"), std::string::npos);
+  const Result all = Tool({"tree", QM_PROGRAM_SKIN_FILE});
+  EXPECT_NE(all.out.find("\r\nobject Splitter: TSeSkinObject\r\n"), std::string::npos);
+
+  const Result check = Tool({"check", QM_PROGRAM_SKIN_FILE});
+  EXPECT_EQ(check.status, 0) << check.out;
+  EXPECT_NE(check.out.find("no problems"), std::string::npos);
+}
+
+TEST(SkinToolCommand, BuildConvertHueAndExtractWriteFiles) {
+  const std::string dir = TempFolder("cli");
+  const std::string built = dir + "/built.cskn", stream = dir + "/stream.bin";
+  const Result build = Tool({"build", QM_SKIN_SOURCES, built, "--stream", stream});
+  ASSERT_EQ(build.status, 0) << build.err;
+  EXPECT_EQ(skintool::SkinFiles::ReadBytes(built),
+            skintool::SkinFiles::ReadBytes(QM_PROGRAM_SKIN_FILE));
+  EXPECT_EQ(skintool::SkinFiles::ReadBytes(stream),
+            skintool::SkinFiles::ReadBytes(QM_PROGRAM_SKIN_STREAM));
+
+  ASSERT_EQ(Tool({"convert", built, dir + "/c.xskn"}).status, 0);
+  ASSERT_EQ(Tool({"convert", dir + "/c.xskn", dir + "/d.cskn"}).status, 0);
+  EXPECT_EQ(skintool::SkinFiles::ReadBytes(dir + "/d.cskn"), skintool::SkinFiles::ReadBytes(built));
+
+  ASSERT_EQ(Tool({"hue", built, "40", dir + "/h.cskn"}).status, 0);
+  EXPECT_NE(skintool::SkinFiles::ReadBytes(dir + "/h.cskn"), skintool::SkinFiles::ReadBytes(built));
+
+  const Result extract = Tool({"extract", built, dir + "/src"});
+  ASSERT_EQ(extract.status, 0) << extract.err;
+  EXPECT_TRUE(std::filesystem::exists(dir + "/src/bitmaps/CLOSEBUTTON.bmp"));
+  EXPECT_TRUE(std::filesystem::exists(dir + "/src/objects/Form.txt"));
+  EXPECT_TRUE(std::filesystem::exists(dir + "/src/bitmaps/LISTVIEWHEADER-2.BMP"));
+}
+
+TEST(SkinToolCommand, BadInputGivesAMessageAndStatusOne) {
+  const std::string dir = TempFolder("clibad");
+  skintool::SkinFiles::WriteText(dir + "/garbage.cskn", "QNWB this is not zlib at all");
+  skintool::SkinFiles::WriteText(dir + "/short.uskn", std::string("\x05\x00\x00\x00ab", 6));
+  skintool::SkinFiles::WriteText(dir + "/huge.uskn", std::string("\xFF\xFF\xFF\x7F", 4));
+  std::filesystem::create_directories(dir + "/empty");
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"frobnicate"}, "unknown command \"frobnicate\""},
+      {{"info"}, "info: wrong number of arguments"},
+      {{"info", "a.cskn", "b"}, "info: wrong number of arguments"},
+      {{"info", dir + "/none.cskn"}, "no such file"},
+      {{"info", dir + "/garbage.cskn"}, "garbage.cskn: "},
+      {{"info", dir + "/short.uskn"}, "short.uskn: "},
+      {{"info", dir + "/huge.uskn"}, "huge.uskn: "},
+      {{"info", dir + "/skin.txt"}, "not a skin file"},
+      {{"info", dir + "/empty"}, "manifest.txt"},
+      {{"tree", QM_PROGRAM_SKIN_FILE, "Label"}, "no top-level object named \"Label\""},
+      {{"convert", QM_PROGRAM_SKIN_FILE, dir + "/out.zip"}, "not a skin file name"},
+      {{"convert", QM_PROGRAM_SKIN_FILE, dir + "/no/such/dir/a.cskn"}, "a.cskn"},
+      {{"build", QM_SKIN_SOURCES, dir + "/a.cskn", "--steam", "x"}, "unknown option --steam"},
+      {{"build", QM_PROGRAM_SKIN_FILE, dir + "/a.cskn"}, "manifest.txt"},
+      {{"hue", QM_PROGRAM_SKIN_FILE, "forty", dir + "/h.cskn"}, "must be a whole number"},
+      {{"hue", QM_PROGRAM_SKIN_FILE, "99999999999", dir + "/h.cskn"}, "must be a whole number"},
+      {{"check", dir + "/garbage.cskn"}, "garbage.cskn"},
+  };
+  for (const auto& c : cases) {
+    const Result r = Tool(c.args);
+    EXPECT_EQ(r.status, 1) << c.args[0] << " " << (c.args.size() > 1 ? c.args[1] : "");
+    EXPECT_EQ(r.err.rfind("skintool: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir + "/out.zip"));
+  EXPECT_FALSE(std::filesystem::exists(dir + "/h.cskn"));
+}
+
+TEST(SkinToolCommand, HelpListsEveryCommand) {
+  const Result help = Tool({"--help"});
+  EXPECT_EQ(help.status, 0);
+  for (const char* command : {"info", "tree", "check", "convert", "extract", "build", "hue"})
+    EXPECT_NE(help.out.find(std::string("  ") + command + " "), std::string::npos) << command;
+  const Result none = Tool({});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_NE(none.err.find("usage: skintool"), std::string::npos);
+}
+
+TEST(SkinToolCommand, CheckReportsProblemsWithStatusOne) {
+  const std::string dir = TempFolder("clicheck");
+  ASSERT_EQ(Tool({"extract", QM_PROGRAM_SKIN_FILE, dir}).status, 0);
+  std::string button = skintool::SkinFiles::ReadText(dir + "/objects/Button.txt");
+  button.replace(button.find("BitmapHot.Name = 'BUTTON.bmp'"), 29,
+                 "BitmapHot.Name = 'MISSING.bmp'");
+  skintool::SkinFiles::WriteText(dir + "/objects/Button.txt", button);
+  const Result check = Tool({"check", dir});
+  EXPECT_EQ(check.status, 1);
+  EXPECT_NE(check.out.find("Button.Face.BitmapHot: links to \"MISSING.bmp\""), std::string::npos)
+      << check.out;
+  EXPECT_NE(check.out.find(": 1 problem\n"), std::string::npos) << check.out;
+}
+
+}  // namespace
