@@ -1,0 +1,375 @@
+// The engine without windows: its stored form, lookups, hue steps and their guard, skin files
+// with the busy flag, and the announcements as a recording broadcaster sees them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "EngineTestSkin.h"
+#include "framework/core/ObjectText.h"
+#include "framework/core/Reader.h"
+#include "framework/core/Stream.h"
+#include "framework/core/Writer.h"
+#include "skin/engine/SeSkinMessages.h"
+#include "skin/engine/TSeChangeBroadcaster.h"
+#include "skin/engine/TSeSkinEngine.h"
+#include "skin/objects/SeHue.h"
+#include "skin/objects/TSeSkinObject.h"
+#include "skin/store/ProgramDirectory.h"
+#include "skin/store/TSeSkinSource.h"
+
+namespace {
+
+using EngineTestSkin::Names;
+using EngineTestSkin::Pixels;
+using EngineTestSkin::SaveSkin;
+using EngineTestSkin::TTempDir;
+
+// Records what every announcement found: the message, whether the engine's lookups answered,
+// and the skin's object names at that moment.
+class TRecorder : public TSeChangeBroadcaster {
+ public:
+  struct Entry {
+    std::uint32_t Message;
+    bool FormFound;
+    bool Busy;
+    std::vector<std::string> Names;
+  };
+  void Broadcast(std::uint32_t message, TSeSkinEngine& engine) override {
+    entries.push_back(
+        {message, engine.FindFormObject() != nullptr, engine.Busy(), Names(*engine.Source())});
+    log.push_back(message == SE_BEFORECHANGE ? "before" : "after");
+  }
+  std::vector<Entry> entries;
+  std::vector<std::string> log;
+};
+
+class Engine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterSkinEngineClass();
+    engine = std::make_unique<TSeSkinEngine>(nullptr);
+    engine->SetName("SeSkinEngine1");
+    engine->SetBroadcaster(&recorder);
+    engine->OnBeforeChange = {[this](TObject* sender) {
+      EXPECT_EQ(sender, engine.get());
+      recorder.log.push_back("OnBeforeChange");
+    }};
+    engine->OnAfterChange = {[this](TObject* sender) {
+      EXPECT_EQ(sender, engine.get());
+      recorder.log.push_back("OnAfterChange");
+    }};
+  }
+  void TearDown() override { SetProgramDirectory(std::string()); }
+
+  void Fill(int seed) { EngineTestSkin::Fill(*engine->Source(), seed); }
+
+  // The engine as a window definition stores it, in text form.
+  static std::string Stored(TSeSkinEngine& e) {
+    TMemoryStream binary;
+    TWriter(binary).WriteRootComponent(e);
+    binary.SetPosition(0);
+    TMemoryStream text;
+    ObjectBinaryToText(binary, text);
+    return std::string(text.Bytes().begin(), text.Bytes().end());
+  }
+
+  std::unique_ptr<TSeSkinEngine> engine;
+  TRecorder recorder;
+};
+
+std::vector<std::uint32_t> Shifted(std::vector<std::uint32_t> pixels, int delta) {
+  for (auto& p : pixels) p = ShiftHuePixel(p, delta);
+  return pixels;
+}
+
+TEST_F(Engine, StoresItsPropertiesInOrderWithTheSkinLast) {
+  engine->OnBeforeChange = {};
+  engine->OnAfterChange = {};
+  engine->SetVersion("9.9");
+  engine->SetSkinStore("other.cskn");
+  EXPECT_EQ(Stored(*engine),
+            "object SeSkinEngine1: TSeSkinEngine\r\n"
+            "  DeltaHue = 0\r\n"
+            "  SkinStore = '(none)'\r\n"
+            "  Version = '3.1.5'\r\n"
+            "  SkinStream = {00}\r\n"
+            "end\r\n");
+
+  // Designing, a skin file name is kept without loading; the file-name part of the skin's
+  // name shows as SkinStore.
+  engine->SetDesigning(true);
+  engine->SetSkinFile("missing.cskn");
+  engine->Source()->SetSkinName("skins\\Blue Steel.cskn");
+  Fill(3);
+  engine->Source()->SetSkinName("skins\\Blue Steel.cskn");
+  EXPECT_EQ(engine->SkinStore(), "Blue Steel.cskn");
+  engine->SetSkinStoreCompression(true);
+  engine->SetDeltaHue(-5);
+  engine->OnAfterChange = {[](TObject*) {}, "EngineChanged"};
+  const std::string text = Stored(*engine);
+  const std::vector<std::string> order = {"DeltaHue = -5",
+                                          "SkinFile = 'missing.cskn'",
+                                          "SkinStore = 'Blue Steel.cskn'",
+                                          "SkinStoreCompression = True",
+                                          "Version = '3.1.5'",
+                                          "OnAfterChange = EngineChanged",
+                                          "SkinStream = {"};
+  std::size_t at = 0;
+  for (const std::string& line : order) {
+    const std::size_t found = text.find(line, at);
+    ASSERT_NE(found, std::string::npos) << line << " in order in\n" << text;
+    at = found;
+  }
+  // The skin itself: presence byte 2, then the default filter's tag.
+  EXPECT_NE(text.find("SkinStream = {\r\n    02514E5742"), std::string::npos) << text;
+
+  // At run time the same engine shows no skin store.
+  engine->SetDesigning(false);
+  EXPECT_EQ(engine->SkinStore(), "(none)");
+  EXPECT_EQ(engine->Version(), "3.1.5");
+}
+
+TEST_F(Engine, LookupsIgnoreCaseFallBackToTheFormKindAndAnswerNothingWhileBusy) {
+  Fill(1);
+  TSeSkinObject* form = engine->FindObject("Form");
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(engine->FindObject("form"), form);
+  EXPECT_EQ(engine->FindObject("FORM"), form);
+  EXPECT_EQ(engine->FindObject("Caption"), nullptr);  // children are not top-level
+  EXPECT_EQ(engine->FindFormObject(), form);
+  EXPECT_EQ(engine->FindObjectByKind(TSeKind::skForm), form);
+  EXPECT_EQ(engine->ObjectCount(), 3);
+  EXPECT_EQ(engine->Objects(1), engine->FindObject("button"));
+  EXPECT_EQ(engine->Objects(3), nullptr);
+  EXPECT_EQ(engine->Objects(-1), nullptr);
+
+  // Without "Form", the first object of kind skForm.
+  form->SetName("Window");
+  engine->FindObject("Extra1")->SetKind(TSeKind::skForm);
+  EXPECT_EQ(engine->FindFormObject(), form);
+  form->SetKind(TSeKind::skNone);
+  EXPECT_EQ(engine->FindFormObject(), engine->FindObject("Extra1"));
+
+  engine->Source()->Busy = true;
+  EXPECT_EQ(engine->FindObject("Button"), nullptr);
+  EXPECT_EQ(engine->FindFormObject(), nullptr);
+  EXPECT_EQ(engine->FindObjectByKind(TSeKind::skForm), nullptr);
+  EXPECT_EQ(engine->Objects(0), nullptr);
+  EXPECT_EQ(engine->ObjectCount(), 3);
+}
+
+TEST_F(Engine, HueChangesAreAppliedAsStepsAndAnnouncedAroundTheChange) {
+  Fill(1);
+  const std::vector<std::uint32_t> original = Pixels(*engine->Source());
+  const TColor buttonColor = engine->FindObject("Button")->GetColor();
+
+  engine->SetDeltaHue(30);
+  const std::vector<std::uint32_t> after30 = Shifted(original, 30);
+  EXPECT_EQ(Pixels(*engine->Source()), after30);
+  EXPECT_EQ(recorder.log,
+            (std::vector<std::string>{"OnBeforeChange", "before", "after", "OnAfterChange"}));
+  ASSERT_EQ(recorder.entries.size(), 2u);
+  EXPECT_TRUE(recorder.entries[0].FormFound);  // a hue change keeps the objects reachable
+
+  // 50 after 30 moves the pixels by another 20, not by 50 from the originals.
+  engine->SetDeltaHue(50);
+  EXPECT_EQ(Pixels(*engine->Source()), Shifted(after30, 20));
+  EXPECT_EQ(engine->FindObject("Button")->GetColor(),
+            ShiftHueColor(ShiftHueColor(buttonColor, 30), 20));
+  EXPECT_EQ(engine->CurrentHue(), 50);
+  EXPECT_EQ(engine->LastAppliedHue(), 50);
+  EXPECT_EQ(recorder.entries.size(), 4u);
+
+  // The value already applied sends nothing and shifts nothing.
+  const std::vector<std::uint32_t> at50 = Pixels(*engine->Source());
+  engine->SetDeltaHue(50);
+  EXPECT_EQ(recorder.entries.size(), 4u);
+  EXPECT_EQ(Pixels(*engine->Source()), at50);
+
+  // Back to 0 is a step of -50 on what the pixels carry.
+  engine->SetDeltaHue(0);
+  EXPECT_EQ(Pixels(*engine->Source()), Shifted(at50, -50));
+}
+
+TEST_F(Engine, HueWithoutASkinIsKeptForTheNextFileLoad) {
+  engine->SetDeltaHue(25);
+  EXPECT_EQ(engine->DeltaHue(), 25);
+  EXPECT_TRUE(recorder.log.empty());
+
+  TTempDir dir;
+  SaveSkin(dir.File("blue.uskn"), 4);
+  TSeSkinSource plain(nullptr);
+  plain.LoadFromFile(dir.File("blue.uskn"));
+  engine->SetSkinFile(dir.File("blue.uskn"));
+  EXPECT_EQ(Pixels(*engine->Source()), Shifted(Pixels(plain), 25));
+  // No skin was there to take away: only AfterChange.
+  EXPECT_EQ(recorder.log, (std::vector<std::string>{"after", "OnAfterChange"}));
+  EXPECT_TRUE(recorder.entries[0].FormFound);
+}
+
+TEST_F(Engine, TheInProgressGuardIsClearedOnEveryExit) {
+  Fill(1);
+  // A change asked for from inside a change is stored but not applied there.
+  engine->OnBeforeChange = {[this](TObject*) { engine->SetDeltaHue(70); }};
+  const std::vector<std::uint32_t> original = Pixels(*engine->Source());
+  engine->SetDeltaHue(10);
+  EXPECT_FALSE(engine->Changing());
+  EXPECT_EQ(engine->DeltaHue(), 70);
+  EXPECT_EQ(Pixels(*engine->Source()), Shifted(original, 70));
+  EXPECT_EQ(recorder.entries.size(), 2u);
+
+  // A failing handler: the error goes to the caller and the guard does not stay set.
+  engine->OnBeforeChange = {[](TObject*) { throw std::runtime_error("handler failed"); }};
+  EXPECT_THROW(engine->SetDeltaHue(20), std::runtime_error);
+  EXPECT_FALSE(engine->Changing());
+  engine->OnBeforeChange = {};
+  const std::vector<std::uint32_t> before = Pixels(*engine->Source());
+  // 20 is stored but the pixels still carry 70, so the same value applies now.
+  engine->SetDeltaHue(20);
+  EXPECT_EQ(Pixels(*engine->Source()), Shifted(before, -50));
+}
+
+TEST_F(Engine, ASkinFileReplacesTheSkinWhileLookupsAreHeldOff) {
+  Fill(1);
+  TTempDir dir;
+  SaveSkin(dir.File("Green.CSKN"), 2);
+  engine->SetSkinFile(dir.File("Green.CSKN"));
+  EXPECT_EQ(Names(*engine->Source()), (std::vector<std::string>{"Form", "Button", "Extra2"}));
+  EXPECT_EQ(recorder.log,
+            (std::vector<std::string>{"OnBeforeChange", "before", "after", "OnAfterChange"}));
+  EXPECT_FALSE(recorder.entries[0].FormFound);
+  EXPECT_TRUE(recorder.entries[0].Busy);
+  EXPECT_TRUE(recorder.entries[1].FormFound);
+  EXPECT_FALSE(engine->Busy());
+  EXPECT_EQ(engine->SkinFile(), dir.File("Green.CSKN"));
+
+  // A bare name is also looked up in the program's folder, and the old skin stays until the
+  // new one is read.
+  SaveSkin(dir.File("bare_engine_test.uskn"), 5);
+  SetProgramDirectory(dir.Path());
+  recorder.entries.clear();
+  engine->SetSkinFile("bare_engine_test.uskn");
+  EXPECT_EQ(Names(*engine->Source()).back(), "Extra5");
+  ASSERT_EQ(recorder.entries.size(), 2u);
+  EXPECT_EQ(recorder.entries[0].Names.back(), "Extra2");
+
+  // Shifted skins: the next file comes in shifted by the whole DeltaHue, and later steps go on
+  // from there.
+  engine->SetDeltaHue(30);
+  TSeSkinSource plain(nullptr);
+  plain.LoadFromFile(dir.File("Green.CSKN"));
+  engine->SetSkinFile(dir.File("Green.CSKN"));
+  const std::vector<std::uint32_t> at30 = Shifted(Pixels(plain), 30);
+  EXPECT_EQ(Pixels(*engine->Source()), at30);
+  engine->SetDeltaHue(50);
+  EXPECT_EQ(Pixels(*engine->Source()), Shifted(at30, 20));
+}
+
+TEST_F(Engine, AFailingSkinFileKeepsThePreviousSkinAndStillAnnouncesAfterChange) {
+  Fill(1);
+  engine->SetDeltaHue(15);
+  const std::vector<std::uint32_t> pixels = Pixels(*engine->Source());
+  recorder.log.clear();
+  recorder.entries.clear();
+
+  TTempDir dir;
+  SaveSkin(dir.File("whole.cskn"), 2);
+  // The same skin cut short inside its compressed content.
+  TMemoryStream cut;
+  {
+    TFileStream whole(dir.File("whole.cskn"), TFileMode::fmOpenRead);
+    cut.CopyFrom(whole, whole.Size() / 2);
+  }
+  cut.SaveToFile(dir.File("broken.cskn"));
+
+  EXPECT_ANY_THROW(engine->SetSkinFile(dir.File("broken.cskn")));
+  EXPECT_EQ(Names(*engine->Source()), (std::vector<std::string>{"Form", "Button", "Extra1"}));
+  EXPECT_EQ(Pixels(*engine->Source()), pixels);
+  EXPECT_FALSE(engine->Busy());
+  EXPECT_EQ(recorder.log,
+            (std::vector<std::string>{"OnBeforeChange", "before", "after", "OnAfterChange"}));
+  EXPECT_TRUE(recorder.entries[1].FormFound);
+  // The hue the pixels carry is unchanged, so later steps stay right.
+  engine->SetDeltaHue(20);
+  EXPECT_EQ(Pixels(*engine->Source()), Shifted(pixels, 5));
+
+  // Without a skin before, a failing file still ends with AfterChange.
+  auto other = std::make_unique<TSeSkinEngine>(nullptr);
+  TRecorder otherRecorder;
+  other->SetBroadcaster(&otherRecorder);
+  EXPECT_ANY_THROW(other->SetSkinFile(dir.File("broken.cskn")));
+  EXPECT_EQ(otherRecorder.log, (std::vector<std::string>{"after"}));
+  EXPECT_EQ(other->ObjectCount(), 0);
+}
+
+TEST_F(Engine, AMissingFileOrUnknownExtensionTakesTheSkinAwayWithoutAnError) {
+  TTempDir dir;
+  SaveSkin(dir.File("odd.skin"), 2);
+  for (const std::string& name : {dir.File("absent.cskn"), dir.File("odd.skin")}) {
+    Fill(1);
+    recorder.log.clear();
+    EXPECT_NO_THROW(engine->SetSkinFile(name));
+    EXPECT_EQ(engine->ObjectCount(), 0) << name;
+    EXPECT_FALSE(engine->Busy());
+    EXPECT_EQ(recorder.log,
+              (std::vector<std::string>{"OnBeforeChange", "before", "after", "OnAfterChange"}));
+  }
+
+  // Designing, a file name only clears the skin; nothing is announced.
+  Fill(1);
+  recorder.log.clear();
+  engine->SetDesigning(true);
+  engine->SetSkinFile("");
+  EXPECT_EQ(engine->ObjectCount(), 3);
+  SaveSkin(dir.File("design.cskn"), 2);
+  engine->SetSkinFile(dir.File("design.cskn"));
+  EXPECT_EQ(engine->ObjectCount(), 0);
+  EXPECT_TRUE(recorder.log.empty());
+}
+
+TEST_F(Engine, AWindowDefinitionLoadsTheSkinQuietlyAndClearsTheFileName) {
+  // Written with a file name (kept while designing), a stored hue of 40 and a skin.
+  auto writer = std::make_unique<TSeSkinEngine>(nullptr);
+  writer->SetName("SeSkinEngine1");
+  writer->SetDesigning(true);
+  writer->SetSkinFile("somewhere_else.cskn");
+  writer->SetDeltaHue(40);
+  EngineTestSkin::Fill(*writer->Source(), 6);
+  const std::vector<std::uint32_t> unshifted = Pixels(*writer->Source());
+  TMemoryStream definition;
+  TWriter(definition).WriteRootComponent(*writer);
+
+  std::vector<std::string> seen;
+  engine->OnAfterChange = {
+      [&](TObject*) { seen.push_back(engine->FindFormObject() ? "skin" : "none"); }};
+  definition.SetPosition(0);
+  TReader(definition).ReadRootComponent(engine.get());
+  EXPECT_EQ(engine->SkinFile(), "");
+  EXPECT_EQ(Names(*engine->Source()), Names(*writer->Source()));
+  // The stored hue is not applied to a skin read from the definition...
+  EXPECT_EQ(engine->DeltaHue(), 40);
+  EXPECT_EQ(Pixels(*engine->Source()), unshifted);
+  // ...the missing file's load announced AfterChange with no skin; the loading step
+  // announces the skin to OnAfterChange once more.
+  EXPECT_EQ(seen, (std::vector<std::string>{"none", "skin"}));
+  EXPECT_EQ(std::count(recorder.log.begin(), recorder.log.end(), "before"), 0);
+
+  // Assigning the same value again applies it, since the pixels do not carry it yet.
+  engine->SetDeltaHue(40);
+  EXPECT_EQ(Pixels(*engine->Source()), Shifted(unshifted, 40));
+
+  // A stored "no skin" byte leaves the skin and the file name alone.
+  auto empty = std::make_unique<TSeSkinEngine>(nullptr);
+  empty->SetName("SeSkinEngine1");
+  TMemoryStream none;
+  TWriter(none).WriteRootComponent(*empty);
+  none.SetPosition(0);
+  TReader(none).ReadRootComponent(engine.get());
+  EXPECT_EQ(engine->ObjectCount(), 3);
+}
+
+}  // namespace
