@@ -160,6 +160,21 @@ TEST(SystemButtonDraw, PicturesFollowTheMouseAndGlyphsTheButtonsState) {
   EXPECT_EQ(glyph->State(), S::osNormal);
   EXPECT_EQ(button.State(), S::osNormal);
   EXPECT_EQ(button.Bitmap().GetRect(), (TRect{0, 0, 1, 1}));
+
+  // The system-menu button shows the window's icon instead, and only with a control.
+  TSeBitmap iconTarget;
+  iconTarget.SetSize(40, 40);
+  iconTarget.Fill(0);
+  TSeMemoryCanvas iconCanvas(iconTarget);
+  button.SetAction(A::sbaSysMenu);
+  button.SetBounds({4, 6, 24, 26});
+  button.Draw(iconCanvas);
+  EXPECT_EQ(Rgb(iconTarget, 10, 10), 0u);
+  FakeControl control;
+  button.SetControl(&control);
+  button.Draw(iconCanvas);
+  EXPECT_EQ(PixelToColor(iconTarget.Pixel(4, 6)), 0x123456);
+  EXPECT_EQ(Rgb(iconTarget, 3, 6), 0u);
 }
 
 TEST(SimpleCaptionButton, RollPanelActionTogglesThePanelFoundFromTheTop) {
