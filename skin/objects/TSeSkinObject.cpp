@@ -165,9 +165,11 @@ void TSeSkinObject::SetBounds(const Rect& rect) {
 }
 
 void TSeSkinObject::Realign() {
+  // One snapshot for all passes; placing a child never changes this object's child list.
+  const std::vector<TSeSkinObject*> children = Children();
   Rect r = BoundsRect();
   auto edgePass = [&](TSeAlign nearSide, TSeAlign farSide, bool vertical) {
-    for (TSeSkinObject* child : Children()) {
+    for (TSeSkinObject* child : children) {
       if (!child->visible_) continue;
       if (child->align_ == nearSide) {
         if (vertical) {
@@ -197,7 +199,6 @@ void TSeSkinObject::Realign() {
   edgePass(TSeAlign::saTop, TSeAlign::saBottom, true);
   edgePass(TSeAlign::saLeft, TSeAlign::saRight, false);
 
-  const std::vector<TSeSkinObject*> children = Children();
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     TSeSkinObject* child = *it;
     if (!child->visible_ || child->align_ != TSeAlign::saText) continue;
@@ -211,7 +212,7 @@ void TSeSkinObject::Realign() {
     std::int32_t top = r.Top + (RectHeight(r) - child->height_) / 2;
     child->SetBounds({left, top, left + child->width_, top + child->height_});
   }
-  for (TSeSkinObject* child : Children()) {
+  for (TSeSkinObject* child : children) {
     if (child->visible_ && child->align_ == TSeAlign::saClient) child->SetBounds(r);
   }
 
@@ -221,7 +222,7 @@ void TSeSkinObject::Realign() {
   // child that moved lays out its own children again, so caption buttons follow their
   // container.
   const bool widthKnown = prevWidth_ > 0;
-  for (TSeSkinObject* child : Children()) {
+  for (TSeSkinObject* child : children) {
     const std::int32_t oldLeft = child->left_;
     const std::int32_t oldTop = child->top_;
     const bool right =
@@ -238,16 +239,18 @@ void TSeSkinObject::Realign() {
 
 TSeSkinObject* TSeSkinObject::FindByName(const std::string& name) {
   if (SameNameIgnoringAsciiCase(Name(), name)) return this;
-  for (TSeSkinObject* child : Children()) {
-    if (TSeSkinObject* found = child->FindByName(name)) return found;
+  for (int i = 0, n = ObjectCount(); i < n; ++i) {
+    TSeSkinObject* child = Objects(i);
+    if (TSeSkinObject* found = child != nullptr ? child->FindByName(name) : nullptr) return found;
   }
   return nullptr;
 }
 
 TSeSkinObject* TSeSkinObject::FindByKind(TSeKind kind) {
   if (kind_ == kind) return this;
-  for (TSeSkinObject* child : Children()) {
-    if (TSeSkinObject* found = child->FindByKind(kind)) return found;
+  for (int i = 0, n = ObjectCount(); i < n; ++i) {
+    TSeSkinObject* child = Objects(i);
+    if (TSeSkinObject* found = child != nullptr ? child->FindByKind(kind) : nullptr) return found;
   }
   return nullptr;
 }
@@ -256,9 +259,9 @@ TSeSkinObject* TSeSkinObject::ObjectAtPoint(Point point) {
   if (!visible_ || !PtInRect(BoundsRect(), point) || kind_ == TSeKind::skTranparent) return nullptr;
   if (ObjectCount() == 0) return this;
   TSeSkinObject* hit = nullptr;
-  for (TSeSkinObject* child : Children()) {
+  ForEachChild([&](TSeSkinObject* child) {
     if (TSeSkinObject* found = child->ObjectAtPoint(point)) hit = found;
-  }
+  });
   return hit != nullptr ? hit : this;
 }
 
@@ -266,10 +269,10 @@ std::unique_ptr<SkinSeam::Region> TSeSkinObject::CreateTreeRegion() {
   if (width_ <= 0 || height_ <= 0) return nullptr;
   if (ObjectCount() == 0 || drawIfOwner_ || !masked_) return CreateRegion();
   auto region = std::make_unique<Region>();
-  for (TSeSkinObject* child : Children()) {
-    if (!child->visible_) continue;
+  ForEachChild([&](TSeSkinObject* child) {
+    if (!child->visible_) return;
     if (auto part = child->CreateTreeRegion()) SkinSeam::UnionRegion(*region, *part);
-  }
+  });
   return region;
 }
 
@@ -341,9 +344,9 @@ void TSeSkinObject::PaintText(Canvas& canvas) {
 }
 
 void TSeSkinObject::PaintChildren(Canvas& canvas) {
-  for (TSeSkinObject* child : Children()) {
+  ForEachChild([&](TSeSkinObject* child) {
     if (child->visible_ && child->width_ > 0 && child->height_ > 0) child->Draw(canvas);
-  }
+  });
 }
 
 void TSeSkinObject::Draw(Canvas& canvas) {
@@ -358,23 +361,23 @@ void TSeSkinObject::Draw(Canvas& canvas) {
 void TSeSkinObject::SetActive(bool value) {
   if (active_ == value) return;
   active_ = value;
-  for (TSeSkinObject* child : Children()) child->SetActive(value);
+  ForEachChild([&](TSeSkinObject* child) { child->SetActive(value); });
 }
 
 void TSeSkinObject::ForceActive(bool value) {
   active_ = value;
-  for (TSeSkinObject* child : Children()) child->ForceActive(value);
+  ForEachChild([&](TSeSkinObject* child) { child->ForceActive(value); });
 }
 
 void TSeSkinObject::SetControl(TSeObjectControl* control) {
   control_ = control;
   if (control != nullptr) biDiMode_ = control->BiDiMode();
-  for (TSeSkinObject* child : Children()) child->SetControl(control);
+  ForEachChild([&](TSeSkinObject* child) { child->SetControl(control); });
 }
 
 void TSeSkinObject::SetBitmaps(SkinSeam::BitmapList* list) {
   bitmaps_ = list;
-  for (TSeSkinObject* child : Children()) child->SetBitmaps(list);
+  ForEachChild([&](TSeSkinObject* child) { child->SetBitmaps(list); });
 }
 
 void TSeSkinObject::Invalidate() {
@@ -387,15 +390,15 @@ TSeSkinFormActions* TSeSkinObject::GetSkinForm() const {
 
 void TSeSkinObject::SetState(TSeObjectState state) {
   state_ = state;
-  for (TSeSkinObject* child : Children()) child->SetState(state);
+  ForEachChild([&](TSeSkinObject* child) { child->SetState(state); });
 }
 
 void TSeSkinObject::SetChildrenState(TSeObjectState state) {
-  for (TSeSkinObject* child : Children()) child->SetState(state);
+  ForEachChild([&](TSeSkinObject* child) { child->SetState(state); });
 }
 
 void TSeSkinObject::ResolveBitmaps() {
-  for (TSeSkinObject* child : Children()) child->ResolveBitmaps();
+  ForEachChild([&](TSeSkinObject* child) { child->ResolveBitmaps(); });
 }
 
 void TSeSkinObject::ShiftColor(Color& color, int delta, bool skipNone) {
@@ -412,12 +415,12 @@ void TSeSkinObject::ChangeHue(int delta) {
   TColor fontColor = font_.Color();
   ShiftColor(fontColor, delta);
   font_.SetColor(fontColor);
-  for (TSeSkinObject* child : Children()) child->ChangeHue(delta);
+  ForEachChild([&](TSeSkinObject* child) { child->ChangeHue(delta); });
 }
 
 void TSeSkinObject::SetCharset(std::int32_t charset) {
   GetFont().SetCharset(static_cast<TFontCharset>(charset));
-  for (TSeSkinObject* child : Children()) child->SetCharset(charset);
+  ForEachChild([&](TSeSkinObject* child) { child->SetCharset(charset); });
 }
 
 void TSeSkinObject::Assign(const TPersistent* persistent) {

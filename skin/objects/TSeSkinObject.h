@@ -209,7 +209,15 @@ class TSeSkinObject : public TComponent {
   };
 
  private:
+  // A snapshot, for passes that may change the tree while they run.
   std::vector<TSeSkinObject*> Children() const;
+  // Visits the children in order without a snapshot (painting, hit tests, notifications).
+  template <class F>
+  void ForEachChild(F&& visit) const {
+    for (int i = 0, n = ObjectCount(); i < n; ++i) {
+      if (TSeSkinObject* child = Objects(i)) visit(child);
+    }
+  }
   void ReadChild(TStream& stream, bool binary);
   std::uint32_t AdjustForRightToLeft(std::uint32_t format) const;
   void DrawTextRun(Canvas& canvas, const std::u16string& text, const Rect& rect,
