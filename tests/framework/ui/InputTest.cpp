@@ -252,6 +252,8 @@ class Pages : public Input {
     pages = new TPageControl(form.get());
     pages->SetParent(form.get());
     pages->SetAlign(alClient);
+    // As the main window has them: on more rows when they do not fit, never scrolled away.
+    pages->SetMultiLine(true);
     for (const wchar_t* caption :
          {L"Single Item Purchase", L"Shopping Cart", L"Subscription Billing", L"Create Account"}) {
       auto* sheet = new TTabSheet(form.get());
