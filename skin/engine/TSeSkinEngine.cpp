@@ -8,6 +8,7 @@
 #include "skin/engine/TSeChangeBroadcaster.h"
 #include "skin/objects/SeBitmap.h"
 #include "skin/objects/SkinObjectRegistry.h"
+#include "skin/objects/SkinObjectTypes.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/ProgramDirectory.h"
 #include "skin/store/SkinFilterRegistry.h"

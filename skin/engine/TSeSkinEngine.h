@@ -6,12 +6,14 @@
 #include "framework/core/Component.h"
 #include "framework/core/Event.h"
 #include "framework/core/PropertyBuilder.h"
-#include "skin/objects/SkinObjectTypes.h"
 
 class TStream;
 class TSeChangeBroadcaster;
 class TSeSkinObject;
 class TSeSkinSource;
+// Declared, not included: the skin object headers and the windowing headers use the same
+// short names, and clients include this header beside the windowing ones.
+enum class TSeKind : std::uint8_t;
 
 // The component a window holds to own its skin. It keeps one skin source, answers the clients'
 // lookups of top-level skin objects, loads the skin from the window definition ("SkinStream")
