@@ -52,7 +52,15 @@ std::string SkinFolder::SafeFileName(const std::string& name, const std::string&
   while (!out.empty() && out.front() == '.') out.erase(out.begin());
   while (!out.empty() && out.back() == '.') out.pop_back();
   if (out.size() > 100) out.resize(100);
-  return out.empty() ? fallback : out;
+  if (out.empty()) return fallback;
+  // Windows opens a device for these names, whatever the extension.
+  const std::string stem = TextCase::LowerCase(out.substr(0, out.find('.')));
+  static const char* const devices[] = {"con", "prn", "aux", "nul"};
+  bool device = std::find(std::begin(devices), std::end(devices), stem) != std::end(devices);
+  if (stem.size() == 4 && (stem.rfind("com", 0) == 0 || stem.rfind("lpt", 0) == 0) &&
+      stem[3] >= '0' && stem[3] <= '9')
+    device = true;
+  return device ? "_" + out : out;
 }
 
 void SkinFolder::Build(const std::string& folder, TSeSkinSource& source) {

@@ -211,7 +211,8 @@ std::unique_ptr<TSeSkinSource> OddSkin() {
   source->SetAuthor("O'Brien = #1");
   source->SetAuthorEMail("tab\there");
   source->SetAuthorURL("#not a comment");
-  const char* names[] = {"../../escape.bmp", "a=b.bmp", "A=B.BMP", "'quoted'", "CON", ""};
+  const char* names[] = {"../../escape.bmp", "a=b.bmp", "A=B.BMP", "'quoted'", "CON",
+                         "lpt1.bmp",         ""};
   for (const char* name : names) {
     auto bitmap = std::make_unique<TSeBitmap>();
     bitmap->SetSize(3, 2);
@@ -243,7 +244,9 @@ TEST(SkinToolExtract, OddNamesStayInsideTheFolderAndComeBack) {
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder + "/out/bitmaps"),
                           std::filesystem::directory_iterator()),
-            7);
+            8);
+  EXPECT_TRUE(std::filesystem::exists(folder + "/out/bitmaps/_CON"));
+  EXPECT_TRUE(std::filesystem::exists(folder + "/out/bitmaps/_lpt1.bmp"));
   TSeSkinSource rebuilt(nullptr);
   SkinFolder::Build(folder + "/out", rebuilt);
   EXPECT_EQ(rebuilt.SkinName(), " leading and trailing ");
