@@ -32,7 +32,8 @@ constexpr NamedState kStates[] = {
     {"minimized", TSeObjectState::osMinimized}, {"rolledup", TSeObjectState::osRolledUp},
 };
 
-// Controls put their captions into the text parts; the sheet shows the object's name there.
+// Controls put their captions into the text parts and size a button's or tab's text to its
+// face; the sheet does the same with a short sample text.
 void Label(TSeSkinObject& object, const std::u16string& text) {
   const std::string& name = object.Name();
   if (name == "Text" || name == "Title" || name == "Caption" || name == "Item" ||
@@ -42,14 +43,38 @@ void Label(TSeSkinObject& object, const std::u16string& text) {
     if (TSeSkinObject* child = object.Objects(i)) Label(*child, text);
 }
 
+void PlaceText(TSeSkinObject& object) {
+  TSeSkinObject* face = nullptr;
+  for (int i = 0; i < object.ObjectCount(); ++i) {
+    TSeSkinObject* child = object.Objects(i);
+    if (child != nullptr && (child->Name() == "Face" || child->Name() == "Tab")) face = child;
+  }
+  for (int i = 0; i < object.ObjectCount() && face != nullptr; ++i) {
+    TSeSkinObject* child = object.Objects(i);
+    if (child != nullptr && child->Name() == "Text" &&
+        (child->Width() <= 0 || child->Height() <= 0))
+      child->SetBounds(face->BoundsRect());
+  }
+}
+
+std::u16string SampleText(const std::string& object) {
+  if (object == "MenuBar") return u"File";
+  if (object == "PopupMenu") return u"Open...";
+  if (object == "ListBox") return u"Item";
+  if (object == "Tabs") return u"Tab";
+  if (object == "SpeedButton") return u"S";
+  return UnicodeText::FromUtf8(object).value_or(u"");
+}
+
 void DrawObject(TSeSkinObject& top, TSeCanvas& canvas, int x, int y, int width, int height,
                 SkinRenderer::Look look) {
   std::unique_ptr<TSeSkinObject> copy = CloneSkinObject(top);
   if (!copy) throw ESkinToolError(top.ClassName() + " is not a registered skin object class");
   copy->SetBitmaps(top.Bitmaps());
   copy->ResolveBitmaps();
-  Label(*copy, UnicodeText::FromUtf8(top.Name()).value_or(u""));
+  Label(*copy, SampleText(top.Name()));
   copy->SetBounds({0, 0, width, height});
+  PlaceText(*copy);
   copy->SetActive(look.active);
   copy->SetState(look.state);
   const TPoint origin = canvas.Origin();
@@ -114,12 +139,12 @@ std::unique_ptr<TSeBitmap> SkinRenderer::Sheet(TSeSkinSource& source) {
       {"disabled", {TSeObjectState::osDisabled, true}},
       {"inactive", {TSeObjectState::osNormal, false}},
   };
-  constexpr int kSheetWidth = 1220, kGap = 10, kTitle = 18, kMargin = 12;
+  constexpr int kSheetWidth = 1300, kGap = 10, kTitle = 18, kMargin = 12;
   struct Cell {
     TSeSkinObject* object;
     std::string title;
     Look look;
-    int x, y, w, h;
+    int x, y, w, h, captionWidth;
   };
   std::vector<Cell> cells;
   std::vector<std::pair<std::string, TPoint>> titles;
@@ -130,28 +155,37 @@ std::unique_ptr<TSeBitmap> SkinRenderer::Sheet(TSeSkinSource& source) {
     const int w = std::clamp(object->Width() > 0 ? object->Width() : 100, 16, 400);
     const int h = std::clamp(object->Height() > 0 ? object->Height() : 24, 12, 300);
     std::vector<Column> looks(std::begin(columns), std::end(columns));
-    if (object->Name() == "Form")
-      looks.push_back({"rolled up", {TSeObjectState::osRolledUp, true}});
-    const int cellWidth = std::max(w, 56) + kGap;
+    if (object->FindByKind(TSeKind::skClient) != nullptr) {
+      // A frame takes its state from the window, not from the mouse: active or not, rolled
+      // up or not (the caption buttons track the mouse themselves).
+      looks = {{"active", {TSeObjectState::osNormal, true}},
+               {"inactive", {TSeObjectState::osNormal, false}},
+               {"rolled up", {TSeObjectState::osRolledUp, true}},
+               {"rolled up, inactive", {TSeObjectState::osRolledUp, false}}};
+    }
+    const int cellWidth = std::max(w, 60) + kGap;
     const int perLine = std::max(
         1, std::min<int>(static_cast<int>(looks.size()), (kSheetWidth - 2 * kMargin) / cellWidth));
-    const int lines = (static_cast<int>(looks.size()) + perLine - 1) / perLine;
     const int blockWidth = perLine * cellWidth;
-    const int blockHeight = kTitle + lines * (kTitle + h + kGap);
     if (x > kMargin && x + blockWidth > kSheetWidth - kMargin) {
       x = kMargin;
       y += rowHeight + kGap;
       rowHeight = 0;
     }
     titles.push_back({object->Name(), {x, y}});
+    int lineTop = y + kTitle, lineHeight = 0;
     for (int i = 0; i < static_cast<int>(looks.size()); ++i) {
-      const int cx = x + (i % perLine) * cellWidth;
-      const int cy = y + kTitle + (i / perLine) * (kTitle + h + kGap) + kTitle;
-      const bool rolledUp = looks[i].look.state == TSeObjectState::osRolledUp;
-      cells.push_back({object, looks[i].title, looks[i].look, cx, cy, w, rolledUp ? 34 : h});
+      if (i > 0 && i % perLine == 0) {
+        lineTop += kTitle + lineHeight + kGap;
+        lineHeight = 0;
+      }
+      const int cellHeight = looks[i].look.state == TSeObjectState::osRolledUp ? 34 : h;
+      cells.push_back({object, looks[i].title, looks[i].look, x + (i % perLine) * cellWidth,
+                       lineTop + kTitle, w, cellHeight, cellWidth});
+      lineHeight = std::max(lineHeight, cellHeight);
     }
     x += blockWidth + kGap;
-    rowHeight = std::max(rowHeight, blockHeight);
+    rowHeight = std::max(rowHeight, lineTop + kTitle + lineHeight - y);
   }
   const int height = y + rowHeight + kMargin;
   auto sheet = std::make_unique<TSeBitmap>();

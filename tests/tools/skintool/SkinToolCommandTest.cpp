@@ -135,3 +135,46 @@ TEST(SkinToolCommand, CheckReportsProblemsWithStatusOne) {
 }
 
 }  // namespace
+
+#ifdef QM_SKINTOOL_RENDER
+namespace {
+
+TEST(SkinToolCommand, RenderAndSheetWritePictures) {
+  const std::string dir = TempFolder("render");
+  const Result render =
+      Tool({"render", QM_PROGRAM_SKIN_FILE, "Button", "90", "30", "hot", dir + "/button.bmp"});
+  ASSERT_EQ(render.status, 0) << render.err;
+  const std::vector<std::uint8_t> bmp = skintool::SkinFiles::ReadBytes(dir + "/button.bmp");
+  ASSERT_EQ(bmp.size(), 54u + 90 * 30 * 4);
+  EXPECT_EQ(bmp[18], 90);
+  EXPECT_EQ(bmp[22], 30);
+  ASSERT_EQ(Tool({"render", QM_PROGRAM_SKIN_FILE, "Form", "300", "200", "normal", "--inactive",
+                  dir + "/form.bmp"})
+                .status,
+            0);
+  ASSERT_EQ(Tool({"sheet", QM_PROGRAM_SKIN_FILE, dir + "/sheet.bmp"}).status, 0);
+  EXPECT_GT(skintool::SkinFiles::ReadBytes(dir + "/sheet.bmp").size(), 1000000u);
+
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } bad[] = {
+      {{"render", QM_PROGRAM_SKIN_FILE, "Button", "90", "30", "shiny", dir + "/x.bmp"},
+       "unknown state \"shiny\""},
+      {{"render", QM_PROGRAM_SKIN_FILE, "Label", "90", "30", "hot", dir + "/x.bmp"},
+       "no top-level object named \"Label\""},
+      {{"render", QM_PROGRAM_SKIN_FILE, "Button", "0", "30", "hot", dir + "/x.bmp"}, "size"},
+      {{"render", QM_PROGRAM_SKIN_FILE, "Button", "90", "30", "hot", "--dim", dir + "/x.bmp"},
+       "unknown option --dim"},
+      {{"sheet", QM_PROGRAM_SKIN_FILE}, "wrong number of arguments"},
+  };
+  for (const auto& c : bad) {
+    const Result r = Tool(c.args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir + "/x.bmp"));
+}
+
+}  // namespace
+#endif
