@@ -20,7 +20,9 @@ class TStream;
 // refused, and a record of an unregistered class stops the read with EClassNotFound naming it.
 class TSeSkinContentReader {
  public:
-  static constexpr std::int64_t kMaxContentSize = std::int64_t{256} << 20;
+  // Skins are well under a megabyte. The bound is kept low because reading nested children
+  // holds a copy of the rest of the subtree at each of up to 64 levels.
+  static constexpr std::int64_t kMaxContentSize = std::int64_t{16} << 20;
   static constexpr std::int32_t kMaxCount = 1 << 16;
 
   // streamSizeKnown: the stream can tell its size (a file or memory; not a decompressor).

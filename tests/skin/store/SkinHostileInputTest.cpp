@@ -157,6 +157,15 @@ TEST(HostileSkin, ChildrenNestingIsBounded) {
 }
 
 TEST(HostileSkin, ContentIsBoundedWhateverItInflatesTo) {
+  // A few kilobytes of zlib that inflate to a picture larger than any skin's content.
+  const std::int32_t w = 4096, h = 1100;
+  Bytes content = ContentBuilder().Header().Int(1).Str("BIG.BMP").Int(w).Int(h).Done();
+  content.resize(content.size() + std::size_t(w) * h * 4, 0);
+  const Bytes bomb = Compressed(ContentBuilder().Raw(content).Int(0).Done());
+  EXPECT_LT(bomb.size(), 100000u);
+  TSeSkinSource source(nullptr);
+  EXPECT_THROW(Load("cskn", source, bomb), ESeSkinFormatError);
+
   const Bytes data(64, 0);
   TReadOnlyMemoryStream inner(data.data(), data.size());
   TSeLimitedReadStream limited(inner, 40, false);
