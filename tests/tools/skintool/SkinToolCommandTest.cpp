@@ -75,7 +75,9 @@ TEST(SkinToolCommand, BuildConvertHueAndExtractWriteFiles) {
 TEST(SkinToolCommand, BadInputGivesAMessageAndStatusOne) {
   const std::string dir = TempFolder("clibad");
   skintool::SkinFiles::WriteText(dir + "/garbage.cskn", "QNWB this is not zlib at all");
-  skintool::SkinFiles::WriteText(dir + "/short.uskn", std::string("\x05\x00\x00\x00ab", 6));
+  skintool::SkinFiles::WriteText(dir + "/short.uskn", std::string("\x05\x00\x00\x00"
+                                                                  "ab",
+                                                                  6));
   skintool::SkinFiles::WriteText(dir + "/huge.uskn", std::string("\xFF\xFF\xFF\x7F", 4));
   std::filesystem::create_directories(dir + "/empty");
   const struct {
