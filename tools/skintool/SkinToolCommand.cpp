@@ -109,7 +109,9 @@ int Build(const Args& args, std::ostream& out) {
 
 int Hue(const Args& args, std::ostream& out) {
   Expect(args, 3, 3);
+  // One turn of the colour circle is 255 steps; the engine wraps a hue only once each way.
   const int delta = ParseInt(args[2], "the hue shift");
+  if (delta < -255 || delta > 255) throw ESkinToolError("the hue shift must be -255 to 255");
   if (!SkinFiles::IsSkinFile(args[3]))
     throw ESkinToolError(args[3] + ": not a skin file name (.uskn, .cskn, .xskn or .mskn)");
   TSeSkinSource source(nullptr);
@@ -166,7 +168,8 @@ std::string SkinToolCommand::Usage() {
       "  build FOLDER OUTPUT [--stream FILE]\n"
       "                             compile sources into a skin file; --stream also writes the\n"
       "                             bytes a window definition stores as \"SkinStream\"\n"
-      "  hue SKIN DELTA OUTPUT      shift the hue as the engine does and save\n";
+      "  hue SKIN DELTA OUTPUT      shift the hue as the engine does (DELTA -255 to 255) and "
+      "save\n";
 #ifdef QM_SKINTOOL_RENDER
   usage +=
       "  render SKIN OBJECT WIDTH HEIGHT STATE [--inactive] OUTPUT.bmp\n"

@@ -100,6 +100,8 @@ TEST(SkinToolCommand, BadInputGivesAMessageAndStatusOne) {
       {{"build", QM_PROGRAM_SKIN_FILE, dir + "/a.cskn"}, "manifest.txt"},
       {{"hue", QM_PROGRAM_SKIN_FILE, "forty", dir + "/h.cskn"}, "must be a whole number"},
       {{"hue", QM_PROGRAM_SKIN_FILE, "99999999999", dir + "/h.cskn"}, "must be a whole number"},
+      {{"hue", QM_PROGRAM_SKIN_FILE, "256", dir + "/h.cskn"}, "-255 to 255"},
+      {{"hue", QM_PROGRAM_SKIN_FILE, "-2147483648", dir + "/h.cskn"}, "-255 to 255"},
       {{"check", dir + "/garbage.cskn"}, "garbage.cskn"},
   };
   for (const auto& c : cases) {
