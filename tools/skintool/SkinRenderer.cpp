@@ -192,17 +192,22 @@ std::unique_ptr<TSeBitmap> SkinRenderer::Sheet(TSeSkinSource& source) {
   sheet->SetSize(kSheetWidth, height);
   if (sheet->IsEmpty()) throw ESkinToolError("out of memory for the sheet");
   sheet->Fill(0xFFF7F8FA);
+  TSeSkinObject* form = source.GetFormObject();
+  const TColor face = form != nullptr && form->GetColor() != clNone ? form->GetColor()
+                                                                    : static_cast<TColor>(0xEAE3DD);
   {
     std::unique_ptr<TSeCanvas> canvas = CreateBitmapCanvas(*sheet);
     for (const auto& [name, at] : titles)
       Caption(*canvas, name, {at.X, at.Y, at.X + 400, at.Y + kTitle}, true);
     for (const Cell& cell : cells) {
-      Caption(*canvas, cell.title, {cell.x, cell.y - kTitle, cell.x + cell.w + kGap, cell.y},
+      Caption(*canvas, cell.title, {cell.x, cell.y - kTitle, cell.x + cell.captionWidth, cell.y},
               false);
       canvas->FillRect({cell.x - 1, cell.y - 1, cell.x + cell.w + 1, cell.y + cell.h + 1},
                        static_cast<TColor>(0xB8C0C8));
+      // Controls stand on their window's face; a frame on the page, to show its corners.
+      const bool frame = cell.object->FindByKind(TSeKind::skClient) != nullptr;
       canvas->FillRect({cell.x, cell.y, cell.x + cell.w, cell.y + cell.h},
-                       static_cast<TColor>(0xEAE3DD));  // kPage as a colour (BGR)
+                       frame ? static_cast<TColor>(0xEAE3DD) : face);
       DrawObject(*cell.object, *canvas, cell.x, cell.y, cell.w, cell.h, cell.look);
     }
   }
