@@ -8,13 +8,15 @@
 
 #include "framework/ui/UiErrors.h"
 
-// The container side of in-place activation. The object lives inside the TWebBrowser and is
-// not freed by Release (the control outlives every reference the browser holds: it releases
-// the browser before it goes). Every method is noexcept: nothing may unwind into COM.
+// The container side of in-place activation. Reference counted: the browser may keep it (and
+// call it from work it finishes later) after the control is gone, so the control only
+// detaches itself and drops its own reference. Every method is noexcept: nothing may unwind
+// into COM.
 class TWebBrowser::Site : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
  public:
-  explicit Site(TWebBrowser& owner) : owner_(owner) {}
+  explicit Site(TWebBrowser* owner) : owner_(owner) {}
   virtual ~Site() = default;
+  void Detach() { owner_ = nullptr; }
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) noexcept override {
@@ -32,7 +34,11 @@ class TWebBrowser::Site : public IOleClientSite, public IOleInPlaceSite, public 
     return S_OK;
   }
   ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() noexcept override { return --references_; }
+  ULONG STDMETHODCALLTYPE Release() noexcept override {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
 
   // IOleClientSite
   HRESULT STDMETHODCALLTYPE SaveObject() noexcept override { return E_NOTIMPL; }
@@ -51,7 +57,7 @@ class TWebBrowser::Site : public IOleClientSite, public IOleInPlaceSite, public 
   // IOleWindow (shared by the site and the frame)
   HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) noexcept override {
     if (!window) return E_POINTER;
-    *window = owner_.HandleAllocated() ? owner_.Handle() : nullptr;
+    *window = owner_ && owner_->HandleAllocated() ? owner_->Handle() : nullptr;
     return *window ? S_OK : E_FAIL;
   }
   HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) noexcept override { return E_NOTIMPL; }
@@ -70,12 +76,13 @@ class TWebBrowser::Site : public IOleClientSite, public IOleInPlaceSite, public 
     }
     if (document) *document = nullptr;
     RECT client{0, 0, 0, 0};
-    if (owner_.HandleAllocated()) GetClientRect(owner_.Handle(), &client);
+    const bool live = owner_ && owner_->HandleAllocated();
+    if (live) GetClientRect(owner_->Handle(), &client);
     if (position) *position = client;
     if (clip) *clip = client;
     if (info) {
       info->fMDIApp = FALSE;
-      info->hwndFrame = owner_.HandleAllocated() ? GetAncestor(owner_.Handle(), GA_ROOT) : nullptr;
+      info->hwndFrame = live ? GetAncestor(owner_->Handle(), GA_ROOT) : nullptr;
       info->haccel = nullptr;
       info->cAccelEntries = 0;
     }
@@ -88,7 +95,7 @@ class TWebBrowser::Site : public IOleClientSite, public IOleInPlaceSite, public 
   HRESULT STDMETHODCALLTYPE DeactivateAndUndo() noexcept override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT rect) noexcept override {
     (void)rect;
-    owner_.UpdateObjectRect();
+    if (owner_) owner_->UpdateObjectRect();
     return S_OK;
   }
 
@@ -113,7 +120,7 @@ class TWebBrowser::Site : public IOleClientSite, public IOleInPlaceSite, public 
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) noexcept override { return S_FALSE; }
 
  private:
-  TWebBrowser& owner_;
+  TWebBrowser* owner_;
   ULONG references_ = 1;
 };
 
@@ -131,8 +138,7 @@ void Check(HRESULT result) {
 
 }  // namespace
 
-TWebBrowser::TWebBrowser(TComponent* owner)
-    : TWinControl(owner), site_(std::make_unique<Site>(*this)) {
+TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner), site_(new Site(this)) {
   // Balanced in the destructor; harmless when the application initialised OLE already.
   oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
   SetBounds(0, 0, 300, 150);
@@ -142,6 +148,8 @@ TWebBrowser::TWebBrowser(TComponent* owner)
 TWebBrowser::~TWebBrowser() {
   ReleaseBrowser();
   if (HandleAllocated()) DestroyWindowHandle();
+  site_->Detach();
+  site_->Release();
   if (oleInitialized_) OleUninitialize();
 }
 
@@ -157,11 +165,11 @@ void TWebBrowser::CreateHandle() {
                          IID_IOleObject, reinterpret_cast<void**>(&object)));
   object_ = object;
   try {
-    Check(object_->SetClientSite(static_cast<IOleClientSite*>(site_.get())));
+    Check(object_->SetClientSite(static_cast<IOleClientSite*>(site_)));
     RECT client;
     GetClientRect(Handle(), &client);
-    Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
-                          static_cast<IOleClientSite*>(site_.get()), 0, Handle(), &client));
+    Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(site_), 0,
+                          Handle(), &client));
     IWebBrowser2* browser = nullptr;
     Check(object_->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser)));
     browser_ = browser;

@@ -39,7 +39,7 @@ class TWebBrowser : public TWinControl {
   void ReleaseBrowser();
   void UpdateObjectRect();
 
-  std::unique_ptr<Site> site_;
+  Site* site_;  // shared with the browser, see Site
   IOleObject* object_ = nullptr;
   IWebBrowser2* browser_ = nullptr;
   std::wstring lastUrl_;

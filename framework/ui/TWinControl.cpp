@@ -94,15 +94,18 @@ void TWinControl::Loaded() {
 TWinControl::~TWinControl() {
   for (DispatchGuard* guard = guards_; guard; guard = guard->Next) guard->Destroyed = true;
   guards_ = nullptr;
-  // Leave the parent while this is still a windowed control, so its tab list lets go too.
-  if (Parent()) Parent()->RemoveControl(this);
-  // Children go first (they take themselves off the owner's list), then the window.
-  while (!controls_.empty()) delete controls_.back();
+  // The derived parts are gone already: the window's last messages go to the platform's
+  // default, not to WindowProc (a class that must see them destroys its window in its own
+  // destructor). Child windows go with this one; their controls are still whole and see theirs.
   if (handle_) {
     const HWND window = handle_;
     Detach();
     DestroyWindow(window);
   }
+  // Leave the parent while this is still a windowed control, so its tab list lets go too.
+  if (Parent()) Parent()->RemoveControl(this);
+  // Children go next (they take themselves off the owner's list).
+  while (!controls_.empty()) delete controls_.back();
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {

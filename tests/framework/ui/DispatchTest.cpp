@@ -121,6 +121,7 @@ TEST_F(Dispatch, AReplacedWindowProcSeesMessagesFirstAndCanPassThemOn) {
   };
   EXPECT_EQ(SendMessageW(probe->Handle(), WM_BOTH, 0, 0), 11);
   EXPECT_EQ(SendMessageW(probe->Handle(), WM_BOTH, 1, 0), -1);
+  probe->WindowProc = saved;  // the hook's state ends with this test
   EXPECT_EQ(seen, 2);
   EXPECT_EQ(trace.size(), 2u);  // only the first reached the tables
 }
