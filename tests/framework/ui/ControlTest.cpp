@@ -7,6 +7,7 @@
 
 #include "UiTestSupport.h"
 #include "framework/ui/ResourceStrings.h"
+#include "framework/ui/TBitmap.h"
 #include "framework/ui/TButton.h"
 #include "framework/ui/TCustomEdit.h"
 #include "framework/ui/THintWindow.h"
@@ -132,6 +133,67 @@ TEST_F(Controls, ALabelSizesToItsCaptionAndItsAcceleratorFocusesItsControl) {
   // The label forgets a focus control that goes away.
   delete edit;
   EXPECT_EQ(label->FocusControl(), nullptr);
+}
+
+// Windowless children are painted by their parent, in Z order, each clipped to its bounds.
+TEST_F(Controls, WindowlessChildrenPaintInZOrderClippedToThemselves) {
+  auto* panel = Add<TPanel>(form.get(), 0, 0, 100, 60);
+  panel->SetBevelOuter(bvNone);
+  panel->SetColor(clWhite);
+  auto square = [&](int left, int top, TColor color) {
+    auto* label = Add<TLabel>(panel, left, top, 20, 20);
+    label->SetAutoSize(false);
+    label->SetParentColor(false);
+    label->SetColor(color);
+    return label;
+  };
+  TLabel* red = square(10, 10, clRed);
+  TLabel* blue = square(20, 20, clBlue);
+  TLabel* hidden = square(50, 10, clLime);
+  hidden->SetVisible(false);
+  TBitmap bitmap(100, 60);
+  auto paint = [&] {
+    bitmap.Canvas().SetBrushColor(clBlack);
+    bitmap.Canvas().FillRect(RECT{0, 0, 100, 60});
+    panel->Perform(WM_PAINT, reinterpret_cast<WPARAM>(bitmap.DC()));
+  };
+  paint();
+  EXPECT_EQ(bitmap.Canvas().Pixel(5, 5), clWhite);  // the panel's own paint
+  EXPECT_EQ(bitmap.Canvas().Pixel(15, 15), clRed);
+  EXPECT_EQ(bitmap.Canvas().Pixel(25, 25), clBlue);   // the later one is on top
+  EXPECT_EQ(bitmap.Canvas().Pixel(45, 45), clWhite);  // nothing painted past its bounds
+  EXPECT_EQ(bitmap.Canvas().Pixel(55, 15), clWhite);  // hidden
+  red->BringToFront();
+  paint();
+  EXPECT_EQ(bitmap.Canvas().Pixel(25, 25), clRed);
+  EXPECT_EQ(bitmap.Canvas().Pixel(35, 35), clBlue);
+  (void)blue;
+}
+
+TEST_F(Controls, ConstraintsBoundTheSizeAndCoordinatesMapThroughParents) {
+  auto* panel = Add<TPanel>(form.get(), 30, 20, 200, 100);
+  auto* label = Add<TLabel>(panel, 7, 9, 40, 20);
+  label->SetAutoSize(false);
+  label->Constraints().MinWidth = 50;
+  label->Constraints().MaxHeight = 30;
+  label->ConstraintsChanged();
+  EXPECT_EQ(label->Width(), 50);
+  label->SetBounds(7, 9, 10, 100);
+  EXPECT_EQ(label->Width(), 50);
+  EXPECT_EQ(label->Height(), 30);
+
+  form->Show();
+  Pump();
+  POINT panelOrigin{0, 0};
+  ClientToScreen(panel->Handle(), &panelOrigin);
+  const POINT screen = label->ClientToScreen(POINT{1, 2});
+  EXPECT_EQ(screen.x, panelOrigin.x + 7 + 1);
+  EXPECT_EQ(screen.y, panelOrigin.y + 9 + 2);
+  const POINT back = label->ScreenToClient(screen);
+  EXPECT_EQ(back.x, 1);
+  EXPECT_EQ(back.y, 2);
+  EXPECT_EQ(panel->ControlAtPos(POINT{10, 10}, false), label);
+  EXPECT_EQ(panel->ControlAtPos(POINT{100, 80}, false), nullptr);
 }
 
 TEST(ShortCuts, ReadAsTheMenuShowsThem) {
