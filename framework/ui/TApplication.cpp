@@ -99,7 +99,8 @@ bool TApplication::IsDialogKeyMessage(MSG& msg) {
       // Alt+letter: an accelerator of the focused control's form.
       HWND window = msg.hwnd;
       TWinControl* control = nullptr;
-      while (window && !(control = TWinControl::FindControl(window))) window = GetParent(window);
+      while (window && !(control = TWinControl::FindControl(window)))
+        window = GetAncestor(window, GA_PARENT);
       if (!control) return false;
       TCustomForm* form = dynamic_cast<TCustomForm*>(control);
       for (TControl* c = control; !form && c; c = c->Parent()) form = dynamic_cast<TCustomForm*>(c);
@@ -108,10 +109,12 @@ bool TApplication::IsDialogKeyMessage(MSG& msg) {
     default:
       return false;
   }
-  // The window may belong to a platform control inside one of ours (a combo's edit).
+  // The window may belong to a platform control inside one of ours (a combo's edit). Parents
+  // only, never owners: a foreign dialog owned by a form keeps its own keys.
   HWND window = msg.hwnd;
   TWinControl* control = nullptr;
-  while (window && !(control = TWinControl::FindControl(window))) window = GetParent(window);
+  while (window && !(control = TWinControl::FindControl(window)))
+    window = GetAncestor(window, GA_PARENT);
   if (!control) return false;
   return control->Perform(cn, msg.wParam, msg.lParam) != 0;
 }

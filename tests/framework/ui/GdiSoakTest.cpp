@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "UiTestSupport.h"
 #include "framework/ui/Handles.h"
 #include "framework/ui/TBitmap.h"
 #include "framework/ui/TCanvas.h"
+#include "framework/ui/TIcon.h"
 #include "framework/ui/UiErrors.h"
 
 namespace {
@@ -116,6 +120,33 @@ TEST(Canvas, MeasuresTextWithItsFont) {
   EXPECT_GT(b.cx, a.cx * 2);
   EXPECT_GT(b.cy, a.cy * 2);
   EXPECT_EQ(bitmap.Canvas().TextWidth(L""), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Icons, OwnTheirHandleAndDrawStretched) {
+  const DWORD before = GdiObjects();
+  {
+    BYTE andMask[32 * 4];
+    BYTE xorMask[32 * 4];
+    std::fill(std::begin(andMask), std::end(andMask), 0x00);  // opaque
+    std::fill(std::begin(xorMask), std::end(xorMask), 0xFF);  // white
+    TIcon icon;
+    icon.SetHandle(CreateIcon(GetModuleHandleW(nullptr), 32, 32, 1, 1, andMask, xorMask));
+    ASSERT_NE(icon.Handle(), nullptr);
+    EXPECT_EQ(icon.Width(), 32);
+    EXPECT_EQ(icon.Height(), 32);
+    TBitmap target(16, 16);
+    target.Canvas().SetBrushColor(clBlack);
+    target.Canvas().FillRect(RECT{0, 0, 16, 16});
+    target.Canvas().StretchDraw(RECT{0, 0, 16, 16}, icon);
+    EXPECT_EQ(target.Canvas().Pixel(8, 8), clWhite);
+    // Replacing the handle frees the old icon.
+    icon.SetHandle(CreateIcon(GetModuleHandleW(nullptr), 32, 32, 1, 1, andMask, xorMask));
+  }
+  EXPECT_EQ(GdiObjects(), before);
 }
 
 }  // namespace
