@@ -19,5 +19,5 @@ const TClassInfo* TClassRegistry::Get(std::string_view name) const {
 
 const TClassInfo& TClassRegistry::Find(std::string_view name) const {
   if (const TClassInfo* c = Get(name)) return *c;
-  throw EClassNotFound(FormatMessage(FrameworkMessages::SClassNotFound, std::string(name)));
+  throw EClassNotFound(FormatText(FrameworkMessages::SClassNotFound, std::string(name)));
 }

@@ -10,6 +10,10 @@ using TColor = std::int32_t;
 
 inline constexpr TColor clSystemColor = static_cast<TColor>(0x80000000u);
 
+// The RGB value a colour stands for now: a system colour resolved (on Windows through the
+// user's scheme, elsewhere the classic scheme's values), other colours unchanged.
+TColor ColorToRGB(TColor color);
+
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clMaroon = 0x000080;
 inline constexpr TColor clGreen = 0x008000;

@@ -45,7 +45,7 @@ TComponent::~TComponent() {
 void TComponent::SetName(const std::string& name) {
   if (name == name_) return;
   if (!name.empty() && !TextCase::IsValidIdent(name))
-    throw EComponentError(FormatMessage(SInvalidName, name));
+    throw EComponentError(FormatText(SInvalidName, name));
   if (owner_ != nullptr) {
     owner_->ValidateRename(this, name_, name);
   } else {
@@ -58,7 +58,7 @@ void TComponent::SetName(const std::string& name) {
 
 TComponent* TComponent::Components(std::int32_t index) const {
   if (index < 0 || index >= ComponentCount())
-    throw EListError(FormatMessage(SListIndexError, std::to_string(index)));
+    throw EListError(FormatText(SListIndexError, std::to_string(index)));
   return components_[static_cast<std::size_t>(index)];
 }
 
@@ -155,7 +155,7 @@ void TComponent::ValidateRename(TComponent* component, const std::string& curNam
                                 const std::string& newName) {
   if (component == nullptr || newName.empty() || TextCase::SameText(curName, newName)) return;
   if (TComponent* found = FindComponent(newName); found != nullptr && found != component)
-    throw EComponentError(FormatMessage(SDuplicateName, newName));
+    throw EComponentError(FormatText(SDuplicateName, newName));
 }
 
 void TComponent::Destroying() {

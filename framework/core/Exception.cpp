@@ -1,12 +1,12 @@
 #include "framework/core/Exception.h"
 
-std::string FormatMessage(const std::string& pattern, const std::string& argument) {
+std::string FormatText(const std::string& pattern, const std::string& argument) {
   std::string out = pattern;
   if (const auto at = out.find("%s"); at != std::string::npos) out.replace(at, 2, argument);
   return out;
 }
 
-std::string FormatMessage(const std::string& pattern, const std::string& first,
+std::string FormatText(const std::string& pattern, const std::string& first,
                           const std::string& second) {
   std::string out = pattern;
   const auto at = out.find("%s");

@@ -12,9 +12,9 @@ class Exception : public std::runtime_error {
 };
 
 // Formats a message with one "%s" in it, as the framework's resource strings do.
-std::string FormatMessage(const std::string& pattern, const std::string& argument);
+std::string FormatText(const std::string& pattern, const std::string& argument);
 // The same with two "%s", filled in order.
-std::string FormatMessage(const std::string& pattern, const std::string& first,
+std::string FormatText(const std::string& pattern, const std::string& first,
                           const std::string& second);
 
 // Stream errors of the framework, with its messages.

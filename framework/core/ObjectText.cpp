@@ -277,7 +277,7 @@ class TTextParser {
   }
 
   [[noreturn]] void Error(const std::string& message) const {
-    throw EParserError(FormatMessage(SParseError, message, std::to_string(tokenLine_)));
+    throw EParserError(FormatText(SParseError, message, std::to_string(tokenLine_)));
   }
   void Expect(char c) {
     if (!IsChar(c)) Error(std::string("'") + c + "' expected");

@@ -20,6 +20,6 @@ void TPersistent::AssignTo(TPersistent* dest) const {
 }
 
 void TPersistent::AssignError(const TPersistent* source) const {
-  throw EConvertError(FormatMessage(FrameworkMessages::SAssignError,
+  throw EConvertError(FormatText(FrameworkMessages::SAssignError,
                                     source != nullptr ? source->ClassName() : "nil", ClassName()));
 }

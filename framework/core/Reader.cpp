@@ -59,7 +59,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
       const std::string name = ReadShortString();
       if (root == nullptr) {
         root = registry_.Find(className).Create(nullptr);
-        if (root == nullptr) throw EClassNotFound(FormatMessage(SClassNotFound, className));
+        if (root == nullptr) throw EClassNotFound(FormatText(SClassNotFound, className));
         created = true;
       }
       root_ = root;
@@ -106,7 +106,7 @@ TComponent* TReader::ReadComponent(TComponent* parent) {
   TComponent* owner = parent->GetChildOwner();
   if (owner == nullptr) owner = root_;
   TComponent* child = info.Create(owner);
-  if (child == nullptr) throw EClassNotFound(FormatMessage(SClassNotFound, className));
+  if (child == nullptr) throw EClassNotFound(FormatText(SClassNotFound, className));
   child->IncludeState(TComponentStateFlag::csLoading);
   child->IncludeState(TComponentStateFlag::csReading);
   loaded_.push_back(child);
@@ -125,7 +125,7 @@ void TReader::ReadComponentBody(TComponent* component) {
 
 void TReader::ReadProperty(TPersistent* instance) {
   const std::string path = ReadShortString();
-  const auto unknown = [&path]() { return EReadError(FormatMessage(SUnknownProperty, path)); };
+  const auto unknown = [&path]() { return EReadError(FormatText(SUnknownProperty, path)); };
   TPersistent* target = instance;
   std::size_t start = 0;
   for (std::size_t dot = path.find('.'); dot != std::string::npos;

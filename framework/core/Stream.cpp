@@ -197,15 +197,15 @@ TFileStream::TFileStream(const std::string& fileName, TFileMode mode) : fileName
   switch (mode) {
     case TFileMode::fmOpenRead:
       file_ = OpenFile(fileName, "rb");
-      if (!file_) throw EFOpenError(FormatMessage(SFOpenError, fileName));
+      if (!file_) throw EFOpenError(FormatText(SFOpenError, fileName));
       break;
     case TFileMode::fmOpenReadWrite:
       file_ = OpenFile(fileName, "r+b");
-      if (!file_) throw EFOpenError(FormatMessage(SFOpenError, fileName));
+      if (!file_) throw EFOpenError(FormatText(SFOpenError, fileName));
       break;
     case TFileMode::fmCreate:
       file_ = OpenFile(fileName, "w+b");
-      if (!file_) throw EFCreateError(FormatMessage(SFCreateError, fileName));
+      if (!file_) throw EFCreateError(FormatText(SFCreateError, fileName));
       break;
   }
   // Unbuffered: a file that cannot take the bytes says so at the write that failed, not at a

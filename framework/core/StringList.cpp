@@ -6,7 +6,7 @@
 namespace {
 
 [[noreturn]] void IndexError(std::int32_t index) {
-  throw EListError(FormatMessage(FrameworkMessages::SListIndexError, std::to_string(index)));
+  throw EListError(FormatText(FrameworkMessages::SListIndexError, std::to_string(index)));
 }
 
 }  // namespace

@@ -6,8 +6,5 @@
 
 #include "framework/core/Color.h"
 
-// The RGB value the colour stands for now (system colours follow the user's scheme).
-inline COLORREF ColorToRGB(TColor color) {
-  if (color < 0) return GetSysColor(color & 0xFF);
-  return static_cast<COLORREF>(color) & 0xFFFFFF;
-}
+// ColorToRGB (framework/core/Color.h) gives the RGB value a colour stands for now; system
+// colours follow the user's scheme through GetSysColor.

@@ -18,6 +18,7 @@
 #include "framework/core/Font.h"
 #include "framework/core/PropertyBuilder.h"
 #include "framework/core/Set.h"
+#include "framework/core/ShiftState.h"
 #include "framework/ui/Colors.h"
 #include "framework/ui/Handles.h"
 #include "framework/ui/Messages.h"
@@ -37,8 +38,6 @@ enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLe
 const TEnumInfo& BiDiModeInfo();
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
-enum TShiftFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
-using TShiftState = TSet<TShiftFlag>;
 
 // What a control class is (set once in its constructor).
 using TControlStyle = unsigned;

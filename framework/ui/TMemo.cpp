@@ -34,7 +34,7 @@ TMemoStrings::Layout TMemoStrings::Scan() const {
 
 void TMemoStrings::CheckIndex(std::int32_t index, std::int32_t limit) const {
   if (index < 0 || index > limit)
-    throw EListError(FormatMessage(FrameworkMessages::SListIndexError, std::to_string(index)));
+    throw EListError(FormatText(FrameworkMessages::SListIndexError, std::to_string(index)));
 }
 
 std::int32_t TMemoStrings::Count() const {

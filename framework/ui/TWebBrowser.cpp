@@ -129,7 +129,7 @@ namespace {
 [[noreturn]] void RaiseOleError(HRESULT result) {
   char code[16];
   std::snprintf(code, sizeof(code), "%08lX", static_cast<unsigned long>(result));
-  throw EOleError(FormatMessage(UiMessages::SOleError, code));
+  throw EOleError(FormatText(UiMessages::SOleError, code));
 }
 
 void Check(HRESULT result) {

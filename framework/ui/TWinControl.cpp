@@ -149,7 +149,7 @@ void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
   if (!params.WndParent && (params.Style & WS_CHILD))
-    throw EInvalidOperation(FormatMessage(UiMessages::SParentRequired, Name()));
+    throw EInvalidOperation(FormatText(UiMessages::SParentRequired, Name()));
 
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSW existing{};

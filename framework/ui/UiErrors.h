@@ -6,13 +6,7 @@
 
 #include <string>
 
-// The platform's FormatMessage macro would rename the framework's own FormatMessage.
-#undef FormatMessage
-
 #include "framework/core/Exception.h"
-
-// Declared again in case Exception.h was first seen through the platform's macro.
-std::string FormatMessage(const std::string& pattern, const std::string& argument);
 
 class EInvalidOperation : public Exception {
  public:

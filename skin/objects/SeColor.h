@@ -13,9 +13,6 @@
 inline constexpr std::uint32_t kSeKeyColor = 0x007F007F;
 inline constexpr std::uint32_t kSeKeyRGB = 0x7F007F;
 
-// A system colour resolved to its current value; other colours unchanged.
-TColor ColorToRGB(TColor color);
-
 inline std::uint8_t RedOf(TColor c) {
   return static_cast<std::uint8_t>(c & 0xFF);
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "framework/core/ShiftState.h"
+
 #include "framework/core/EnumInfo.h"
 
 // Enumerations of the skin object model, in their stored order.
@@ -107,12 +109,5 @@ const TEnumInfo& ScTileStyleInfo();
 
 enum class TSeMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
 
-// Mouse buttons and modifier keys held during a mouse event.
-using TSeShiftState = std::uint8_t;
-inline constexpr TSeShiftState ssShift = 1;
-inline constexpr TSeShiftState ssAlt = 2;
-inline constexpr TSeShiftState ssCtrl = 4;
-inline constexpr TSeShiftState ssLeft = 8;
-inline constexpr TSeShiftState ssRight = 16;
-inline constexpr TSeShiftState ssMiddle = 32;
-inline constexpr TSeShiftState ssDouble = 64;
+// Mouse buttons and modifier keys held during a mouse event: the framework's shift state.
+using TSeShiftState = TShiftState;

@@ -527,7 +527,7 @@ void TSeSkinObject::ReadChild(TStream& stream, bool binary) {
   const std::string className = ReadSkinString(stream);
   const TClassInfo* cls = FindSkinObjectClass(className);
   if (cls == nullptr) {
-    throw EClassNotFound(FormatMessage(FrameworkMessages::SClassNotFound, className));
+    throw EClassNotFound(FormatText(FrameworkMessages::SClassNotFound, className));
   }
   std::vector<std::uint8_t> form;
   if (binary) {

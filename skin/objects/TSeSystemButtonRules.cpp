@@ -83,13 +83,13 @@ bool TSeSystemButtonRules::Tracker::Down(TSeMouseButton button) {
 }
 
 bool TSeSystemButtonRules::Tracker::Move(TSeShiftState shift) {
-  const bool staysDown = ButtonState == 2 && (shift & ssLeft) != 0;
+  const bool staysDown = ButtonState == 2 && shift.Contains(ssLeft);
   LastShift = shift;
   return staysDown;
 }
 
 bool TSeSystemButtonRules::Tracker::Up(TSeMouseButton button) {
-  LastShift = 0;
+  LastShift = {};
   if (ButtonState != 2 || button != TSeMouseButton::mbLeft) return false;
   ButtonState = 1;
   return true;

@@ -19,9 +19,9 @@ class TSeSystemButtonRules {
 
   struct Tracker {
     std::uint8_t ButtonState = 0;
-    TSeShiftState LastShift = 0;
+    TSeShiftState LastShift;
 
-    void Enter() { ButtonState = (LastShift & ssLeft) ? 2 : 1; }
+    void Enter() { ButtonState = LastShift.Contains(ssLeft) ? 2 : 1; }
     void Leave() { ButtonState = 0; }
     // True when the press took the button down.
     bool Down(TSeMouseButton button);

@@ -8,7 +8,7 @@
 std::size_t TSeLimitedReadStream::Read(void* buffer, std::size_t count) {
   if (static_cast<std::int64_t>(count) > limit_ - done_) {
     throw ESeSkinFormatError(
-        FormatMessage(SkinStoreMessages::SContentTooLarge, std::to_string(limit_)));
+        FormatText(SkinStoreMessages::SContentTooLarge, std::to_string(limit_)));
   }
   const std::size_t got = inner_.Read(buffer, count);
   done_ += static_cast<std::int64_t>(got);

@@ -56,7 +56,7 @@ std::int32_t TSeSkinContentReader::ReadCount(std::int64_t minRecordSize, const c
   const std::int32_t count = stream_.ReadInt32();
   if (count < 0) throw EReadError(SInvalidImage);
   if (count > kMaxCount || count * minRecordSize > stream_.Available()) {
-    throw ESeSkinFormatError(FormatMessage(SCountTooLarge, what));
+    throw ESeSkinFormatError(FormatText(SCountTooLarge, what));
   }
   return count;
 }
@@ -82,7 +82,7 @@ void TSeSkinContentReader::ReadBitmap(TSeSkinContent& content, bool packed) {
 void TSeSkinContentReader::ReadObject(TSeSkinContent& content, bool packed) {
   const std::string className = ReadSkinString(stream_);
   const TClassInfo* cls = FindSkinObjectClass(className);
-  if (cls == nullptr) throw EClassNotFound(FormatMessage(SClassNotFound, className));
+  if (cls == nullptr) throw EClassNotFound(FormatText(SClassNotFound, className));
   std::vector<std::uint8_t> form;
   if (packed) {
     const std::string bytes = ReadBlock(stream_);
@@ -92,7 +92,7 @@ void TSeSkinContentReader::ReadObject(TSeSkinContent& content, bool packed) {
   }
   std::unique_ptr<TComponent> created(cls->Create(nullptr));
   std::unique_ptr<TSeSkinObject> object(ObjectAs<TSeSkinObject>(created.get()));
-  if (object == nullptr) throw EClassNotFound(FormatMessage(SClassNotFound, className));
+  if (object == nullptr) throw EClassNotFound(FormatText(SClassNotFound, className));
   created.release();
   TReadOnlyMemoryStream input(form.data(), form.size());
   TReader reader(input, SkinObjectClasses());

@@ -1,5 +1,7 @@
 #include "skin/store/SkinFilterRegistry.h"
 
+#include <string_view>
+
 #include "framework/core/TextCase.h"
 #include "skin/store/TSeSkinFilterCompressed.h"
 #include "skin/store/TSeSkinFilterMaxCompression.h"
@@ -31,9 +33,13 @@ const TSeSkinFilterClass& DefaultSkinFilter() {
 }
 
 const TSeSkinFilterClass* FindSkinFilterByExtension(const std::string& dottedExtension) {
+  // Compared without building "." + extension: g++ 12 at -O3 warns falsely (-Wrestrict) on
+  // that concatenation.
   const std::string wanted = TextCase::LowerCase(dottedExtension);
+  if (wanted.empty() || wanted.front() != '.') return nullptr;
+  const std::string_view bare = std::string_view(wanted).substr(1);
   for (const TSeSkinFilterClass& cls : SkinFilters()) {
-    if ("." + TextCase::LowerCase(cls.Extension) == wanted) return &cls;
+    if (TextCase::LowerCase(cls.Extension) == bare) return &cls;
   }
   return nullptr;
 }

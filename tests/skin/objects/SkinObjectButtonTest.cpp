@@ -89,7 +89,7 @@ TEST(SystemButtonMouse, AClickNeedsPressAndReleaseOverTheButton) {
 
   close.MouseDown(TSeMouseButton::mbLeft, 1, 1);
   EXPECT_EQ(close.ButtonState(), 2);
-  close.MouseMove(ssLeft, 2, 2);
+  close.MouseMove(TShiftState{ssLeft}, 2, 2);
   close.MouseLeave();
   EXPECT_EQ(close.ButtonState(), 0);
   // Coming back with the button held shows it down again.
@@ -98,7 +98,7 @@ TEST(SystemButtonMouse, AClickNeedsPressAndReleaseOverTheButton) {
   close.MouseLeave();
   close.MouseUp(TSeMouseButton::mbLeft, 50, 50);
   EXPECT_TRUE(caption.Form.Calls.empty());
-  EXPECT_EQ(close.LastShift(), 0);
+  EXPECT_TRUE(close.LastShift().Empty());
 
   close.MouseEnter();
   close.MouseDown(TSeMouseButton::mbLeft, 1, 1);

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "skin/objects/SeColor.h"
+#include "framework/core/Color.h"
 
 TColor ColorToRGB(TColor color) {
   if ((color & clSystemColor) == 0) return color;

@@ -1,6 +1,6 @@
 #include <iterator>
 
-#include "skin/objects/SeColor.h"
+#include "framework/core/Color.h"
 
 // Without a platform, system colours take the classic scheme's values.
 TColor ColorToRGB(TColor color) {
