@@ -12,13 +12,15 @@ seconds=${2:-30}
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/qm-fuzz.XXXXXX")
 
 declare -A corpus=(
-  [fuzz_skin_load_uskn]=load_uskn
-  [fuzz_skin_load_cskn]=load_cskn
-  [fuzz_skin_load_xskn]=load_xskn
-  [fuzz_skin_load_mskn]=load_mskn
-  [fuzz_skin_packed_content]=packed_content
-  [fuzz_skin_object_text]=object_text
-  [fuzz_skin_packed_bitmap]=packed_bitmap
+  [component_stream_fuzzer]=fuzz/framework/corpus/binary
+  [object_text_fuzzer]=fuzz/framework/corpus/text
+  [fuzz_skin_load_uskn]=fuzz/skin/corpus/load_uskn
+  [fuzz_skin_load_cskn]=fuzz/skin/corpus/load_cskn
+  [fuzz_skin_load_xskn]=fuzz/skin/corpus/load_xskn
+  [fuzz_skin_load_mskn]=fuzz/skin/corpus/load_mskn
+  [fuzz_skin_packed_content]=fuzz/skin/corpus/packed_content
+  [fuzz_skin_object_text]=fuzz/skin/corpus/object_text
+  [fuzz_skin_packed_bitmap]=fuzz/skin/corpus/packed_bitmap
 )
 
 total=0
@@ -28,7 +30,7 @@ for target in $(printf '%s\n' "${!corpus[@]}" | sort); do
     echo "missing fuzz target $target in $build (build it with the host-sanitize preset)" >&2
     exit 1
   fi
-  seeds=fuzz/skin/corpus/${corpus[$target]}
+  seeds=${corpus[$target]}
   work=$scratch/$target
   mkdir -p "$work"
   echo "== $target: replaying $seeds"
