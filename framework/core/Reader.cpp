@@ -434,9 +434,17 @@ void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& r
                                    const TStreamProc&, bool) {
   if (propertyFound_ || !read || !TextCase::SameText(name, propertyName_)) return;
   propertyFound_ = true;
-  // The procedure sees exactly the block, so it cannot read past it whatever it does.
-  TMemoryStream block(ReadBinary());
-  read(block);
+  // The procedure sees exactly the block, so it cannot read past it whatever it does; a view,
+  // not a copy, so nested blocks cost no memory of their own.
+  if (ReadValue() != TValueType::vaBinary) InvalidValue();
+  const std::int32_t count = stream_.ReadInt32();
+  CheckAvailable(count);
+  const std::int64_t start = stream_.Position();
+  {
+    TStreamView block(stream_, start, count);
+    read(block);
+  }
+  stream_.SetPosition(start + count);
 }
 
 std::string TReader::ReadShortString() {

@@ -529,19 +529,25 @@ void TSeSkinObject::ReadChild(TStream& stream, bool binary) {
   if (cls == nullptr) {
     throw EClassNotFound(FormatText(FrameworkMessages::SClassNotFound, className));
   }
-  std::vector<std::uint8_t> form;
-  if (binary) {
-    const std::int32_t size = stream.ReadInt32();
-    if (size < 0 || size > stream.Remaining()) throw EReadError(FrameworkMessages::SInvalidImage);
-    form.resize(static_cast<std::size_t>(size));
-    stream.ReadBuffer(form.data(), form.size());
-  } else {
-    form = ObjectTextToBinary(ReadSkinString(stream));
-  }
   // Owned by this object from the start; a child that fails to read goes again.
   std::unique_ptr<TComponent> child(cls->Create(this));
-  TReadOnlyMemoryStream input(form.data(), form.size());
-  TReader reader(input, SkinObjectClasses());
-  reader.ReadRootComponent(child.get());
+  if (binary) {
+    // Read in place through a view: a copy per level would let a deeply nested blob cost its
+    // size once for every level.
+    const std::int32_t size = stream.ReadInt32();
+    if (size < 0 || size > stream.Remaining()) throw EReadError(FrameworkMessages::SInvalidImage);
+    const std::int64_t start = stream.Position();
+    {
+      TStreamView input(stream, start, size);
+      TReader reader(input, SkinObjectClasses());
+      reader.ReadRootComponent(child.get());
+    }
+    stream.SetPosition(start + size);
+  } else {
+    const std::vector<std::uint8_t> form = ObjectTextToBinary(ReadSkinString(stream));
+    TReadOnlyMemoryStream input(form.data(), form.size());
+    TReader reader(input, SkinObjectClasses());
+    reader.ReadRootComponent(child.get());
+  }
   if (auto* object = ObjectAs<TSeSkinObject>(child.release())) object->SetCharset(1);
 }

@@ -180,3 +180,55 @@ TEST(HostileSkin, ContentIsBoundedWhateverItInflatesTo) {
   EXPECT_EQ(known.Available(), 64);
   EXPECT_THROW(known.Write(buffer, 1), EWriteError);
 }
+
+#ifndef _WIN32
+#include <sys/resource.h>
+
+namespace {
+
+// The most memory the process has held so far, in bytes.
+long PeakResidentBytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss * 1024L;
+}
+
+}  // namespace
+
+// Unread padding at the bottom of a deep chain of children must be paid for once, not once per
+// level: children are read in place, not copied level by level.
+TEST(HostileSkin, DeepChildrenWithPaddingDoNotMultiplyMemory) {
+  constexpr int kDepth = 40;
+  constexpr std::size_t kPadding = 8 << 20;
+  Bytes innermost = ContentBuilder().Int(0x000F0000).Done();
+  innermost.resize(innermost.size() + kPadding, 0);
+  Bytes form = ObjectForm("TSeSkinObject", "", ObjectsProperty(innermost));
+  for (int i = 1; i < kDepth; ++i) {
+    const Bytes blob = ContentBuilder()
+                           .Int(0x000F0001)
+                           .Str("TSeSkinObject")
+                           .Int(static_cast<std::int32_t>(form.size()))
+                           .Raw(form)
+                           .Done();
+    form = ObjectForm("TSeSkinObject", "", ObjectsProperty(blob));
+  }
+  const Bytes stored = Compressed(ContentBuilder()
+                                      .Header()
+                                      .Int(0)
+                                      .Int(1)
+                                      .Str("TSeSkinObject")
+                                      .Int(static_cast<std::int32_t>(form.size()))
+                                      .Raw(form)
+                                      .Done());
+  form.clear();
+  form.shrink_to_fit();
+  const long before = PeakResidentBytes();
+  TSeSkinSource source(nullptr);
+  Load("mskn", source, stored);
+  int depth = 0;
+  for (TSeSkinObject* o = source.Objects(0); o != nullptr; o = o->Objects(0)) ++depth;
+  EXPECT_EQ(depth, kDepth);
+  // A copy per level would cost about kDepth * 2 * 8 MiB (over 600 MiB) here.
+  EXPECT_LT(PeakResidentBytes() - before, 160L << 20);
+}
+#endif
