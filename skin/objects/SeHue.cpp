@@ -44,10 +44,11 @@ std::uint32_t ShiftRGB(std::uint32_t red, std::uint32_t green, std::uint32_t blu
     h /= 6;
     if (h < 0) h += 1;
   }
-  int h8 = RoundEven(h * 255) + delta;
+  // 64-bit: the engine takes any DeltaHue, and the sum must not overflow.
+  long long h8 = static_cast<long long>(RoundEven(h * 255)) + delta;
   if (h8 > 255) h8 -= 255;
   if (h8 < 0) h8 += 255;
-  const double hue = h8 / 255.0;
+  const double hue = static_cast<double>(h8) / 255.0;
   if (s == 0) {
     const std::uint32_t v = Channel(l);
     return (v << 16) | (v << 8) | v;

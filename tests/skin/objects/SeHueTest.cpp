@@ -19,6 +19,14 @@ TEST(Hue, WrapsBy255OnceEachWay) {
   EXPECT_EQ(ShiftHuePixel(Rgb(30, 144, 255), 40), Rgb(125, 30, 255));
 }
 
+TEST(Hue, ExtremeDeltasDoNotOverflow) {
+  // The engine accepts any DeltaHue; the sanitizer build fails this on a signed overflow.
+  const std::uint32_t high = ShiftHuePixel(Rgb(255, 0, 255), 2147483647);
+  const std::uint32_t low = ShiftHuePixel(Rgb(255, 0, 255), -2147483647 - 1);
+  EXPECT_EQ(high >> 24, 0xFFu);
+  EXPECT_EQ(low >> 24, 0xFFu);
+}
+
 TEST(Hue, DeltaZeroStillRoundsAndMakesOpaque) {
   EXPECT_EQ(ShiftHuePixel(0x00102030, 0) >> 24, 0xFFu);
   EXPECT_EQ(ShiftHuePixel(Rgb(10, 20, 200), 0), Rgb(10, 19, 200));
