@@ -33,18 +33,25 @@ class Drawing : public ::testing::Test {
   TSeMemoryCanvas canvas{target};
 };
 
-TEST_F(Drawing, TilingRepeatsAndCutsTheLastTileFromTheSourceStart) {
+TEST_F(Drawing, TilingStepsByTheTilesWidthAcrossAndItsHeightDown) {
+  // A wide, short 7 x 3 source at 2, 1 over 25 x 11 at 3, 2: columns start at 3, 10, 17 and 24
+  // (cut to 4), rows at 2, 5, 8 and 11 (cut to 2); each tile shows the source from its
+  // top-left corner.
   TSeBitmap source;
-  Numbered(source, 10, 10);
+  Numbered(source, 10, 5);
   source.UpdateDeviceCopy();
+  const int columns[] = {3, 10, 17, 24, 28}, rows[] = {2, 5, 8, 11, 13};  // and where they end
   for (bool masked : {false, true}) {
     if (!masked && !kHostCanvas) continue;
     target.Fill(kBackground);
-    source.TileDraw(canvas, Rect(3, 2, 28, 12), masked, source.BoundsRect());
+    source.TileDraw(canvas, Rect(3, 2, 28, 13), masked, Rect(2, 1, 9, 4));
     for (int y = 0; y < 30; ++y)
       for (int x = 0; x < 40; ++x) {
-        const bool inside = x >= 3 && x < 28 && y >= 2 && y < 12;
-        const std::uint32_t expected = inside ? source.Pixel((x - 3) % 10, y - 2) : kBackground;
+        std::uint32_t expected = kBackground;
+        for (int c = 0; c < 4; ++c)
+          for (int r = 0; r < 4; ++r)
+            if (x >= columns[c] && x < columns[c + 1] && y >= rows[r] && y < rows[r + 1])
+              expected = source.Pixel(2 + x - columns[c], 1 + y - rows[r]);
         ASSERT_EQ(target.Pixel(x, y), expected) << x << "," << y << " masked " << masked;
       }
   }
