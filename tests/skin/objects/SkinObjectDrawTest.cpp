@@ -98,22 +98,64 @@ TEST(BitmapObjectDraw, MarginsAsWideAsTheObjectLeaveNoCentreOrHorizontalEdges) {
   EXPECT_EQ(Rgb(target, 5, 29), kCorner);
 }
 
-TEST(BitmapObjectDraw, TilingRepeatsTheSourceAndCutsTheLastTile) {
-  OneBitmapSkin skin("TILE", 10, 10, 0);
-  for (int y = 0; y < 10; ++y)
-    for (int x = 0; x < 10; ++x) skin.Picture->SetPixel(x, y, 0xFF000000u | (x < 5 ? 0x10 : 0x20));
-  skin.Picture->UpdateDeviceCopy();
+TEST(BitmapObjectDraw, NineGridWithFourDifferentMarginsTakesEachPartFromItsOwnSide) {
+  // Margins left 3, top 5, right 7, bottom 2; the link's 20 x 16 rectangle at 2, 1; the object
+  // 33 x 27 at 4, 3. Unmasked and stretched, each part is one copy from the device copy.
+  OneBitmapSkin skin("GRID", 24, 20, 0xFF000000);
+  TSeBitmapObject grid(nullptr);
+  grid.SetMasked(false);
+  SetLink(grid.Bitmap(), "GRID", {2, 1, 22, 17});
+  grid.SetMargins(3, 5, 7, 2);
+  grid.SetTileStyle(TscTileStyle::tsStretch);
+  grid.SetBorderTileStyle(TscTileStyle::tsStretch);
+  grid.SetBitmaps(&skin.List);
+  grid.ResolveBitmaps();
+  grid.SetBounds({4, 3, 37, 30});
+  TSeBitmap target;
+  target.SetSize(40, 32);
+  RecordingCanvas canvas(target);
+  grid.Draw(canvas);
+  const std::vector<std::pair<TRect, TRect>> parts = {
+      {{5, 6, 15, 15}, {7, 8, 30, 28}},      // centre 10 x 9 onto 23 x 20
+      {{5, 1, 15, 6}, {7, 3, 30, 8}},        // top 10 x 5 onto 23 x 5
+      {{5, 15, 15, 17}, {7, 28, 30, 30}},    // bottom 10 x 2 onto 23 x 2
+      {{2, 6, 5, 15}, {4, 8, 7, 28}},        // left 3 x 9 onto 3 x 20
+      {{15, 6, 22, 15}, {30, 8, 37, 28}},    // right 7 x 9 onto 7 x 20
+      {{2, 1, 5, 6}, {4, 3, 7, 8}},          // corners unscaled: top-left 3 x 5,
+      {{15, 1, 22, 6}, {30, 3, 37, 8}},      // top-right 7 x 5,
+      {{2, 15, 5, 17}, {4, 28, 7, 30}},      // bottom-left 3 x 2,
+      {{15, 15, 22, 17}, {30, 28, 37, 30}},  // bottom-right 7 x 2
+  };
+  EXPECT_EQ(canvas.Copies, parts);
+}
+
+TEST(BitmapObjectDraw, TilingStepsByTheTilesWidthAcrossAndItsHeightDown) {
+  // A wide, short 7 x 3 link at 2, 1 over a 25 x 11 object at 3, 2: columns start at 3, 10, 17
+  // and 24 (cut to 4), rows at 2, 5, 8 and 11 (cut to 2); each tile shows the link from its
+  // top-left corner.
+  OneBitmapSkin skin("TILE", 10, 5, 0);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 10; ++x) skin.Picture->SetPixel(x, y, 0xFF000000u | (x << 8) | y);
   TSeBitmapObject strip(nullptr);
-  SetLink(strip.Bitmap(), "TILE", {0, 0, 10, 10});
+  SetLink(strip.Bitmap(), "TILE", {2, 1, 9, 4});
   strip.SetBitmaps(&skin.List);
   strip.ResolveBitmaps();
-  strip.SetBounds({0, 0, 25, 10});
+  strip.SetBounds({3, 2, 28, 13});
   TSeBitmap target;
-  target.SetSize(25, 10);
+  target.SetSize(30, 15);
+  target.Fill(0);
   TSeMemoryCanvas canvas(target);
   strip.Draw(canvas);
-  EXPECT_EQ(Rgb(target, 15, 0), 0x20u);  // second tile, right half
-  EXPECT_EQ(Rgb(target, 24, 0), 0x10u);  // third tile shows the left part of the source
+  const int columns[] = {3, 10, 17, 24, 28}, rows[] = {2, 5, 8, 11, 13};  // and where they end
+  for (int y = 0; y < 15; ++y)
+    for (int x = 0; x < 30; ++x) {
+      std::uint32_t expected = 0;
+      for (int c = 0; c < 4; ++c)
+        for (int r = 0; r < 4; ++r)
+          if (x >= columns[c] && x < columns[c + 1] && y >= rows[r] && y < rows[r + 1])
+            expected = ((2 + x - columns[c]) << 8) | (1 + y - rows[r]);
+      ASSERT_EQ(Rgb(target, x, y), expected) << x << "," << y;
+    }
 }
 
 TEST(BitmapObjectDraw, UnresolvedOrEmptyLinksPaintNothingNotEvenChildren) {

@@ -12,8 +12,8 @@
 #include "skin/objects/TSeSkinFormActions.h"
 #include "skin/objects/TSeSkinObject.h"
 
-// A memory canvas that also remembers the fills and texts it was asked for, and can be told
-// to fail so that restoring after a failed paint can be checked.
+// A memory canvas that also remembers the fills, texts and device-copy blits it was asked for,
+// and can be told to fail so that restoring after a failed paint can be checked.
 class RecordingCanvas : public TSeMemoryCanvas {
  public:
   struct TextCall {
@@ -39,9 +39,14 @@ class RecordingCanvas : public TSeMemoryCanvas {
     }
     return TSeMemoryCanvas::DrawText(text, rect, format);
   }
+  void CopyDeviceCopy(const TSeBitmap& source, const TRect& dest, const TRect& src) override {
+    Copies.push_back({src, dest});
+    TSeMemoryCanvas::CopyDeviceCopy(source, dest, src);
+  }
 
   std::vector<std::pair<TRect, TColor>> Fills;
   std::vector<TextCall> Texts;
+  std::vector<std::pair<TRect, TRect>> Copies;  // source, destination
   bool FailOnFill = false;
 
  private:
