@@ -61,7 +61,16 @@ TEST(ComponentStream, ReadsASmallObjectIntoANewInstanceByClassName) {
   EXPECT_TRUE(object->ComponentState().Empty());
 }
 
+// The value of property X as the text form's converter writes it: after "TPF0" and the short
+// strings "T", "A" and "X", before the two closing zeros.
+std::vector<std::uint8_t> TextValue(const std::string& value) {
+  const std::vector<std::uint8_t> form =
+      ObjectTextToBinary("object A: T\n  X = " + value + "\nend");
+  return {form.begin() + 10, form.end() - 2};
+}
+
 TEST(ComponentStream, IntegersTakeTheSmallestTag) {
+  // Both sides of every width's limits, from the writer and from the text form.
   const std::vector<std::pair<std::int32_t, std::vector<std::uint8_t>>> cases = {
       {0, {2, 0x00}},
       {127, {2, 0x7F}},
@@ -71,14 +80,58 @@ TEST(ComponentStream, IntegersTakeTheSmallestTag) {
       {32767, {3, 0xFF, 0x7F}},
       {-32768, {3, 0x00, 0x80}},
       {32768, {4, 0x00, 0x80, 0x00, 0x00}},
+      {-32769, {4, 0xFF, 0x7F, 0xFF, 0xFF}},
+      {2147483647, {4, 0xFF, 0xFF, 0xFF, 0x7F}},
       {-2147483647 - 1, {4, 0x00, 0x00, 0x00, 0x80}},
   };
   for (const auto& [value, expected] : cases) {
     TMemoryStream s;
     TWriter(s).WriteInteger(value);
     EXPECT_EQ(s.Bytes(), expected) << value;
+    EXPECT_EQ(TextValue(std::to_string(value)), expected) << value;
     s.SetPosition(0);
     EXPECT_EQ(TReader(s).ReadInteger(), value);
+  }
+  // Beyond 32 bits only text has integers: tag 19, eight bytes.
+  EXPECT_EQ(TextValue("2147483648"), (std::vector<std::uint8_t>{19, 0, 0, 0, 0x80, 0, 0, 0, 0}));
+  EXPECT_EQ(TextValue("-2147483649"),
+            (std::vector<std::uint8_t>{19, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0xFF, 0xFF, 0xFF}));
+}
+
+TEST(ComponentStream, StringsAndBlocksAtTheirLengthBoundaries) {
+  // Up to 255 bytes a string is tag 6 and a length byte, from 256 on tag 12 and four length
+  // bytes; a block is tag 10 and four length bytes at any size.
+  using Bytes = std::vector<std::uint8_t>;
+  const auto joined = [](Bytes head, std::size_t n, std::uint8_t fill) {
+    head.insert(head.end(), n, fill);
+    return head;
+  };
+  const std::vector<std::pair<std::size_t, Bytes>> strings = {
+      {0, {6, 0}}, {255, {6, 0xFF}}, {256, {12, 0x00, 0x01, 0, 0}}, {257, {12, 0x01, 0x01, 0, 0}}};
+  for (const auto& [n, head] : strings) {
+    const std::string text(n, 'q');
+    const Bytes expected = joined(head, n, 'q');
+    TMemoryStream s, wide;
+    TWriter(s).WriteString(text);
+    TWriter(wide).WriteWideString(std::u16string(n, u'q'));
+    EXPECT_EQ(s.Bytes(), expected) << n;
+    EXPECT_EQ(wide.Bytes(), expected) << n;
+    EXPECT_EQ(TextValue("'" + text + "'"), expected) << n;
+    s.SetPosition(0);
+    EXPECT_EQ(TReader(s).ReadString(), text);
+  }
+  const std::vector<std::pair<std::size_t, Bytes>> blocks = {
+      {0, {10, 0, 0, 0, 0}}, {255, {10, 0xFF, 0, 0, 0}}, {256, {10, 0x00, 0x01, 0, 0}}};
+  for (const auto& [n, head] : blocks) {
+    const Bytes data(n, 0xA5), expected = joined(head, n, 0xA5);
+    TMemoryStream s;
+    TWriter(s).WriteBinary(data.data(), data.size());
+    EXPECT_EQ(s.Bytes(), expected) << n;
+    std::string hex;
+    for (std::size_t i = 0; i < n; ++i) hex += "A5";
+    EXPECT_EQ(TextValue("{" + hex + "}"), expected) << n;
+    s.SetPosition(0);
+    EXPECT_EQ(TReader(s).ReadBinary(), data);
   }
 }
 
