@@ -128,6 +128,35 @@ TEST_F(Input, AWindowedControlCapturesItsOwnWindow) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(Input, TheFirstTabStopTakesTheFocusAndShiftTabWalksBackFromIt) {
+  auto* one = Add<TEdit>(10, 10, 100, 24);
+  auto* two = Add<TEdit>(10, 40, 100, 24);
+  auto* three = Add<TEdit>(10, 70, 100, 24);
+  auto* go = Add<TButton>(150, 10, 75, 25);
+  auto* skip = Add<TEdit>(150, 40, 100, 24);
+  skip->SetTabStop(false);
+  three->SetTabOrder(0);
+  skip->SetTabOrder(1);  // order now: three, skip, one, two, go
+  two->SetEnabled(false);
+  form->Show();
+  Pump();
+  ASSERT_EQ(GetFocus(), three->Handle());
+  std::vector<HWND> visited;
+  for (int i = 0; i < 3; ++i) {
+    HeldShift shift;
+    PressKey(GetFocus(), VK_TAB);
+    visited.push_back(GetFocus());
+  }
+  // Back round the end to go, past the disabled two, past skip, which is no tab stop.
+  EXPECT_EQ(visited, (std::vector<HWND>{go->Handle(), one->Handle(), three->Handle()}));
+  // With no active control and no tab stop first in the order, the first tab stop after it.
+  skip->SetTabOrder(0);
+  form->SetActiveControl(nullptr);
+  SetFocus(form->Handle());
+  Pump();
+  EXPECT_EQ(GetFocus(), three->Handle());
+}
+
 class Keyboard : public Input {
  protected:
   void SetUp() override {
