@@ -241,7 +241,7 @@ TEST_F(Keyboard, ADisabledDefaultButtonDoesNotClick) {
   EXPECT_TRUE(events.empty());
 }
 
-TEST_F(Keyboard, AMemoKeepsEnterForItsText) {
+TEST_F(Keyboard, AMemoKeepsEnterForItsTextButEscapeAndTabAreTheDialogs) {
   auto* memo = Add<TMemo>(10, 100, 120, 60);
   memo->SetFocus();
   Pump();
@@ -251,6 +251,22 @@ TEST_F(Keyboard, AMemoKeepsEnterForItsText) {
   PressKey(Focus(), 'B');
   EXPECT_TRUE(events.empty());
   EXPECT_EQ(memo->Text(), L"a\r\nb");
+  // As in a platform dialog: Escape presses the cancel button, Tab moves on (the memo is last).
+  PressKey(Focus(), VK_ESCAPE);
+  EXPECT_EQ(events, (std::vector<std::string>{"cancel"}));
+  EXPECT_EQ(Focus(), memo->Handle());
+  PressKey(Focus(), VK_TAB);
+  EXPECT_EQ(Focus(), first->Handle());
+  // Unless the memo wants tabs; without returns, Enter is the default button's.
+  memo->SetWantTabs(true);
+  memo->SetWantReturns(false);
+  memo->SetFocus();
+  Pump();
+  events.clear();
+  PressKey(Focus(), VK_TAB);
+  PressKey(Focus(), VK_RETURN);
+  EXPECT_EQ(memo->Text(), L"a\r\nb\t");
+  EXPECT_EQ(events, (std::vector<std::string>{"ok"}));
 }
 
 TEST_F(Keyboard, AltAndTheAcceleratorClickTheButton) {
