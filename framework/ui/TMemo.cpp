@@ -139,6 +139,10 @@ void TMemo::DefaultHandler(TMessage& message) {
       message.Result |= DLGC_WANTTAB;
     else
       message.Result &= ~static_cast<LRESULT>(DLGC_WANTTAB);
-    if (!wantReturns_) message.Result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
+    // In a dialog the platform's multi-line edit takes every key but gives Escape, and Tab when
+    // tabs are not wanted, back to the dialog: asked for one of those, the memo answers so.
+    const WPARAM key = message.WParam;
+    if (!wantReturns_ || key == VK_ESCAPE || (key == VK_TAB && !wantTabs_))
+      message.Result &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS);
   }
 }

@@ -813,12 +813,10 @@ void TWinControl::CNKeyDown(TMessage& message) {
   }
   if (!special) return;
   if (Perform(CM_WANTSPECIALKEY, key, message.LParam) != 0) return;
-  const LRESULT code = Perform(WM_GETDLGCODE);
-  if (code & (wanted | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) {
-    // Arrows move the caret of a control that asks for them; Enter in a multi-line edit is
-    // text, but Escape and Tab without want-tab still belong to the dialog.
-    if (!(key == VK_ESCAPE && !(code & DLGC_WANTMESSAGE))) return;
-  }
+  // Asked with the key, as the platform's dialogs ask: a control that wants every key
+  // (DLGC_WANTALLKEYS, the same bit as DLGC_WANTMESSAGE) answers for that key, so a multi-line
+  // edit can keep Enter and still leave Escape and Tab to the dialog.
+  if (Perform(WM_GETDLGCODE, key) & (wanted | DLGC_WANTALLKEYS)) return;
   if (TCustomForm* form = ParentForm())
     message.Result = form->Perform(CM_DIALOGKEY, key, message.LParam);
 }

@@ -1,6 +1,7 @@
 // Message dispatch: the per-class tables are walked from the most derived class up and then to
 // the default handler; WindowProc can be replaced in front of it; a handler may destroy its own
 // control; exceptions end in the application's handler and the program goes on.
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -18,6 +19,7 @@ constexpr UINT WM_BOTH = WM_APP + 1;       // handled by both classes
 constexpr UINT WM_BASE_ONLY = WM_APP + 2;  // handled by the base only
 constexpr UINT WM_NEITHER = WM_APP + 3;    // handled by no table
 constexpr UINT WM_SUICIDE = WM_APP + 4;    // the handler deletes its control
+constexpr UINT WM_RELAY = WM_APP + 5;      // the handler sends WM_SUICIDE to its own window
 
 std::vector<std::string> trace;
 
@@ -46,11 +48,24 @@ class TDerivedProbe : public TBaseProbe {
   // clang-format off
   QM_MESSAGE_TABLE(TDerivedProbe, TBaseProbe,
     QM_MESSAGE(WM_BOTH, Both)
-    QM_MESSAGE(WM_SUICIDE, Suicide))
+    QM_MESSAGE(WM_SUICIDE, Suicide)
+    QM_MESSAGE(WM_RELAY, Relay))
   // clang-format on
 
  public:
   explicit TDerivedProbe(TComponent* owner) : TBaseProbe(owner) {}
+  // A freed probe keeps its memory, filled with a pattern, until the next one is freed: a write
+  // to it after the free shows as a changed byte, a virtual call through it crashes.
+  static constexpr unsigned char kPoison = 0xDD;
+  static inline unsigned char* freed = nullptr;
+  static inline std::size_t freedSize = 0;
+  static void* operator new(std::size_t size) { return ::operator new(size); }
+  static void operator delete(void* block, std::size_t size) {
+    ::operator delete(freed);
+    std::memset(block, kPoison, size);
+    freed = static_cast<unsigned char*>(block);
+    freedSize = size;
+  }
   void DefaultHandler(TMessage& message) override {
     if (message.Msg >= WM_APP) trace.push_back("default");
     TBaseProbe::DefaultHandler(message);
@@ -65,6 +80,10 @@ class TDerivedProbe : public TBaseProbe {
   void Suicide(TMessage& message) {
     message.Result = 99;
     delete this;
+  }
+  void Relay(TMessage& message) {
+    message.Result = 5;  // the message lives in the dispatch, not in this object
+    SendMessageW(Handle(), WM_SUICIDE, 0, 0);
   }
 };
 
@@ -134,6 +153,19 @@ TEST_F(Dispatch, AHandlerMayDestroyItsOwnControl) {
   EXPECT_EQ(form->ControlCount(), 0);
   EXPECT_TRUE(form->TabList().empty());
   EXPECT_EQ(form->ComponentCount(), 0);
+}
+
+TEST_F(Dispatch, AControlDestroyedTwoDispatchesDeepIsNotTouchedByEither) {
+  const HWND window = probe->Handle();
+  const void* memory = probe;
+  EXPECT_EQ(SendMessageW(window, WM_RELAY, 0, 0), 5);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(form->ControlCount(), 0);
+  ASSERT_EQ(TDerivedProbe::freed, memory);
+  std::size_t touched = 0;
+  for (std::size_t i = 0; i < TDerivedProbe::freedSize; ++i)
+    if (TDerivedProbe::freed[i] != TDerivedProbe::kPoison) ++touched;
+  EXPECT_EQ(touched, 0u);
 }
 
 TEST_F(Dispatch, AnExceptionInAClickReachesTheApplicationAndTheProgramGoesOn) {

@@ -128,6 +128,35 @@ TEST_F(Input, AWindowedControlCapturesItsOwnWindow) {
   EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(Input, TheFirstTabStopTakesTheFocusAndShiftTabWalksBackFromIt) {
+  auto* one = Add<TEdit>(10, 10, 100, 24);
+  auto* two = Add<TEdit>(10, 40, 100, 24);
+  auto* three = Add<TEdit>(10, 70, 100, 24);
+  auto* go = Add<TButton>(150, 10, 75, 25);
+  auto* skip = Add<TEdit>(150, 40, 100, 24);
+  skip->SetTabStop(false);
+  three->SetTabOrder(0);
+  skip->SetTabOrder(1);  // order now: three, skip, one, two, go
+  two->SetEnabled(false);
+  form->Show();
+  Pump();
+  ASSERT_EQ(GetFocus(), three->Handle());
+  std::vector<HWND> visited;
+  for (int i = 0; i < 3; ++i) {
+    HeldShift shift;
+    PressKey(GetFocus(), VK_TAB);
+    visited.push_back(GetFocus());
+  }
+  // Back round the end to go, past the disabled two, past skip, which is no tab stop.
+  EXPECT_EQ(visited, (std::vector<HWND>{go->Handle(), one->Handle(), three->Handle()}));
+  // With no active control and no tab stop first in the order, the first tab stop after it.
+  skip->SetTabOrder(0);
+  form->SetActiveControl(nullptr);
+  SetFocus(form->Handle());
+  Pump();
+  EXPECT_EQ(GetFocus(), three->Handle());
+}
+
 class Keyboard : public Input {
  protected:
   void SetUp() override {
@@ -212,7 +241,7 @@ TEST_F(Keyboard, ADisabledDefaultButtonDoesNotClick) {
   EXPECT_TRUE(events.empty());
 }
 
-TEST_F(Keyboard, AMemoKeepsEnterForItsText) {
+TEST_F(Keyboard, AMemoKeepsEnterForItsTextButEscapeAndTabAreTheDialogs) {
   auto* memo = Add<TMemo>(10, 100, 120, 60);
   memo->SetFocus();
   Pump();
@@ -222,6 +251,22 @@ TEST_F(Keyboard, AMemoKeepsEnterForItsText) {
   PressKey(Focus(), 'B');
   EXPECT_TRUE(events.empty());
   EXPECT_EQ(memo->Text(), L"a\r\nb");
+  // As in a platform dialog: Escape presses the cancel button, Tab moves on (the memo is last).
+  PressKey(Focus(), VK_ESCAPE);
+  EXPECT_EQ(events, (std::vector<std::string>{"cancel"}));
+  EXPECT_EQ(Focus(), memo->Handle());
+  PressKey(Focus(), VK_TAB);
+  EXPECT_EQ(Focus(), first->Handle());
+  // Unless the memo wants tabs; without returns, Enter is the default button's.
+  memo->SetWantTabs(true);
+  memo->SetWantReturns(false);
+  memo->SetFocus();
+  Pump();
+  events.clear();
+  PressKey(Focus(), VK_TAB);
+  PressKey(Focus(), VK_RETURN);
+  EXPECT_EQ(memo->Text(), L"a\r\nb\t");
+  EXPECT_EQ(events, (std::vector<std::string>{"ok"}));
 }
 
 TEST_F(Keyboard, AltAndTheAcceleratorClickTheButton) {

@@ -340,4 +340,44 @@ TEST_F(Services, ADefinitionStoredAt120PixelsPerInchIsScaledToTheScreen) {
   }
 }
 
+// Each edge is scaled on its own and sizes follow from the edges, so controls that touched at
+// 120 pixels per inch still touch: a is 11,16 122 x 27 there, b right under it, c beside it.
+// At 96: right 133 * 0.8 = 106.4 -> 106, left 11 * 0.8 = 8.8 -> 9, so a is 97 wide where
+// 122 * 0.8 = 97.6 would give 98; bottom 43 * 0.8 = 34.4 -> 34, top 12.8 -> 13: 21 high, not 22.
+// At 144: right 159.6 -> 160, left 13.2 -> 13: 147, not 146.4 -> 146; 51.6 - 19.2: 33, not 32.
+TEST_F(Services, ScalingFrom120PixelsPerInchKeepsNeighboursTouching) {
+  struct Case {
+    int pixelsPerInch;
+    std::vector<int> a, b, c;
+  };
+  for (const Case& expected :
+       {Case{96, {9, 13, 97, 21}, {9, 34, 97, 22}, {106, 13, 60, 21}},
+        Case{144, {13, 19, 147, 33}, {13, 52, 147, 32}, {160, 19, 90, 33}}}) {
+    std::unique_ptr<TForm> form(NewForm(400, 300));
+    auto* panel = new TPanel(form.get());
+    panel->SetParent(form.get());
+    panel->SetBounds(0, 0, 300, 200);
+    auto add = [&](int left, int top, int width, int height) -> TControl* {
+      auto* edit = new TEdit(form.get());
+      edit->SetParent(panel);
+      edit->SetBounds(left, top, width, height);
+      return edit;
+    };
+    TControl* a = add(11, 16, 122, 27);
+    TControl* b = add(11, 43, 122, 27);
+    TControl* c = add(133, 16, 75, 27);
+    form->Show();
+    Pump();
+    panel->ScaleBy(expected.pixelsPerInch, 120);
+    auto bounds = [](TControl* control) {
+      return std::vector<int>{control->Left(), control->Top(), control->Width(), control->Height()};
+    };
+    EXPECT_EQ(bounds(a), expected.a) << expected.pixelsPerInch;
+    EXPECT_EQ(bounds(b), expected.b) << expected.pixelsPerInch;
+    EXPECT_EQ(bounds(c), expected.c) << expected.pixelsPerInch;
+    EXPECT_EQ(a->Top() + a->Height(), b->Top());
+    EXPECT_EQ(a->Left() + a->Width(), c->Left());
+  }
+}
+
 }  // namespace

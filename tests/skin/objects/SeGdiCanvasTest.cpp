@@ -138,6 +138,30 @@ TEST_F(GdiPainting, MaskedStretchWithTheHandMask) {
   ExpectMaskedStretch();
 }
 
+TEST_F(GdiPainting, TheHandMaskShowsWhatLiesUnderKeyPixelsWithAnOrigin) {
+  // Every target pixel distinct, so a copy of the area read from the wrong place shows.
+  auto under = [](int x, int y) {
+    return static_cast<std::uint32_t>(x * 6 << 16 | y * 8 << 8 | 0x11);
+  };
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x) target.SetPixel(x, y, 0xFF000000u | under(x, y));
+  TSeBitmap::SetMaskFallbackForced(true);
+  auto canvas = CreateBitmapCanvas(target);
+  canvas->SetOrigin({5, 3});
+  source.Draw(*canvas, 1, 1, true);                                              // at 6, 4
+  source.StretchDraw(*canvas, Rect(10, 10, 16, 14), true, source.BoundsRect());  // 15, 13, 2x
+  canvas.reset();
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x) {
+      std::uint32_t expected = under(x, y);
+      if (x >= 6 && x < 9 && y >= 4 && y < 6) expected = Rgb(source.Pixel(x - 6, y - 4));
+      if (x >= 15 && x < 21 && y >= 13 && y < 17)
+        expected = Rgb(source.Pixel((x - 15) / 2, (y - 13) / 2));
+      if (expected == 0x7F007F) expected = under(x, y);  // a key pixel
+      ASSERT_EQ(Rgb(target.Pixel(x, y)), expected) << x << "," << y;
+    }
+}
+
 TEST_F(GdiPainting, UnmaskedDrawCopiesAndStretches) {
   auto canvas = CreateBitmapCanvas(target);
   source.Draw(*canvas, 1, 1, false);
