@@ -113,7 +113,9 @@ void TSeSkinEngine::SetDeltaHue(std::int32_t value) {
 void TSeSkinEngine::ApplyHue(std::int32_t hue) {
   if (hue == currentHue_) return;
   currentHue_ = hue;
-  const std::int32_t delta = hue - lastAppliedHue_;
+  // A shift goes round the colour circle in 255 steps, so the step is taken modulo one turn:
+  // the plain difference of two 32-bit hues may not fit in 32 bits.
+  const auto delta = static_cast<int>((std::int64_t{hue} - lastAppliedHue_) % 255);
   TSeBitmapList& bitmaps = source_->Bitmaps();
   for (int i = 0; i < bitmaps.Count(); ++i) bitmaps.Bitmaps(i)->ChangeHue(delta);
   for (const auto& object : source_->AllObjects()) object->ChangeHue(delta);

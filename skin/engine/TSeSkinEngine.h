@@ -79,7 +79,8 @@ class TSeSkinEngine : public TComponent {
   // The hue the source's pixels carry and the last one applied to them.
   std::int32_t CurrentHue() const { return currentHue_; }
   std::int32_t LastAppliedHue() const { return lastAppliedHue_; }
-  // Shifts every bitmap and top-level object by the step from the last applied hue to hue.
+  // Shifts every bitmap and top-level object by the step from the last applied hue to hue,
+  // taken modulo one turn of the colour circle (255 steps).
   void ApplyHue(std::int32_t hue);
 
   // The two announcements (events and broadcast).

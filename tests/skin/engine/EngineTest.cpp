@@ -16,6 +16,7 @@
 #include "skin/engine/SeSkinMessages.h"
 #include "skin/engine/TSeChangeBroadcaster.h"
 #include "skin/engine/TSeSkinEngine.h"
+#include "skin/objects/SeBitmap.h"
 #include "skin/objects/SeHue.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/ProgramDirectory.h"
@@ -193,6 +194,20 @@ TEST_F(Engine, HueChangesAreAppliedAsStepsAndAnnouncedAroundTheChange) {
   // Back to 0 is a step of -50 on what the pixels carry.
   engine->SetDeltaHue(0);
   EXPECT_EQ(Pixels(*engine->Source()), Shifted(at50, -50));
+}
+
+TEST_F(Engine, HueStepsBetweenExtremeValuesAreTakenModuloOneTurn) {
+  Fill(1);
+  TSeBitmap& bitmap = *engine->Source()->Bitmaps().Bitmaps(0);
+  bitmap.SetPixel(0, 0, 0xFFFF0000u);  // pure red: hue step 0 of 255
+  // 2^31 - 1 is 127 steps past whole turns: red goes to hue 127, (0, 255, 252).
+  engine->SetDeltaHue(2147483647);
+  EXPECT_EQ(bitmap.Pixel(0, 0), 0xFF00FFFCu);
+  // To -5 is a step of -(2^31 + 4), -132 modulo a turn: hue 127 - 132 + 255 = 250, which is
+  // (255, 0, 30). A 32-bit difference wraps by 2^32, one step off: (255, 0, 24).
+  engine->SetDeltaHue(-5);
+  EXPECT_EQ(bitmap.Pixel(0, 0), 0xFFFF001Eu);
+  EXPECT_EQ(engine->LastAppliedHue(), -5);
 }
 
 TEST_F(Engine, HueWithoutASkinIsKeptForTheNextFileLoad) {
