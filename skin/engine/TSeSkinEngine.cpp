@@ -57,9 +57,13 @@ TSeSkinEngine::TSeSkinEngine(TComponent* owner)
     : TComponent(owner), source_(new TSeSkinSource(this)) {}
 
 TSeSkinEngine::~TSeSkinEngine() {
-  // The source goes while the engine's members still exist.
-  delete source_;
-  source_ = nullptr;
+  // Clients are told that the engine goes while it and its skin are whole: a client may still
+  // ask it something then. From here lookups answer none. The source is owned, so it goes
+  // after ~TComponent has told the components linked by FreeNotification; those are told
+  // only there, when this part of the engine is already gone.
+  Destroying();
+  source_->Busy = true;
+  if (TComponent* owner = Owner()) owner->RemoveComponent(this);
 }
 
 void TSeSkinEngine::DeclareProperties(TPropertyBuilder<TSeSkinEngine>& p) {

@@ -387,4 +387,54 @@ TEST_F(Engine, AWindowDefinitionLoadsTheSkinQuietlyAndClearsTheFileName) {
   EXPECT_EQ(engine->ObjectCount(), 3);
 }
 
+// A client that asks its engine what clients ask when told that the engine goes.
+class TRemovalProbe : public TComponent {
+ public:
+  struct Seen {
+    int Told = 0;
+    bool Found = true;
+    bool Busy = false;
+  };
+  TRemovalProbe(TComponent* owner, TSeSkinEngine* engine, Seen& seen)
+      : TComponent(owner), Engine(engine), seen_(seen) {}
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove || Engine == nullptr || component != Engine) return;
+    ++seen_.Told;
+    seen_.Found = Engine->FindObject("Form") != nullptr;
+    seen_.Busy = Engine->Busy();
+    Engine = nullptr;
+  }
+  TSeSkinEngine* Engine;
+
+ private:
+  Seen& seen_;
+};
+
+TEST(EngineRemoval, ClientsAreToldWhileTheEngineAndItsSkinAreWhole) {
+  RegisterSkinEngineClass();
+  // A client beside the engine on its form, and one made before the engine on a form that is
+  // destroyed whole (the engine, made last, goes first).
+  TComponent form(nullptr), otherForm(nullptr);
+  TRemovalProbe::Seen beside, earlier;
+  auto* engine = new TSeSkinEngine(&form);
+  EngineTestSkin::Fill(*engine->Source(), 1);
+  new TRemovalProbe(&form, engine, beside);
+  delete engine;
+  EXPECT_EQ(form.ComponentCount(), 1);
+
+  TRemovalProbe* first = new TRemovalProbe(&otherForm, nullptr, earlier);
+  auto* last = new TSeSkinEngine(&otherForm);
+  EngineTestSkin::Fill(*last->Source(), 2);
+  first->Engine = last;
+  otherForm.DestroyComponents();
+
+  for (const TRemovalProbe::Seen* seen : {&beside, &earlier}) {
+    EXPECT_EQ(seen->Told, 1);
+    // A going engine lends nothing more.
+    EXPECT_FALSE(seen->Found);
+    EXPECT_TRUE(seen->Busy);
+  }
+}
+
 }  // namespace
