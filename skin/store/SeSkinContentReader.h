@@ -22,8 +22,8 @@ class TStream;
 // kept in the content's SkippedClasses.
 class TSeSkinContentReader {
  public:
-  // Skins are well under a megabyte. The bound is kept low because reading nested children
-  // holds a copy of the rest of the subtree at each of up to 64 levels.
+  // Skins are well under a megabyte: the bound leaves them ample room and caps what a stream
+  // that inflates well can make the reader take in and hold.
   static constexpr std::int64_t kMaxContentSize = std::int64_t{16} << 20;
   static constexpr std::int32_t kMaxCount = 1 << 16;
 
