@@ -63,7 +63,8 @@ class TSeSkinEngine : public TComponent {
   // The source, for the clients' object count and busy flag.
   TSeSkinSource* Source() const { return source_; }
 
-  // Lookups answer none while the source is busy (a skin is being swapped).
+  // Lookups answer none while the source is busy (a skin is being swapped, or the engine is
+  // going and its clients are being told).
   // Name compared ignoring case.
   TSeSkinObject* FindObject(const std::string& name) const;
   // "Form", else the first object of kind skForm.
