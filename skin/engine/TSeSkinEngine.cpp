@@ -57,9 +57,13 @@ TSeSkinEngine::TSeSkinEngine(TComponent* owner)
     : TComponent(owner), source_(new TSeSkinSource(this)) {}
 
 TSeSkinEngine::~TSeSkinEngine() {
-  // The source goes while the engine's members still exist.
-  delete source_;
-  source_ = nullptr;
+  // Clients are told that the engine goes while it and its skin are whole: a client may still
+  // ask it something then. From here lookups answer none. The source is owned, so it goes
+  // after ~TComponent has told the components linked by FreeNotification; those are told
+  // only there, when this part of the engine is already gone.
+  Destroying();
+  source_->Busy = true;
+  if (TComponent* owner = Owner()) owner->RemoveComponent(this);
 }
 
 void TSeSkinEngine::DeclareProperties(TPropertyBuilder<TSeSkinEngine>& p) {
@@ -113,7 +117,9 @@ void TSeSkinEngine::SetDeltaHue(std::int32_t value) {
 void TSeSkinEngine::ApplyHue(std::int32_t hue) {
   if (hue == currentHue_) return;
   currentHue_ = hue;
-  const std::int32_t delta = hue - lastAppliedHue_;
+  // A shift goes round the colour circle in 255 steps, so the step is taken modulo one turn:
+  // the plain difference of two 32-bit hues may not fit in 32 bits.
+  const auto delta = static_cast<int>((std::int64_t{hue} - lastAppliedHue_) % 255);
   TSeBitmapList& bitmaps = source_->Bitmaps();
   for (int i = 0; i < bitmaps.Count(); ++i) bitmaps.Bitmaps(i)->ChangeHue(delta);
   for (const auto& object : source_->AllObjects()) object->ChangeHue(delta);

@@ -63,7 +63,8 @@ class TSeSkinEngine : public TComponent {
   // The source, for the clients' object count and busy flag.
   TSeSkinSource* Source() const { return source_; }
 
-  // Lookups answer none while the source is busy (a skin is being swapped).
+  // Lookups answer none while the source is busy (a skin is being swapped, or the engine is
+  // going and its clients are being told).
   // Name compared ignoring case.
   TSeSkinObject* FindObject(const std::string& name) const;
   // "Form", else the first object of kind skForm.
@@ -79,7 +80,8 @@ class TSeSkinEngine : public TComponent {
   // The hue the source's pixels carry and the last one applied to them.
   std::int32_t CurrentHue() const { return currentHue_; }
   std::int32_t LastAppliedHue() const { return lastAppliedHue_; }
-  // Shifts every bitmap and top-level object by the step from the last applied hue to hue.
+  // Shifts every bitmap and top-level object by the step from the last applied hue to hue,
+  // taken modulo one turn of the colour circle (255 steps).
   void ApplyHue(std::int32_t hue);
 
   // The two announcements (events and broadcast).

@@ -1,5 +1,7 @@
 #include "skin/store/SeSkinContentReader.h"
 
+#include <algorithm>
+
 #include "framework/core/ObjectText.h"
 #include "framework/core/Reader.h"
 #include "skin/objects/SeColor.h"
@@ -20,6 +22,19 @@ std::string ReadBlock(TStream& stream) {
   std::string bytes;
   ReadGrowing(stream, bytes, count);
   return bytes;
+}
+
+// Passes over a block whose length the stream gives. The bytes are read, not sought past, so
+// a length that the stream does not hold fails as it would for any other block.
+void SkipBlock(TStream& stream) {
+  std::int64_t count = stream.ReadInt32();
+  if (count < 0) throw EReadError(SInvalidImage);
+  char piece[4096];
+  while (count > 0) {
+    const auto size = static_cast<std::size_t>(std::min<std::int64_t>(count, sizeof piece));
+    stream.ReadBuffer(piece, size);
+    count -= static_cast<std::int64_t>(size);
+  }
 }
 
 }  // namespace
@@ -82,7 +97,15 @@ void TSeSkinContentReader::ReadBitmap(TSeSkinContent& content, bool packed) {
 void TSeSkinContentReader::ReadObject(TSeSkinContent& content, bool packed) {
   const std::string className = ReadSkinString(stream_);
   const TClassInfo* cls = FindSkinObjectClass(className);
-  if (cls == nullptr) throw EClassNotFound(FormatText(SClassNotFound, className));
+  if (cls == nullptr) {
+    // A class of a later library: both layouts give the record's length (the text form's or
+    // the binary form's), so the rest of the skin can still be read.
+    SkipBlock(stream_);
+    std::vector<std::string>& skipped = content.SkippedClasses;
+    if (std::find(skipped.begin(), skipped.end(), className) == skipped.end())
+      skipped.push_back(className);
+    return;
+  }
   std::vector<std::uint8_t> form;
   if (packed) {
     const std::string bytes = ReadBlock(stream_);

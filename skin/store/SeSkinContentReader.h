@@ -16,12 +16,14 @@ class TStream;
 //
 // Nothing trusts the stream: strings and blocks grow only as bytes really arrive (a stream
 // behind a decompressor does not know its size), the content may not exceed kMaxContentSize
-// (a small compressed file cannot expand into gigabytes of skin), counts above kMaxCount are
-// refused, and a record of an unregistered class stops the read with EClassNotFound naming it.
+// (a small compressed file cannot expand into gigabytes of skin), and counts above kMaxCount
+// are refused. A top-level record of an unregistered class (a skin made for a later library)
+// is passed over by its length, which must be there like any other, and its class name is
+// kept in the content's SkippedClasses.
 class TSeSkinContentReader {
  public:
-  // Skins are well under a megabyte. The bound is kept low because reading nested children
-  // holds a copy of the rest of the subtree at each of up to 64 levels.
+  // Skins are well under a megabyte: the bound leaves them ample room and caps what a stream
+  // that inflates well can make the reader take in and hold.
   static constexpr std::int64_t kMaxContentSize = std::int64_t{16} << 20;
   static constexpr std::int32_t kMaxCount = 1 << 16;
 

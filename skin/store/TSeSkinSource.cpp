@@ -47,6 +47,7 @@ void TSeSkinSource::ClearSkin() {
   // Objects first: they refer to the bitmaps.
   content_->Objects.clear();
   content_->Bitmaps.Clear();
+  content_->SkippedClasses.clear();
 }
 
 void TSeSkinSource::LoadFromStream(TStream& stream) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/core/Component.h"
 #include "framework/core/PropertyBuilder.h"
@@ -54,6 +55,9 @@ class TSeSkinSource : public TComponent {
   const std::vector<std::unique_ptr<TSeSkinObject>>& AllObjects() const {
     return content_->Objects;
   }
+  // The classes of the top-level records that the last read passed over, unknown to this
+  // library (a skin made for a later one); empty once the skin is cleared.
+  const std::vector<std::string>& SkippedClasses() const { return content_->SkippedClasses; }
   TSeBitmapList& Bitmaps() { return content_->Bitmaps; }
   const TSeBitmapList& Bitmaps() const { return content_->Bitmaps; }
 

@@ -16,6 +16,7 @@
 #include "skin/engine/SeSkinMessages.h"
 #include "skin/engine/TSeChangeBroadcaster.h"
 #include "skin/engine/TSeSkinEngine.h"
+#include "skin/objects/SeBitmap.h"
 #include "skin/objects/SeHue.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/ProgramDirectory.h"
@@ -195,6 +196,20 @@ TEST_F(Engine, HueChangesAreAppliedAsStepsAndAnnouncedAroundTheChange) {
   EXPECT_EQ(Pixels(*engine->Source()), Shifted(at50, -50));
 }
 
+TEST_F(Engine, HueStepsBetweenExtremeValuesAreTakenModuloOneTurn) {
+  Fill(1);
+  TSeBitmap& bitmap = *engine->Source()->Bitmaps().Bitmaps(0);
+  bitmap.SetPixel(0, 0, 0xFFFF0000u);  // pure red: hue step 0 of 255
+  // 2^31 - 1 is 127 steps past whole turns: red goes to hue 127, (0, 255, 252).
+  engine->SetDeltaHue(2147483647);
+  EXPECT_EQ(bitmap.Pixel(0, 0), 0xFF00FFFCu);
+  // To -5 is a step of -(2^31 + 4), -132 modulo a turn: hue 127 - 132 + 255 = 250, which is
+  // (255, 0, 30). A 32-bit difference wraps by 2^32, one step off: (255, 0, 24).
+  engine->SetDeltaHue(-5);
+  EXPECT_EQ(bitmap.Pixel(0, 0), 0xFFFF001Eu);
+  EXPECT_EQ(engine->LastAppliedHue(), -5);
+}
+
 TEST_F(Engine, HueWithoutASkinIsKeptForTheNextFileLoad) {
   engine->SetDeltaHue(25);
   EXPECT_EQ(engine->DeltaHue(), 25);
@@ -370,6 +385,56 @@ TEST_F(Engine, AWindowDefinitionLoadsTheSkinQuietlyAndClearsTheFileName) {
   none.SetPosition(0);
   TReader(none).ReadRootComponent(engine.get());
   EXPECT_EQ(engine->ObjectCount(), 3);
+}
+
+// A client that asks its engine what clients ask when told that the engine goes.
+class TRemovalProbe : public TComponent {
+ public:
+  struct Seen {
+    int Told = 0;
+    bool Found = true;
+    bool Busy = false;
+  };
+  TRemovalProbe(TComponent* owner, TSeSkinEngine* engine, Seen& seen)
+      : TComponent(owner), Engine(engine), seen_(seen) {}
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove || Engine == nullptr || component != Engine) return;
+    ++seen_.Told;
+    seen_.Found = Engine->FindObject("Form") != nullptr;
+    seen_.Busy = Engine->Busy();
+    Engine = nullptr;
+  }
+  TSeSkinEngine* Engine;
+
+ private:
+  Seen& seen_;
+};
+
+TEST(EngineRemoval, ClientsAreToldWhileTheEngineAndItsSkinAreWhole) {
+  RegisterSkinEngineClass();
+  // A client beside the engine on its form, and one made before the engine on a form that is
+  // destroyed whole (the engine, made last, goes first).
+  TComponent form(nullptr), otherForm(nullptr);
+  TRemovalProbe::Seen beside, earlier;
+  auto* engine = new TSeSkinEngine(&form);
+  EngineTestSkin::Fill(*engine->Source(), 1);
+  new TRemovalProbe(&form, engine, beside);
+  delete engine;
+  EXPECT_EQ(form.ComponentCount(), 1);
+
+  TRemovalProbe* first = new TRemovalProbe(&otherForm, nullptr, earlier);
+  auto* last = new TSeSkinEngine(&otherForm);
+  EngineTestSkin::Fill(*last->Source(), 2);
+  first->Engine = last;
+  otherForm.DestroyComponents();
+
+  for (const TRemovalProbe::Seen* seen : {&beside, &earlier}) {
+    EXPECT_EQ(seen->Told, 1);
+    // A going engine lends nothing more.
+    EXPECT_FALSE(seen->Found);
+    EXPECT_TRUE(seen->Busy);
+  }
 }
 
 }  // namespace

@@ -134,30 +134,50 @@ TEST(SkinContent, ObjectLinksResolveAgainstTheSkinsBitmaps) {
   EXPECT_EQ(link.GetName(), "PIC1.BMP");
 }
 
-TEST(SkinContent, UnregisteredClassStopsTheReadNamingIt) {
-  const Bytes top = ContentBuilder()
-                        .Header()
-                        .Int(0)
-                        .Int(1)
-                        .Str("TSeNoSuchObject")
-                        .Str("object X: TSeNoSuchObject\r\nend\r\n")
-                        .Done();
-  TSeSkinSource source(nullptr);
-  try {
-    Load("uskn", source, top);
-    FAIL() << "read an unknown class";
-  } catch (const EClassNotFound& e) {
-    EXPECT_EQ(e.Message(), "Class TSeNoSuchObject not found");
+TEST(SkinContent, RecordsOfUnknownClassesArePassedOverByTheirLength) {
+  // Known objects around records of classes this library lacks (a later library's, and one
+  // named in the wrong case), in the standard and the packed layout.
+  TSeSkinObject first(nullptr);
+  first.SetName("First");
+  first.SetLeft(7);
+  TSeButtonObject last(nullptr);
+  last.SetName("Last");
+  last.SetColor(0x00123456);
+  last.Bitmap().SetName("PIC.BMP");
+  Bytes radius = ShortString("Radius");
+  radius.insert(radius.end(), {2, 5});
+  const Bytes glow = ObjectForm("TSeGlowObject", "Glow", radius);
+  for (bool packed : {false, true}) {
+    SCOPED_TRACE(packed ? "packed" : "standard");
+    ContentBuilder b;
+    b.Header().Int(0).Int(5);
+    const auto record = [&](const std::string& cls, const Bytes& form) {
+      b.Str(cls);
+      if (packed)
+        b.Int(static_cast<std::int32_t>(form.size())).Raw(form);
+      else
+        b.Str(ObjectBinaryToText(form));
+    };
+    record("TSeSkinObject", TSeSkinContentWriter::BinaryForm(first));
+    record("TSeGlowObject", glow);
+    record("tseskinobject", TSeSkinContentWriter::BinaryForm(first));
+    record("TSeGlowObject", glow);
+    record("TSeButtonObject", TSeSkinContentWriter::BinaryForm(last));
+    TSeSkinSource source(nullptr);
+    Load(packed ? "mskn" : "uskn", source, packed ? Compressed(b.Done()) : b.Done());
+    ASSERT_EQ(source.Count(), 2);
+    EXPECT_EQ(source.Objects(0)->Name(), "First");
+    EXPECT_EQ(source.Objects(0)->Left(), 7);
+    auto* button = ObjectAs<TSeButtonObject>(source.Objects(1));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Name(), "Last");
+    EXPECT_EQ(button->GetColor(), 0x00123456);
+    EXPECT_EQ(button->Bitmap().GetName(), "PIC.BMP");
+    EXPECT_EQ(source.SkippedClasses(),
+              (std::vector<std::string>{"TSeGlowObject", "tseskinobject"}));
+    source.ClearSkin();
+    EXPECT_TRUE(source.SkippedClasses().empty());
   }
-  // Case matters: class names are matched exactly.
-  const Bytes lower = ContentBuilder()
-                          .Header()
-                          .Int(0)
-                          .Int(1)
-                          .Str("tseskinobject")
-                          .Str("object X: TSeSkinObject\r\nend\r\n")
-                          .Done();
-  EXPECT_THROW(Load("uskn", source, lower), EClassNotFound);
 }
 
 TEST(SkinContent, AFailedLoadKeepsTheSkinThatWasThere) {

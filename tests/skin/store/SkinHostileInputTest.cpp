@@ -20,17 +20,6 @@ void Load(const std::string& extension, TSeSkinSource& source, const Bytes& byte
   filter->LoadFromStream(in);
 }
 
-Bytes Compressed(const Bytes& content) {
-  TMemoryStream out;
-  out.WriteBuffer("QNWB", 4);
-  {
-    TCompressionStream z(TCompressionLevel::clFastest, out);
-    z.WriteBuffer(content.data(), content.size());
-    z.Finish();
-  }
-  return out.Bytes();
-}
-
 // A chain of depth objects, each the only child of the one before, in binary form.
 Bytes Nested(int depth) {
   Bytes form = ObjectForm("TSeSkinObject", "", {});
@@ -192,6 +181,38 @@ TEST(HostileSkin, PackedRecordsWithLyingLengths) {
   const Bytes notBmp =
       ContentBuilder().Header().Int(1).Str("A").Int(4).Raw({1, 2, 3, 4}).Int(0).Done();
   ExpectRefused("mskn", Compressed(notBmp), "Bitmap image is not valid");
+}
+
+TEST(HostileSkin, AnUnknownRecordsLengthIsCheckedLikeAKnownOnes) {
+  // A length past the end, or negative: a record of an unknown class fails with the error that
+  // one of a known class gets, and the skin that was there stays.
+  for (const std::int32_t length : {1000, 0x7FFFFFFF, -1}) {
+    for (const char* ext : {"uskn", "cskn", "mskn"}) {
+      SCOPED_TRACE(std::string(ext) + " " + std::to_string(length));
+      std::string messages[2];
+      for (int unknown = 0; unknown < 2; ++unknown) {
+        const Bytes content = ContentBuilder()
+                                  .Header()
+                                  .Int(0)
+                                  .Int(1)
+                                  .Str(unknown ? "TSeGlowObject" : "TSeSkinObject")
+                                  .Int(length)
+                                  .Raw({'o', 'b', 'j'})
+                                  .Done();
+        TSeSkinSource source(nullptr);
+        SampleSkin::Fill(source, 1, 1);
+        try {
+          Load(ext, source, std::string(ext) == "uskn" ? content : Compressed(content));
+          ADD_FAILURE() << "no error";
+        } catch (const Exception& e) {
+          messages[unknown] = e.Message();
+        }
+        EXPECT_EQ(source.Count(), 2);
+      }
+      EXPECT_EQ(messages[1], messages[0]);
+      EXPECT_EQ(messages[1], length < 0 ? "Invalid stream format" : "Stream read error");
+    }
+  }
 }
 
 TEST(HostileSkin, ChildrenNestingIsBounded) {

@@ -9,6 +9,7 @@
 #include "framework/core/Stream.h"
 #include "skin/objects/SeBitmap.h"
 #include "skin/objects/SkinString.h"
+#include "skin/store/CompressionStream.h"
 #include "skin/store/SeSkinContentWriter.h"
 #include "skin/store/TSeSkinSource.h"
 
@@ -83,6 +84,18 @@ class ContentBuilder {
  private:
   TMemoryStream out_;
 };
+
+// A content stream in the compressed filters' container: the tag, then the content deflated.
+inline Bytes Compressed(const Bytes& content) {
+  TMemoryStream out;
+  out.WriteBuffer("QNWB", 4);
+  {
+    TCompressionStream z(TCompressionLevel::clFastest, out);
+    z.WriteBuffer(content.data(), content.size());
+    z.Finish();
+  }
+  return out.Bytes();
+}
 
 // A binary object form: signature, class, name, the properties given as raw bytes, the two
 // closing zeros.

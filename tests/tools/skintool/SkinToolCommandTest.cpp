@@ -2,6 +2,7 @@
 // message with status 1 for everything it cannot do.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -136,6 +137,33 @@ TEST(SkinToolCommand, CheckReportsProblemsWithStatusOne) {
   EXPECT_NE(check.out.find("Button.Face.BitmapHot: links to \"MISSING.bmp\""), std::string::npos)
       << check.out;
   EXPECT_NE(check.out.find(": 1 problem\n"), std::string::npos) << check.out;
+}
+
+TEST(SkinToolCommand, CheckWarnsOfSkippedClassesWithoutFailing) {
+  // The program's skin as a later library might store it: one more top-level record, of a
+  // class this one lacks, ahead of "Form".
+  const std::string dir = TempFolder("clicheckskip");
+  ASSERT_EQ(Tool({"convert", QM_PROGRAM_SKIN_FILE, dir + "/plain.uskn"}).status, 0);
+  std::vector<std::uint8_t> bytes = skintool::SkinFiles::ReadBytes(dir + "/plain.uskn");
+  const auto int32 = [](std::size_t n) {
+    return std::string{char(n), char(n >> 8), char(n >> 16), char(n >> 24)};
+  };
+  const std::string count = int32(24) + int32(13) + "TSeSkinObject";
+  const auto at = std::search(bytes.begin(), bytes.end(), count.begin(), count.end());
+  ASSERT_NE(at, bytes.end());
+  *at = 25;
+  const std::string text = "object Glow: TSeGlowObject\r\n  Radius = 5\r\nend\r\n";
+  const std::string record = int32(13) + "TSeGlowObject" + int32(text.size()) + text;
+  bytes.insert(at + 4, record.begin(), record.end());
+  skintool::SkinFiles::WriteBytes(dir + "/later.uskn", bytes);
+
+  const Result check = Tool({"check", dir + "/later.uskn"});
+  EXPECT_EQ(check.status, 0) << check.out << check.err;
+  EXPECT_NE(check.out.find("TSeGlowObject: warning: class unknown to this library"),
+            std::string::npos)
+      << check.out;
+  EXPECT_NE(check.out.find("later.uskn: no problems, 1 skipped class\n"), std::string::npos)
+      << check.out;
 }
 
 }  // namespace
