@@ -10,9 +10,10 @@
 
 #include "EngineTestSkin.h"
 #include "framework/core/ObjectText.h"
-#include "framework/core/Reader.h"
-#include "framework/core/Stream.h"
-#include "framework/core/Writer.h"
+#include "framework/core/TFileStream.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReader.h"
+#include "framework/core/TWriter.h"
 #include "skin/engine/SeSkinMessages.h"
 #include "skin/engine/TSeChangeBroadcaster.h"
 #include "skin/engine/TSeSkinEngine.h"
