@@ -1,11 +1,13 @@
 #include "generator/SnippetGenerator.h"
 
-#include "framework/core/AnsiCodePage.h"
+#include "framework/core/TAnsiCodePage.h"
 #include "framework/core/UnicodeText.h"
 
 namespace {
 
-std::string Host() { return std::string(kPaymentServiceHost); }
+std::string Host() {
+  return std::string(kPaymentServiceHost);
+}
 
 std::string FormLine(std::string_view page) {
   return "<form method=\"post\" action=\"https://" + Host() + "/quillmar/" + std::string(page) +
@@ -13,8 +15,7 @@ std::string FormLine(std::string_view page) {
 }
 
 std::string ImageLine(std::string_view image) {
-  return "<input type=image src=https://" + Host() + "/quillmar/images/" + std::string(image) +
-         ">";
+  return "<input type=image src=https://" + Host() + "/quillmar/images/" + std::string(image) + ">";
 }
 
 const std::string kProductLine = "<input type=hidden name=product_id value=product ID> ";
@@ -37,11 +38,20 @@ std::string EncodeAttributeValue(std::u16string_view value, const TAnsiCodePage&
   for (std::size_t pos = 0; pos < value.size();) {
     const char32_t cp = UnicodeText::NextCodePoint(value, pos);
     switch (cp) {
-      case U'&': out += "&amp;"; continue;
-      case U'"': out += "&quot;"; continue;
-      case U'<': out += "&lt;"; continue;
-      case U'>': out += "&gt;"; continue;
-      default: break;
+      case U'&':
+        out += "&amp;";
+        continue;
+      case U'"':
+        out += "&quot;";
+        continue;
+      case U'<':
+        out += "&lt;";
+        continue;
+      case U'>':
+        out += "&gt;";
+        continue;
+      default:
+        break;
     }
     if (auto bytes = codePage.Encode(cp))
       out += *bytes;
@@ -60,19 +70,33 @@ std::vector<std::string> GenerateSnippet(TSnippetKind kind, const TSnippetInput&
       return {FormLine("shopping.php"), kProductLine, user, ImageLine("AddToCartQM1.gif"),
               kEndLine};
     case TSnippetKind::snSingleItem:
-    case TSnippetKind::snSubscription: break;
+    case TSnippetKind::snSubscription:
+      break;
   }
   const std::string returnLine =
       Spliced("<input type=\"hidden\" name=\"return_URL\" value=\"", input.ReturnUrl, codePage);
   const std::string cancelLine =
       Spliced("<input type=\"hidden\" name=\"cancel_URL\" value=\"", input.CancelUrl, codePage);
   if (kind == TSnippetKind::snSubscription)
-    return {FormLine("handle.php"), kProductLine,      user,       kReferralLine,
-            kFlagLine,              kSubscriptionLine, returnLine, cancelLine,
-            ImageLine("PayNowQM1.gif"), kEndLine};
-  return {FormLine("handle.php"), kProductLine, user,
-          kReferralLine,          kFlagLine,    returnLine,
-          cancelLine,             ImageLine("BuyNowQM1.gif"), kEndLine};
+    return {FormLine("handle.php"),
+            kProductLine,
+            user,
+            kReferralLine,
+            kFlagLine,
+            kSubscriptionLine,
+            returnLine,
+            cancelLine,
+            ImageLine("PayNowQM1.gif"),
+            kEndLine};
+  return {FormLine("handle.php"),
+          kProductLine,
+          user,
+          kReferralLine,
+          kFlagLine,
+          returnLine,
+          cancelLine,
+          ImageLine("BuyNowQM1.gif"),
+          kEndLine};
 }
 
 std::vector<std::string> GenerateSnippet(TSnippetKind kind, const TSnippetInput& input) {

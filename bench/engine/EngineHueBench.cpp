@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "skin/engine/TSeSkinEngine.h"
-#include "skin/objects/SeBitmap.h"
+#include "skin/objects/TSeBitmap.h"
 #include "skin/store/TSeSkinSource.h"
 
 namespace {

@@ -10,14 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/Stream.h"
-#include "skin/objects/SeBitmap.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "skin/objects/TSeBitmap.h"
 #include "skin/objects/TSeBitmapObject.h"
 #include "skin/objects/TSeButtonObject.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/objects/TSeTextObject.h"
-#include "skin/store/SeSkinContentWriter.h"
 #include "skin/store/SkinStreamEnvelope.h"
+#include "skin/store/TSeSkinContentWriter.h"
 #include "skin/store/TSeSkinSource.h"
 
 namespace {

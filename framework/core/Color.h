@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "framework/core/IdentMap.h"
+#include "framework/core/TIdentMap.h"
 
 // A colour: 0x00BBGGRR for plain colours; system colours are 0x80000000 plus the platform's
 // colour index; clNone and clDefault are markers.

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "framework/core/IdentMap.h"
+#include "framework/core/TIdentMap.h"
 
 // A mouse cursor: the framework's negative numbers for the standard cursors.
 using TCursor = std::int32_t;

@@ -5,10 +5,12 @@
 #include <optional>
 
 #include "framework/core/Exception.h"
-#include "framework/core/Stream.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TStream.h"
+#include "framework/core/TValueType.h"
 #include "framework/core/TextCase.h"
 #include "framework/core/UnicodeText.h"
-#include "framework/core/ValueType.h"
 
 using namespace FrameworkMessages;
 

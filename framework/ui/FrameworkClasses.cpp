@@ -1,9 +1,11 @@
 #include "framework/ui/FrameworkClasses.h"
 
-#include "framework/core/ClassRegistry.h"
+#include "framework/core/TClassRegistry.h"
 #include "framework/ui/TButton.h"
 #include "framework/ui/TCustomEdit.h"
 #include "framework/ui/TCustomForm.h"
+#include "framework/ui/TEdit.h"
+#include "framework/ui/TForm.h"
 #include "framework/ui/TImageList.h"
 #include "framework/ui/TLabel.h"
 #include "framework/ui/TMemo.h"

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/Component.h"
-#include "framework/core/PropertyBuilder.h"
+#include "framework/core/TComponent.h"
+#include "framework/core/TPropertyBuilder.h"
 #include "framework/ui/Messages.h"
 #include "framework/ui/TIcon.h"
 

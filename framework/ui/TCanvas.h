@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/ui/Colors.h"
+#include "framework/core/Color.h"
 #include "framework/ui/Handles.h"
 
 class TGraphic;

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "framework/ui/FontHandle.h"
 #include "framework/ui/TApplication.h"
 #include "framework/ui/TCustomForm.h"
-#include "framework/ui/TFontHandle.h"
 #include "framework/ui/TPopupMenu.h"
 #include "framework/ui/TWinControl.h"
 #include "framework/ui/UiErrors.h"

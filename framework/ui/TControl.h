@@ -11,17 +11,18 @@
 #include <functional>
 #include <string>
 
-#include "framework/core/Component.h"
+#include "framework/core/Color.h"
 #include "framework/core/Cursor.h"
-#include "framework/core/EnumInfo.h"
-#include "framework/core/Event.h"
-#include "framework/core/Font.h"
-#include "framework/core/PropertyBuilder.h"
-#include "framework/core/Set.h"
-#include "framework/core/ShiftState.h"
-#include "framework/ui/Colors.h"
+#include "framework/core/TComponent.h"
+#include "framework/core/TEnumInfo.h"
+#include "framework/core/TEvent.h"
+#include "framework/core/TFont.h"
+#include "framework/core/TPropertyBuilder.h"
+#include "framework/core/TSet.h"
+#include "framework/core/TShiftState.h"
 #include "framework/ui/Handles.h"
 #include "framework/ui/Messages.h"
+#include "framework/ui/TSizeConstraints.h"
 
 class TWinControl;
 class TPopupMenu;
@@ -37,7 +38,6 @@ const TEnumInfo& AnchorKindInfo();
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 const TEnumInfo& BiDiModeInfo();
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
-
 
 // What a control class is (set once in its constructor).
 using TControlStyle = unsigned;
@@ -55,21 +55,6 @@ inline constexpr TControlState csClicked = 1u << 1;
 inline constexpr TControlState csFocusing = 1u << 2;
 inline constexpr TControlState csCreating = 1u << 3;
 inline constexpr TControlState csAligning = 1u << 4;
-
-class TSizeConstraints : public TPersistent {
-  QM_CLASS(TSizeConstraints, TPersistent)
- public:
-  std::int32_t MinWidth = 0;
-  std::int32_t MinHeight = 0;
-  std::int32_t MaxWidth = 0;  // 0: no limit
-  std::int32_t MaxHeight = 0;
-  static void DeclareProperties(TPropertyBuilder<TSizeConstraints>& p) {
-    p.Integer("MaxHeight", &TSizeConstraints::MaxHeight).Default(0);
-    p.Integer("MaxWidth", &TSizeConstraints::MaxWidth).Default(0);
-    p.Integer("MinHeight", &TSizeConstraints::MinHeight).Default(0);
-    p.Integer("MinWidth", &TSizeConstraints::MinWidth).Default(0);
-  }
-};
 
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;

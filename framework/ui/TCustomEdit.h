@@ -50,11 +50,3 @@ class TCustomEdit : public TWinControl {
   Handles::Brush brush_;
   TColor brushColor_ = clNone;
 };
-
-class TEdit : public TCustomEdit {
-  QM_CLASS(TEdit, TCustomEdit)
-
- public:
-  explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
-  static void DeclareProperties(TPropertyBuilder<TEdit>&) {}
-};

@@ -4,8 +4,8 @@
 #include <cwctype>
 #include <vector>
 
-#include "framework/core/Reader.h"
-#include "framework/core/Stream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TReader.h"
 #include "framework/core/UnicodeText.h"
 #include "framework/ui/TApplication.h"
 #include "framework/ui/TScreen.h"

@@ -140,12 +140,3 @@ class TCustomForm : public TWinControl {
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
 };
-
-// The form class the designer derives from.
-class TForm : public TCustomForm {
-  QM_CLASS(TForm, TCustomForm)
-
- public:
-  explicit TForm(TComponent* owner) : TCustomForm(owner) {}
-  static void DeclareProperties(TPropertyBuilder<TForm>&) {}
-};

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "framework/core/Component.h"
-#include "framework/core/PropertyBuilder.h"
+#include "framework/core/TComponent.h"
+#include "framework/core/TPropertyBuilder.h"
 #include "framework/ui/TBitmap.h"
 
 class TImageList : public TComponent {

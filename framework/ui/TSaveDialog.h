@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "framework/core/Component.h"
-#include "framework/core/PropertyBuilder.h"
-#include "framework/core/Set.h"
+#include "framework/core/TComponent.h"
+#include "framework/core/TPropertyBuilder.h"
+#include "framework/core/TSet.h"
 
 enum TOpenOption {
   ofReadOnly,

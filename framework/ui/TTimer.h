@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "framework/core/Component.h"
-#include "framework/core/PropertyBuilder.h"
+#include "framework/core/TComponent.h"
+#include "framework/core/TPropertyBuilder.h"
 
 class TTimer : public TComponent {
   QM_CLASS(TTimer, TComponent)

@@ -4,9 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "framework/core/Stream.h"
-#include "skin/store/SeSkinContentReader.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
 #include "skin/store/SkinFilterRegistry.h"
+#include "skin/store/TSeSkinContentReader.h"
 #include "skin/store/TSeSkinFilter.h"
 #include "skin/store/TSeSkinSource.h"
 

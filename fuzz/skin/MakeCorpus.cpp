@@ -8,9 +8,10 @@
 
 #include "SampleSkin.h"
 #include "framework/core/ObjectText.h"
-#include "skin/objects/SeBitmap.h"
+#include "framework/core/TMemoryStream.h"
+#include "skin/objects/TSeBitmap.h"
 #include "skin/store/SePackedBitmap.h"
-#include "skin/store/SeSkinContentWriter.h"
+#include "skin/store/TSeSkinContentWriter.h"
 #include "skin/store/TSeSkinSource.h"
 
 namespace {

@@ -5,10 +5,11 @@
 #include <string_view>
 
 #include "framework/core/ObjectText.h"
-#include "framework/core/Reader.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TReader.h"
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/TSeSkinObject.h"
-#include "skin/store/SeSkinContentWriter.h"
+#include "skin/store/TSeSkinContentWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   RegisterSkinObjectClasses();

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/objects/SeBitmap.h"
+#include "skin/objects/TSeBitmap.h"
 #include "skin/store/SePackedBitmap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/core/Component.h"
-#include "framework/core/Event.h"
-#include "framework/core/PropertyBuilder.h"
+#include "framework/core/TComponent.h"
+#include "framework/core/TEvent.h"
+#include "framework/core/TPropertyBuilder.h"
 
 class TStream;
 class TSeChangeBroadcaster;

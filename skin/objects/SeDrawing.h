@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "skin/objects/Geometry.h"
-#include "skin/objects/SeBitmap.h"
-#include "skin/objects/SeCanvas.h"
 #include "skin/objects/SeColor.h"
-#include "skin/objects/SeRegion.h"
+#include "skin/objects/TSeBitmap.h"
+#include "skin/objects/TSeCanvas.h"
+#include "skin/objects/TSeRegion.h"
 
 // Small drawing and text operations shared by the skin objects and the skinned controls.
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string_view>
 
-#include "framework/core/ClassRegistry.h"
+#include "framework/core/TClassRegistry.h"
 
 class TComponent;
 class TSeSkinObject;

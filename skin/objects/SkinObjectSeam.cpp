@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "skin/objects/SeBitmap.h"
 #include "skin/objects/SeDrawing.h"
+#include "skin/objects/TSeBitmap.h"
 
 namespace SkinSeam {
 

@@ -5,14 +5,14 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/Font.h"
+#include "framework/core/TFont.h"
 #include "skin/objects/Geometry.h"
-#include "skin/objects/SeBitmapLink.h"
-#include "skin/objects/SeBitmapList.h"
-#include "skin/objects/SeCanvas.h"
 #include "skin/objects/SeColor.h"
-#include "skin/objects/SeFont.h"
-#include "skin/objects/SeRegion.h"
+#include "skin/objects/TSeBitmapLink.h"
+#include "skin/objects/TSeBitmapList.h"
+#include "skin/objects/TSeCanvas.h"
+#include "skin/objects/TSeFont.h"
+#include "skin/objects/TSeRegion.h"
 
 // The few things the object tree needs from the bitmaps, the fonts and the canvas, named by
 // role so that the tree's classes read the same whatever the drawing layer calls them.

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "framework/core/ShiftState.h"
+#include "framework/core/TShiftState.h"
 
-#include "framework/core/EnumInfo.h"
+#include "framework/core/TEnumInfo.h"
 
 // Enumerations of the skin object model, in their stored order.
 

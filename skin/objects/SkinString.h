@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/core/Stream.h"
+#include "framework/core/TStream.h"
 
 // The skin store's string: an int32 byte count, then the 8-bit characters. Reading grows the
 // string only as bytes really arrive, so a hostile count cannot make a huge allocation; a

@@ -1,10 +1,13 @@
 #include "skin/objects/TSeSkinObject.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TStreamView.h"
 
 #include <algorithm>
 
 #include "framework/core/ObjectText.h"
-#include "framework/core/Reader.h"
-#include "framework/core/Writer.h"
+#include "framework/core/TReader.h"
+#include "framework/core/TWriter.h"
 #include "skin/objects/SeDrawing.h"
 #include "skin/objects/SeHue.h"
 #include "skin/objects/SkinObjectRegistry.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/Component.h"
-#include "framework/core/PropertyBuilder.h"
+#include "framework/core/TComponent.h"
+#include "framework/core/TPropertyBuilder.h"
 #include "skin/objects/SkinObjectSeam.h"
 #include "skin/objects/SkinObjectTypes.h"
 #include "skin/objects/TSeObjectControl.h"

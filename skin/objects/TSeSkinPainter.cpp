@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/objects/SeBitmap.h"
+#include "skin/objects/TSeBitmap.h"
 
 namespace {
 bool HasArea(const TRect& r) {

@@ -2,8 +2,8 @@
 
 #include <bit>
 
-#include "skin/objects/SeBitmap.h"
-#include "skin/store/SkinStoreError.h"
+#include "skin/objects/TSeBitmap.h"
+#include "skin/store/ESeSkinFormatError.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "skin/store/SkinStreamEnvelope.h"
 
-#include "framework/core/Stream.h"
+#include "framework/core/TStream.h"
 #include "skin/store/TSeSkinSource.h"
 
 void WriteSkinStream(TSeSkinSource& source, TStream& stream) {

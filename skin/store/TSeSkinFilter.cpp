@@ -1,7 +1,7 @@
 #include "skin/store/TSeSkinFilter.h"
 
-#include "skin/store/SeSkinContentReader.h"
-#include "skin/store/SeSkinContentWriter.h"
+#include "skin/store/TSeSkinContentReader.h"
+#include "skin/store/TSeSkinContentWriter.h"
 #include "skin/store/TSeSkinSource.h"
 
 void TSeSkinFilter::ReadSkin(TStream& stream, bool streamSizeKnown) {

@@ -1,6 +1,6 @@
 #include "skin/store/TSeSkinFilterCompressed.h"
 
-#include "skin/store/DecompressionStream.h"
+#include "skin/store/TDecompressionStream.h"
 
 void TSeSkinFilterCompressed::LoadFromStream(TStream& stream) {
   if (Source() == nullptr) return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/store/CompressionStream.h"
+#include "skin/store/TCompressionStream.h"
 #include "skin/store/TSeSkinFilter.h"
 
 // The tag "QNWB", then the content deflated at the fastest level: the default filter, and the

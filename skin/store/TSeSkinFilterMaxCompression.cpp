@@ -1,7 +1,7 @@
 #include "skin/store/TSeSkinFilterMaxCompression.h"
 
-#include "skin/store/SeSkinContentReader.h"
-#include "skin/store/SeSkinContentWriter.h"
+#include "skin/store/TSeSkinContentReader.h"
+#include "skin/store/TSeSkinContentWriter.h"
 #include "skin/store/TSeSkinSource.h"
 
 std::unique_ptr<TSeSkinContent> TSeSkinFilterMaxCompression::ReadContent(TStream& stream,

@@ -1,6 +1,7 @@
 #include "skin/store/TSeSkinSource.h"
 
-#include "framework/core/Stream.h"
+#include "framework/core/TFileStream.h"
+#include "framework/core/TStream.h"
 #include "framework/core/TextCase.h"
 #include "skin/store/ProgramDirectory.h"
 #include "skin/store/SkinFilterRegistry.h"

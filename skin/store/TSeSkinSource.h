@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/Component.h"
-#include "framework/core/PropertyBuilder.h"
+#include "framework/core/TComponent.h"
+#include "framework/core/TPropertyBuilder.h"
 #include "skin/objects/SkinObjectTypes.h"
-#include "skin/store/SeSkinContent.h"
+#include "skin/store/TSeSkinContent.h"
 
 class TStream;
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/core/AnsiCodePage.h"
-#include "framework/core/Windows1252CodePage.h"
+#include "framework/core/TAnsiCodePage.h"
+#include "framework/core/TWindows1252CodePage.h"
 
 namespace {
 
@@ -64,9 +64,9 @@ TEST(SnippetGenerator, EmptyFieldsGiveEveryLineWithEmptyValues) {
 TEST(SnippetGenerator, TypedValuesLandInTheirLines) {
   const TSnippetInput input{u"sales@shop.example", u"http://shop.example/thanks",
                             u"http://shop.example/cancel"};
-  EXPECT_EQ(Generate(TSnippetKind::snSingleItem, input),
-            SingleItem("sales@shop.example", "http://shop.example/thanks",
-                       "http://shop.example/cancel"));
+  EXPECT_EQ(
+      Generate(TSnippetKind::snSingleItem, input),
+      SingleItem("sales@shop.example", "http://shop.example/thanks", "http://shop.example/cancel"));
   // The cart has no return or cancel line: those fields must not leak into it.
   EXPECT_EQ(Generate(TSnippetKind::snShoppingCart, input), ShoppingCart("sales@shop.example"));
   EXPECT_EQ(Generate(TSnippetKind::snSubscription, input),
@@ -88,16 +88,15 @@ TEST(SnippetGenerator, ValuesAreEscapedForAnAttributeAndKeepTheirBlanks) {
 TEST(SnippetGenerator, CharactersOutsideTheCodePageBecomeCharacterReferences) {
   // e-acute and the euro sign exist in Windows-1252 (bytes E9 and 80); omega, the CJK
   // character and the emoji (a surrogate pair) do not.
-  const TSnippetInput input{u"caf\u00e9\u20ac@\u03a9.example", u"\u4e2d\U0001F600",
-                            u"x\xd800y"};
+  const TSnippetInput input{u"caf\u00e9\u20ac@\u03a9.example", u"\u4e2d\U0001F600", u"x\xd800y"};
   EXPECT_EQ(Generate(TSnippetKind::snSubscription, input),
             Subscription("caf\xe9\x80@&#937;.example", "&#20013;&#128512;", "x&#65533;y"));
 }
 
 TEST(SnippetGenerator, OnlyTheFirstTwoLinesEndWithABlank) {
   const TSnippetInput input{u"m@shop.example", u"r", u"c"};
-  for (auto kind : {TSnippetKind::snSingleItem, TSnippetKind::snShoppingCart,
-                    TSnippetKind::snSubscription}) {
+  for (auto kind :
+       {TSnippetKind::snSingleItem, TSnippetKind::snShoppingCart, TSnippetKind::snSubscription}) {
     const Lines lines = Generate(kind, input);
     for (std::size_t i = 0; i < lines.size(); ++i) {
       ASSERT_FALSE(lines[i].empty());

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "framework/core/Windows1252CodePage.h"
+#include "framework/core/TWindows1252CodePage.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ std::size_t CountLines(const std::string& text) {
 
 TEST(SnippetPrinter, PrintsEachKindLineByLine) {
   const auto single = Print({u"--kind", u"single", u"--email", u"a@b.example", u"--return-url",
-                           u"r", u"--cancel-url", u"c"});
+                             u"r", u"--cancel-url", u"c"});
   EXPECT_EQ(single.ExitCode, 0);
   EXPECT_EQ(single.Err, "");
   EXPECT_EQ(CountLines(single.Out), 9u);
@@ -31,8 +31,8 @@ TEST(SnippetPrinter, PrintsEachKindLineByLine) {
   EXPECT_EQ(CountLines(cart.Out), 5u);
   EXPECT_NE(cart.Out.find("name=user value=\"\">"), std::string::npos);
 
-  const auto sub = Print({u"--return-url=", u"--cancel-url", u"", u"--email", u"x",
-                        u"--kind", u"subscription"});
+  const auto sub =
+      Print({u"--return-url=", u"--cancel-url", u"", u"--email", u"x", u"--kind", u"subscription"});
   EXPECT_EQ(sub.ExitCode, 0);
   EXPECT_EQ(CountLines(sub.Out), 10u);
 }

@@ -5,7 +5,7 @@
 
 #include "framework/core/Exception.h"
 #include "framework/core/ObjectText.h"
-#include "framework/core/Stream.h"
+#include "framework/core/TMemoryStream.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "tools/skintool/SkinBitmapFile.h"
 
-#include "skin/objects/SeBitmap.h"
 #include "skin/objects/SeColor.h"
+#include "skin/objects/TSeBitmap.h"
 #include "tools/skintool/SkinToolError.h"
 
 namespace skintool {

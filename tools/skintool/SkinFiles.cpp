@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "framework/core/Stream.h"
+#include "framework/core/TMemoryStream.h"
 #include "skin/store/SkinFilterRegistry.h"
 #include "skin/store/SkinStreamEnvelope.h"
 #include "skin/store/TSeSkinSource.h"

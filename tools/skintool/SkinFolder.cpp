@@ -5,10 +5,10 @@
 #include <set>
 
 #include "framework/core/TextCase.h"
-#include "skin/objects/SeBitmap.h"
 #include "skin/objects/SeColor.h"
+#include "skin/objects/TSeBitmap.h"
 #include "skin/objects/TSeSkinObject.h"
-#include "skin/store/SeSkinContent.h"
+#include "skin/store/TSeSkinContent.h"
 #include "skin/store/TSeSkinSource.h"
 #include "tools/skintool/SkinBitmapFile.h"
 #include "tools/skintool/SkinFiles.h"

@@ -3,11 +3,11 @@
 #include <map>
 #include <set>
 
-#include "framework/core/ClassInfo.h"
-#include "framework/core/PropertyInfo.h"
+#include "framework/core/TClassInfo.h"
+#include "framework/core/TPropertyInfo.h"
 #include "framework/core/TextCase.h"
-#include "skin/objects/SeBitmap.h"
-#include "skin/objects/SeBitmapLink.h"
+#include "skin/objects/TSeBitmap.h"
+#include "skin/objects/TSeBitmapLink.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"
 

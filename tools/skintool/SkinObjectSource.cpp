@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "framework/core/ObjectText.h"
-#include "framework/core/Reader.h"
-#include "framework/core/Stream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TReader.h"
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/TSeSkinObject.h"
-#include "skin/store/SeSkinContentWriter.h"
+#include "skin/store/TSeSkinContentWriter.h"
 #include "tools/skintool/SkinToolError.h"
 
 namespace skintool {

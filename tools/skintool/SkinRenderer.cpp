@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "framework/core/UnicodeText.h"
-#include "skin/objects/SeBitmap.h"
-#include "skin/objects/SeCanvas.h"
 #include "skin/objects/SkinObjectRegistry.h"
+#include "skin/objects/TSeBitmap.h"
+#include "skin/objects/TSeCanvas.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"
 #include "tools/skintool/SkinBitmapFile.h"

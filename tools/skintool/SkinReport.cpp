@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/objects/SeBitmap.h"
+#include "skin/objects/TSeBitmap.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"
 #include "tools/skintool/SkinObjectSource.h"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "framework/core/AnsiCodePage.h"
+#include "framework/core/TAnsiCodePage.h"
 #include "framework/core/UnicodeText.h"
 #include "generator/SnippetGenerator.h"
 
@@ -45,8 +45,7 @@ std::optional<TSnippetKind> ParseKind(const std::u16string& name) {
 }  // namespace
 
 TSnippetPrinterResult RunSnippetPrinter(const std::vector<std::u16string>& args,
-                                        const TAnsiCodePage& codePage,
-                                        const std::string& lineEnd) {
+                                        const TAnsiCodePage& codePage, const std::string& lineEnd) {
   TOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::u16string name = args[i];

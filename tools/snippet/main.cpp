@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/AnsiCodePage.h"
+#include "framework/core/TAnsiCodePage.h"
 #include "framework/core/UnicodeText.h"
 #include "tools/snippet/SnippetPrinter.h"
 

@@ -1,5 +1,7 @@
-#include "framework/core/Reader.h"
-#include "framework/core/Writer.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TReader.h"
+#include "framework/core/TWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/core/Component.h"
+#include "framework/core/TComponent.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/ClassRegistry.h"
 #include "framework/core/Exception.h"
-#include "framework/core/Font.h"
-#include "framework/core/PropertyBuilder.h"
-#include "framework/core/StringList.h"
+#include "framework/core/TClassRegistry.h"
+#include "framework/core/TFont.h"
+#include "framework/core/TPropertyBuilder.h"
+#include "framework/core/TStringList.h"
 #include "tests/framework/core/TestClasses.h"
 
 namespace {

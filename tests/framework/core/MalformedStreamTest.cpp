@@ -9,7 +9,7 @@
 
 #include "framework/core/Exception.h"
 #include "framework/core/ObjectText.h"
-#include "framework/core/Reader.h"
+#include "framework/core/TReader.h"
 #include "tests/framework/core/StreamTestSupport.h"
 #include "tests/framework/core/TestClasses.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/core/Exception.h"
-#include "framework/core/Stream.h"
+#include "framework/core/TMemoryStream.h"
 #include "tests/framework/core/StreamTestSupport.h"
 
 namespace {

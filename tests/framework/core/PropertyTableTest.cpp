@@ -1,4 +1,4 @@
-#include "framework/core/PropertyBuilder.h"
+#include "framework/core/TPropertyBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,7 @@
-#include "framework/core/Stream.h"
+#include "framework/core/TFileStream.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TStream.h"
 
 #include <gtest/gtest.h>
 

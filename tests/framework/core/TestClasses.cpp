@@ -1,4 +1,6 @@
 #include "tests/framework/core/TestClasses.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
 
 #include "framework/core/Exception.h"
 

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/ClassRegistry.h"
 #include "framework/core/Cursor.h"
-#include "framework/core/Font.h"
-#include "framework/core/PropertyBuilder.h"
-#include "framework/core/Reader.h"
-#include "framework/core/Stream.h"
-#include "framework/core/StringList.h"
-#include "framework/core/Writer.h"
+#include "framework/core/TClassRegistry.h"
+#include "framework/core/TFont.h"
+#include "framework/core/TPropertyBuilder.h"
+#include "framework/core/TReader.h"
+#include "framework/core/TStream.h"
+#include "framework/core/TStringList.h"
+#include "framework/core/TWriter.h"
 
 namespace TestClasses {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/core/AnsiCodePage.h"
+#include "framework/core/TAnsiCodePage.h"
+#include "framework/core/TWindows1252CodePage.h"
 #include "framework/core/UnicodeText.h"
-#include "framework/core/Windows1252CodePage.h"
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include "framework/ui/TBitmap.h"
 #include "framework/ui/TButton.h"
 #include "framework/ui/TCustomEdit.h"
+#include "framework/ui/TEdit.h"
+#include "framework/ui/TForm.h"
 #include "framework/ui/THintWindow.h"
 #include "framework/ui/TImageList.h"
 #include "framework/ui/TLabel.h"

@@ -9,13 +9,16 @@
 #include <memory>
 #include <sstream>
 
-#include "framework/core/ClassRegistry.h"
-#include "framework/core/Filer.h"
 #include "framework/core/ObjectText.h"
-#include "framework/core/PropertyBuilder.h"
-#include "framework/core/Stream.h"
+#include "framework/core/TClassRegistry.h"
+#include "framework/core/TFiler.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TPropertyBuilder.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TStream.h"
 #include "framework/ui/FrameworkClasses.h"
 #include "framework/ui/TButton.h"
+#include "framework/ui/TForm.h"
 #include "framework/ui/TLabel.h"
 #include "framework/ui/TMemo.h"
 #include "framework/ui/TPanel.h"

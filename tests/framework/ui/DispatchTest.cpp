@@ -9,6 +9,7 @@
 
 #include "UiTestSupport.h"
 #include "framework/ui/TButton.h"
+#include "framework/ui/TForm.h"
 #include "framework/ui/TTimer.h"
 #include "framework/ui/TWinControl.h"
 #include "framework/ui/UiErrors.h"

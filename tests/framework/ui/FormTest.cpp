@@ -9,6 +9,8 @@
 #include "framework/ui/FrameworkClasses.h"
 #include "framework/ui/TButton.h"
 #include "framework/ui/TCustomEdit.h"
+#include "framework/ui/TEdit.h"
+#include "framework/ui/TForm.h"
 #include "framework/ui/TLabel.h"
 #include "framework/ui/TMemo.h"
 #include "framework/ui/TPanel.h"

@@ -11,6 +11,8 @@
 
 #include "framework/ui/TButton.h"
 #include "framework/ui/TCustomEdit.h"
+#include "framework/ui/TEdit.h"
+#include "framework/ui/TForm.h"
 #include "framework/ui/TLabel.h"
 #include "framework/ui/TMemo.h"
 #include "framework/ui/TPageControl.h"

@@ -12,6 +12,7 @@
 
 #include "framework/ui/TApplication.h"
 #include "framework/ui/TCustomForm.h"
+#include "framework/ui/TForm.h"
 
 // Wine answers GetGuiResources with 0, so there the count comes from the process's own GDI
 // handle table (the 32-bit layout Windows and Wine share: 24-byte entries, a non-zero type when

@@ -4,9 +4,9 @@
 
 #include "skin/engine/SeSkinMessages.h"
 #include "skin/engine/TSeSkinEngine.h"
-#include "skin/objects/SeBitmap.h"
 #include "skin/objects/SeHue.h"
 #include "skin/objects/SkinObjectRegistry.h"
+#include "skin/objects/TSeBitmap.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <random>
 
-#include "skin/objects/SeBitmap.h"
+#include "skin/objects/TSeBitmap.h"
 #include "skin/objects/TSeButtonObject.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "skin/objects/SeBitmap.h"
 #include "skin/objects/SeDrawing.h"
-#include "skin/objects/SeMemoryCanvas.h"
+#include "skin/objects/TSeBitmap.h"
+#include "skin/objects/TSeMemoryCanvas.h"
 
 namespace {
 

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "framework/core/ObjectText.h"
-#include "framework/core/Reader.h"
-#include "framework/core/Stream.h"
-#include "framework/core/Writer.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TReader.h"
+#include "framework/core/TWriter.h"
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/SkinString.h"
 #include "skin/objects/TSeActiveBitmap.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/objects/SeBitmap.h"
-#include "skin/objects/SeBitmapList.h"
-#include "skin/objects/SeMemoryCanvas.h"
+#include "skin/objects/TSeBitmap.h"
+#include "skin/objects/TSeBitmapList.h"
+#include "skin/objects/TSeMemoryCanvas.h"
 #include "skin/objects/TSeObjectControl.h"
 #include "skin/objects/TSeSkinFormActions.h"
 #include "skin/objects/TSeSkinObject.h"

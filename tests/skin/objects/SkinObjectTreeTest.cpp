@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/core/ClassInfo.h"
+#include "framework/core/TClassInfo.h"
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/TSeActiveObject.h"
 #include "skin/objects/TSeBitmapObject.h"

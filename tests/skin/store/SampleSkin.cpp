@@ -1,7 +1,7 @@
 #include "SampleSkin.h"
 
-#include "framework/core/Stream.h"
-#include "skin/objects/SeBitmap.h"
+#include "framework/core/TMemoryStream.h"
+#include "skin/objects/TSeBitmap.h"
 #include "skin/objects/TSeBitmapObject.h"
 #include "skin/objects/TSeButtonObject.h"
 #include "skin/objects/TSeSkinObject.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "SkinStoreTestSupport.h"
+#include "skin/store/ESeSkinFormatError.h"
 #include "skin/store/SePackedBitmap.h"
-#include "skin/store/SkinStoreError.h"
 
 using namespace StoreTest;
 

@@ -3,6 +3,7 @@
 #include "SampleSkin.h"
 #include "SkinStoreTestSupport.h"
 #include "framework/core/ObjectText.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
 #include "skin/objects/TSeButtonObject.h"
 #include "skin/store/SkinFilterRegistry.h"
 #include "skin/store/SkinStreamEnvelope.h"

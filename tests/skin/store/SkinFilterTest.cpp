@@ -5,6 +5,8 @@
 
 #include "SampleSkin.h"
 #include "SkinStoreTestSupport.h"
+#include "framework/core/TFileStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
 #include "skin/store/ProgramDirectory.h"
 #include "skin/store/SkinFilterRegistry.h"
 #include "skin/store/SkinStreamEnvelope.h"

@@ -2,11 +2,12 @@
 
 #include "SampleSkin.h"
 #include "SkinStoreTestSupport.h"
-#include "skin/store/CompressionStream.h"
-#include "skin/store/SeLimitedReadStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "skin/store/ESeSkinFormatError.h"
 #include "skin/store/SePackedBitmap.h"
 #include "skin/store/SkinFilterRegistry.h"
-#include "skin/store/SkinStoreError.h"
+#include "skin/store/TCompressionStream.h"
+#include "skin/store/TSeLimitedReadStream.h"
 #include "skin/store/TSeSkinFilter.h"
 
 using namespace StoreTest;

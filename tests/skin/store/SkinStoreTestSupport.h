@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/Stream.h"
-#include "skin/objects/SeBitmap.h"
+#include "framework/core/TMemoryStream.h"
 #include "skin/objects/SkinString.h"
-#include "skin/store/CompressionStream.h"
-#include "skin/store/SeSkinContentWriter.h"
+#include "skin/objects/TSeBitmap.h"
+#include "skin/store/TCompressionStream.h"
+#include "skin/store/TSeSkinContentWriter.h"
 #include "skin/store/TSeSkinSource.h"
 
 // Comparisons and hand-made content streams for the store's tests.

@@ -4,8 +4,9 @@
 #include <random>
 #include <vector>
 
-#include "skin/store/CompressionStream.h"
-#include "skin/store/DecompressionStream.h"
+#include "framework/core/TMemoryStream.h"
+#include "skin/store/TCompressionStream.h"
+#include "skin/store/TDecompressionStream.h"
 #include "skin/store/ZlibError.h"
 
 namespace {

@@ -8,10 +8,12 @@
 #include <map>
 
 #include "framework/core/ObjectText.h"
-#include "framework/core/Stream.h"
-#include "skin/objects/SeBitmap.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TStream.h"
 #include "skin/objects/SkinObjectRegistry.h"
-#include "skin/store/DecompressionStream.h"
+#include "skin/objects/TSeBitmap.h"
+#include "skin/store/TDecompressionStream.h"
 #include "skin/store/TSeSkinFilterUncompressed.h"
 #include "tests/tools/skintool/SkinToolTestSupport.h"
 #include "tools/skintool/SkinReport.h"

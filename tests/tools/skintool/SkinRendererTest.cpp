@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "skin/objects/SeBitmap.h"
+#include "skin/objects/TSeBitmap.h"
 #include "tests/tools/skintool/SkinToolTestSupport.h"
 #include "tools/skintool/SkinRenderer.h"
 #include "tools/skintool/SkinToolError.h"

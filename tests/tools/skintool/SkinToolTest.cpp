@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "framework/core/Stream.h"
-#include "skin/objects/SeBitmap.h"
+#include "framework/core/TMemoryStream.h"
 #include "skin/objects/SeHue.h"
+#include "skin/objects/TSeBitmap.h"
 #include "skin/objects/TSeButtonObject.h"
 #include "skin/objects/TSeColorButtonObject.h"
 #include "tests/tools/skintool/SkinToolTestSupport.h"

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/ClassInfo.h"
-#include "framework/core/EnumInfo.h"
-#include "framework/core/PropertyInfo.h"
+#include "framework/core/TClassInfo.h"
+#include "framework/core/TEnumInfo.h"
+#include "framework/core/TPropertyInfo.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"
 #include "tools/skintool/SkinFiles.h"

@@ -1,7 +1,0 @@
-#pragma once
-
-#include "framework/core/Set.h"
-
-// Modifier keys and mouse buttons held during a keyboard or mouse event.
-enum TShiftFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
-using TShiftState = TSet<TShiftFlag>;

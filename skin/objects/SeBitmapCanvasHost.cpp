@@ -1,5 +1,0 @@
-#include "skin/objects/SeMemoryCanvas.h"
-
-std::unique_ptr<TSeCanvas> CreateBitmapCanvas(TSeBitmap& bitmap) {
-  return std::make_unique<TSeMemoryCanvas>(bitmap);
-}
