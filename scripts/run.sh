@@ -14,4 +14,4 @@ if [ $# -eq 0 ]; then
   set -- --kind single --email merchant@shop.example --return-url https://shop.example/thanks \
     --cancel-url https://shop.example/cart
 fi
-tests/wine/wine-run.sh "$wine_dir" build/windows/tools/snippet.exe "$@"
+tests/wine/wine-run.sh "$wine_dir" build/windows/tools/snippet/snippet.exe "$@"
