@@ -9,7 +9,7 @@
 #include "framework/core/PropertyInfo.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"
-#include "tools/skintool/SkinFiles.h"
+#include "tools/skintool/TSkinFiles.h"
 
 namespace skintool_test {
 

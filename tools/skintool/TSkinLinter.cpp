@@ -1,4 +1,4 @@
-#include "tools/skintool/SkinLinter.h"
+#include "tools/skintool/TSkinLinter.h"
 
 #include <map>
 #include <set>
@@ -169,7 +169,7 @@ class Linter {
 
 }  // namespace
 
-std::vector<std::string> SkinLinter::Check(const TSeSkinSource& source) {
+std::vector<std::string> TSkinLinter::Check(const TSeSkinSource& source) {
   return Linter(source).Run();
 }
 

@@ -14,7 +14,7 @@ namespace skintool {
 // top-level object, laid out at the wanted size, given a state and the window's activity,
 // painted through the drawing seam onto a bitmap. The sheet shows every top-level object in
 // every state on one picture, for a person to look at.
-class SkinRenderer {
+class TSkinRenderer {
  public:
   struct Look {
     TSeObjectState state = TSeObjectState::osNormal;
@@ -29,9 +29,8 @@ class SkinRenderer {
                                            int width, int height, Look look);
   static std::unique_ptr<TSeBitmap> Sheet(TSeSkinSource& source);
 
-  static void RenderToFile(TSeSkinSource& source, const std::string& object, int width,
-                           int height, TSeObjectState state, bool active,
-                           const std::string& path);
+  static void RenderToFile(TSeSkinSource& source, const std::string& object, int width, int height,
+                           TSeObjectState state, bool active, const std::string& path);
   static void SheetToFile(TSeSkinSource& source, const std::string& path);
 };
 

@@ -1,4 +1,4 @@
-#include "tools/skintool/SkinObjectSource.h"
+#include "tools/skinsource/TSkinObjectSource.h"
 
 #include <vector>
 
@@ -8,9 +8,9 @@
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/SeSkinContentWriter.h"
-#include "tools/skintool/SkinToolError.h"
+#include "tools/skinsource/ESkinSourceError.h"
 
-namespace skintool {
+namespace skinsource {
 
 namespace {
 
@@ -46,26 +46,26 @@ void WriteNested(TSeSkinObject& object, const std::string& indent, std::string& 
 
 }  // namespace
 
-std::string SkinObjectSource::Write(TSeSkinObject& object) {
+std::string TSkinObjectSource::Write(TSeSkinObject& object) {
   std::string out;
   WriteNested(object, "", out);
   return out;
 }
 
-std::unique_ptr<TSeSkinObject> SkinObjectSource::Read(const std::string& text,
-                                                      const std::string& sourceName) {
+std::unique_ptr<TSeSkinObject> TSkinObjectSource::Read(const std::string& text,
+                                                       const std::string& sourceName) {
   RegisterSkinObjectClasses();
   try {
     const std::vector<std::uint8_t> form = ObjectTextToBinary(text);
     // "TPF0", then the class name as a short string.
     if (form.size() < 5 || std::size_t{form[4]} + 5 > form.size())
-      throw ESkinToolError("no object");
+      throw ESkinSourceError("no object");
     const std::string className(reinterpret_cast<const char*>(form.data()) + 5, form[4]);
     const TClassInfo* cls = FindSkinObjectClass(className);
-    if (cls == nullptr) throw ESkinToolError(className + " is not a skin object class");
+    if (cls == nullptr) throw ESkinSourceError(className + " is not a skin object class");
     std::unique_ptr<TComponent> created(cls->Create(nullptr));
     auto* object = ObjectAs<TSeSkinObject>(created.get());
-    if (object == nullptr) throw ESkinToolError(className + " is not a skin object class");
+    if (object == nullptr) throw ESkinSourceError(className + " is not a skin object class");
     // Nested records become children of the object they stand in, through the skin classes.
     TReadOnlyMemoryStream input(form.data(), form.size());
     TReader reader(input, SkinObjectClasses());
@@ -73,8 +73,8 @@ std::unique_ptr<TSeSkinObject> SkinObjectSource::Read(const std::string& text,
     created.release();
     return std::unique_ptr<TSeSkinObject>(object);
   } catch (const Exception& e) {
-    throw ESkinToolError(sourceName + ": " + e.Message());
+    throw ESkinSourceError(sourceName + ": " + e.Message());
   }
 }
 
-}  // namespace skintool
+}  // namespace skinsource

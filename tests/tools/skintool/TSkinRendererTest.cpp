@@ -5,15 +5,15 @@
 
 #include "skin/objects/SeBitmap.h"
 #include "tests/tools/skintool/SkinToolTestSupport.h"
-#include "tools/skintool/SkinRenderer.h"
-#include "tools/skintool/SkinToolError.h"
+#include "tools/skintool/ESkinToolError.h"
+#include "tools/skintool/TSkinRenderer.h"
 
 using skintool::ESkinToolError;
-using skintool::SkinRenderer;
+using skintool::TSkinRenderer;
 
 namespace {
 
-using Look = SkinRenderer::Look;
+using Look = TSkinRenderer::Look;
 
 std::vector<std::uint32_t> Pixels(const TSeBitmap& b) {
   std::vector<std::uint32_t> out;
@@ -28,7 +28,7 @@ TEST(SkinRenderer, ButtonStatesLookDifferent) {
   for (TSeObjectState state :
        {TSeObjectState::osNormal, TSeObjectState::osHot, TSeObjectState::osPressed,
         TSeObjectState::osFocused, TSeObjectState::osDisabled}) {
-    const auto b = SkinRenderer::Render(*skin, "Button", 75, 25, Look{state, true});
+    const auto b = TSkinRenderer::Render(*skin, "Button", 75, 25, Look{state, true});
     ASSERT_EQ(b->Width(), 75);
     // The face covers the middle of the button.
     EXPECT_NE(b->Pixel(37, 12) & 0xFFFFFF, 0xDDE3EAu);
@@ -41,9 +41,9 @@ TEST(SkinRenderer, ButtonStatesLookDifferent) {
 
 TEST(SkinRenderer, FrameHasRoundedCornersAndAnInactiveLook) {
   auto skin = skintool_test::LoadProgramSkin();
-  const auto active = SkinRenderer::Render(*skin, "Form", 375, 247, Look{});
+  const auto active = TSkinRenderer::Render(*skin, "Form", 375, 247, Look{});
   const auto inactive =
-      SkinRenderer::Render(*skin, "Form", 375, 247, Look{TSeObjectState::osNormal, false});
+      TSkinRenderer::Render(*skin, "Form", 375, 247, Look{TSeObjectState::osNormal, false});
   // The rounded corner is magenta in the picture, so the page shows through.
   EXPECT_EQ(active->Pixel(0, 0) & 0xFFFFFF, 0xDDE3EAu);
   EXPECT_EQ(active->Pixel(374, 0) & 0xFFFFFF, 0xDDE3EAu);
@@ -54,13 +54,13 @@ TEST(SkinRenderer, FrameHasRoundedCornersAndAnInactiveLook) {
   EXPECT_NE(active->Pixel(100, 14), inactive->Pixel(100, 14));
   EXPECT_EQ(active->Pixel(180, 140), inactive->Pixel(180, 140));
   // The frame follows the size it is given: the right border at 640 - 5.
-  const auto wide = SkinRenderer::Render(*skin, "Form", 640, 300, Look{});
+  const auto wide = TSkinRenderer::Render(*skin, "Form", 640, 300, Look{});
   EXPECT_EQ(wide->Pixel(636, 150), active->Pixel(371, 150));
 }
 
 TEST(SkinRenderer, SheetShowsEveryObject) {
   auto skin = skintool_test::LoadProgramSkin();
-  const auto sheet = SkinRenderer::Sheet(*skin);
+  const auto sheet = TSkinRenderer::Sheet(*skin);
   EXPECT_GT(sheet->Width(), 600);
   EXPECT_GT(sheet->Height(), 600);
   std::set<std::uint32_t> colours;
@@ -70,11 +70,11 @@ TEST(SkinRenderer, SheetShowsEveryObject) {
 
 TEST(SkinRenderer, RefusesWhatItCannotDraw) {
   auto skin = skintool_test::LoadProgramSkin();
-  EXPECT_THROW(SkinRenderer::Render(*skin, "Label", 10, 10, Look{}), ESkinToolError);
-  EXPECT_THROW(SkinRenderer::Render(*skin, "Button", 0, 10, Look{}), ESkinToolError);
-  EXPECT_THROW(SkinRenderer::Render(*skin, "Button", 10, 100000, Look{}), ESkinToolError);
-  EXPECT_THROW(SkinRenderer::ParseState("shiny"), ESkinToolError);
-  EXPECT_EQ(SkinRenderer::ParseState("rolledup"), TSeObjectState::osRolledUp);
+  EXPECT_THROW(TSkinRenderer::Render(*skin, "Label", 10, 10, Look{}), ESkinToolError);
+  EXPECT_THROW(TSkinRenderer::Render(*skin, "Button", 0, 10, Look{}), ESkinToolError);
+  EXPECT_THROW(TSkinRenderer::Render(*skin, "Button", 10, 100000, Look{}), ESkinToolError);
+  EXPECT_THROW(TSkinRenderer::ParseState("shiny"), ESkinToolError);
+  EXPECT_EQ(TSkinRenderer::ParseState("rolledup"), TSeObjectState::osRolledUp);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ class TSeSkinObject;
 namespace skintool {
 
 // What `info` and `tree` print about a skin.
-class SkinReport {
+class TSkinReport {
  public:
   // Objects in the whole tree (top-level ones and all their descendants) by class name.
   static std::map<std::string, int> ClassCounts(const TSeSkinSource& source);
@@ -20,10 +20,5 @@ class SkinReport {
   // children; throws ESkinToolError when there is no such object.
   static std::string Tree(const TSeSkinSource& source, const std::string& objectName = {});
 };
-
-// Shifts the hue of a freshly loaded skin as the engine applies a new DeltaHue: every bitmap in
-// list order, then every top-level object (which passes it to its children). The engine shifts
-// by the difference to the hue already applied, which for a skin just read is the whole value.
-void ApplyHue(TSeSkinSource& source, int delta);
 
 }  // namespace skintool

@@ -1,4 +1,4 @@
-#include "tools/skintool/SkinRenderer.h"
+#include "tools/skintool/TSkinRenderer.h"
 
 #include <algorithm>
 #include <vector>
@@ -9,9 +9,9 @@
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"
-#include "tools/skintool/SkinBitmapFile.h"
-#include "tools/skintool/SkinFiles.h"
-#include "tools/skintool/SkinToolError.h"
+#include "tools/skinsource/TSkinBitmapFile.h"
+#include "tools/skinsource/TWholeFile.h"
+#include "tools/skintool/ESkinToolError.h"
 
 namespace skintool {
 
@@ -67,7 +67,7 @@ std::u16string SampleText(const std::string& object) {
 }
 
 void DrawObject(TSeSkinObject& top, TSeCanvas& canvas, int x, int y, int width, int height,
-                SkinRenderer::Look look) {
+                TSkinRenderer::Look look) {
   std::unique_ptr<TSeSkinObject> copy = CloneSkinObject(top);
   if (!copy) throw ESkinToolError(top.ClassName() + " is not a registered skin object class");
   copy->SetBitmaps(top.Bitmaps());
@@ -101,7 +101,7 @@ void Caption(TSeCanvas& canvas, const std::string& text, const TRect& rect, bool
 
 }  // namespace
 
-TSeObjectState SkinRenderer::ParseState(const std::string& name) {
+TSeObjectState TSkinRenderer::ParseState(const std::string& name) {
   for (const NamedState& s : kStates)
     if (name == s.name) return s.state;
   throw ESkinToolError("unknown state \"" + name +
@@ -109,8 +109,8 @@ TSeObjectState SkinRenderer::ParseState(const std::string& name) {
                        "rolledup)");
 }
 
-std::unique_ptr<TSeBitmap> SkinRenderer::Render(TSeSkinSource& source, const std::string& object,
-                                                int width, int height, Look look) {
+std::unique_ptr<TSeBitmap> TSkinRenderer::Render(TSeSkinSource& source, const std::string& object,
+                                                 int width, int height, Look look) {
   TSeSkinObject* top = source.GetObjectByName(object);
   if (top == nullptr) throw ESkinToolError("no top-level object named \"" + object + "\"");
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
@@ -126,7 +126,7 @@ std::unique_ptr<TSeBitmap> SkinRenderer::Render(TSeSkinSource& source, const std
   return bitmap;
 }
 
-std::unique_ptr<TSeBitmap> SkinRenderer::Sheet(TSeSkinSource& source) {
+std::unique_ptr<TSeBitmap> TSkinRenderer::Sheet(TSeSkinSource& source) {
   struct Column {
     const char* title;
     Look look;
@@ -214,18 +214,18 @@ std::unique_ptr<TSeBitmap> SkinRenderer::Sheet(TSeSkinSource& source) {
   return sheet;
 }
 
-void SkinRenderer::RenderToFile(TSeSkinSource& source, const std::string& object, int width,
-                                int height, TSeObjectState state, bool active,
-                                const std::string& path) {
+void TSkinRenderer::RenderToFile(TSeSkinSource& source, const std::string& object, int width,
+                                 int height, TSeObjectState state, bool active,
+                                 const std::string& path) {
   std::unique_ptr<TSeBitmap> bitmap = Render(source, object, width, height, {state, active});
   bitmap->SetAlpha(255);
-  SkinFiles::WriteBytes(path, SkinBitmapFile::Encode(*bitmap));
+  skinsource::TWholeFile::Write(path, skinsource::TSkinBitmapFile::Encode(*bitmap));
 }
 
-void SkinRenderer::SheetToFile(TSeSkinSource& source, const std::string& path) {
+void TSkinRenderer::SheetToFile(TSeSkinSource& source, const std::string& path) {
   std::unique_ptr<TSeBitmap> sheet = Sheet(source);
   sheet->SetAlpha(255);
-  SkinFiles::WriteBytes(path, SkinBitmapFile::Encode(*sheet));
+  skinsource::TWholeFile::Write(path, skinsource::TSkinBitmapFile::Encode(*sheet));
 }
 
 }  // namespace skintool

@@ -1,8 +1,8 @@
-#include "tools/skintool/SkinManifestFile.h"
+#include "tools/skinsource/TSkinManifestFile.h"
 
-#include "tools/skintool/SkinToolError.h"
+#include "tools/skinsource/ESkinSourceError.h"
 
-namespace skintool {
+namespace skinsource {
 
 namespace {
 
@@ -28,7 +28,7 @@ std::string ReadQuoted(const std::string& s, std::size_t& pos) {
     if (s[pos] == '\'') {
       ++pos;
       for (;;) {
-        if (pos >= s.size()) throw ESkinToolError("unterminated string");
+        if (pos >= s.size()) throw ESkinSourceError("unterminated string");
         if (s[pos] == '\'') {
           if (pos + 1 < s.size() && s[pos + 1] == '\'') {
             out += '\'';
@@ -49,20 +49,20 @@ std::string ReadQuoted(const std::string& s, std::size_t& pos) {
         code = code * 10 + (s[pos++] - '0');
         ++digits;
       }
-      if (digits == 0 || code > 255) throw ESkinToolError("bad character code after #");
+      if (digits == 0 || code > 255) throw ESkinSourceError("bad character code after #");
       out += static_cast<char>(code);
       any = true;
     } else {
       break;
     }
   }
-  if (!any) throw ESkinToolError("string expected");
+  if (!any) throw ESkinSourceError("string expected");
   return out;
 }
 
 }  // namespace
 
-std::string QuoteManifestValue(const std::string& value, bool isKey) {
+std::string TSkinManifestFile::Quote(const std::string& value, bool isKey) {
   bool plain = !value.empty() && value.front() != '\'' && value.front() != '#' &&
                value.front() != ' ' && value.front() != '\t' && value.back() != ' ' &&
                value.back() != '\t' && value != "[bitmaps]" && value != "[objects]";
@@ -88,16 +88,16 @@ std::string QuoteManifestValue(const std::string& value, bool isKey) {
   return out;
 }
 
-std::string UnquoteManifestValue(const std::string& written) {
+std::string TSkinManifestFile::Unquote(const std::string& written) {
   if (written.empty() || (written.front() != '\'' && written.front() != '#')) return written;
   std::size_t pos = 0;
   std::string value = ReadQuoted(written, pos);
-  if (pos != written.size()) throw ESkinToolError("text after the closing quote");
+  if (pos != written.size()) throw ESkinSourceError("text after the closing quote");
   return value;
 }
 
-SkinManifestFile SkinManifestFile::Parse(const std::string& text, const std::string& sourceName) {
-  SkinManifestFile m;
+TSkinManifestFile TSkinManifestFile::Parse(const std::string& text, const std::string& sourceName) {
+  TSkinManifestFile m;
   enum class Section { Header, Bitmaps, Objects } section = Section::Header;
   std::string* fields[5] = {&m.skinName, &m.skinVersion, &m.author, &m.authorEMail, &m.authorURL};
   bool seen[5] = {};
@@ -110,7 +110,7 @@ SkinManifestFile SkinManifestFile::Parse(const std::string& text, const std::str
     const std::string line = Trim(text.substr(pos, lf - pos));
     pos = lf + 1;
     const auto fail = [&](const std::string& what) {
-      return ESkinToolError(sourceName + ":" + std::to_string(number) + ": " + what);
+      return ESkinSourceError(sourceName + ":" + std::to_string(number) + ": " + what);
     };
     if (line.empty() || line[0] == '#') continue;
     if (line == "[bitmaps]" || line == "[objects]") {
@@ -122,7 +122,7 @@ SkinManifestFile SkinManifestFile::Parse(const std::string& text, const std::str
     }
     try {
       if (section == Section::Objects) {
-        const std::string file = UnquoteManifestValue(line);
+        const std::string file = Unquote(line);
         if (file.find_first_of("/\\:") != std::string::npos || file == "." || file == "..")
           throw fail("an object file must be a plain file name");
         m.objects.push_back(file);
@@ -139,7 +139,7 @@ SkinManifestFile SkinManifestFile::Parse(const std::string& text, const std::str
       }
       while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
       if (at >= line.size() || line[at] != '=') throw fail("expected \"key = value\"");
-      const std::string value = UnquoteManifestValue(Trim(line.substr(at + 1)));
+      const std::string value = Unquote(Trim(line.substr(at + 1)));
       if (key.empty() && line[0] != '\'') throw fail("empty key");
       if (section == Section::Bitmaps) {
         if (value.empty() || value.find_first_of("/\\:") != std::string::npos || value == "." ||
@@ -156,29 +156,29 @@ SkinManifestFile SkinManifestFile::Parse(const std::string& text, const std::str
         *fields[i] = value;
       }
       if (!known) throw fail("unknown key " + key);
-    } catch (const ESkinToolError& e) {
+    } catch (const ESkinSourceError& e) {
       const std::string prefix = sourceName + ":";
       if (e.Message().rfind(prefix, 0) == 0) throw;
       throw fail(e.Message());
     }
   }
   if (section != Section::Objects)
-    throw ESkinToolError(sourceName + ": needs a [bitmaps] and an [objects] section");
+    throw ESkinSourceError(sourceName + ": needs a [bitmaps] and an [objects] section");
   return m;
 }
 
-std::string SkinManifestFile::Format() const {
+std::string TSkinManifestFile::Format() const {
   std::string out =
       "# A skin's sources: header strings, bitmaps and top-level objects in stored order.\n";
   const std::string* fields[5] = {&skinName, &skinVersion, &author, &authorEMail, &authorURL};
   for (int i = 0; i < 5; ++i)
-    out += std::string(kHeaderKeys[i]) + " = " + QuoteManifestValue(*fields[i], false) + "\n";
+    out += std::string(kHeaderKeys[i]) + " = " + Quote(*fields[i], false) + "\n";
   out += "\n[bitmaps]\n";
   for (const auto& [name, file] : bitmaps)
-    out += QuoteManifestValue(name, true) + " = " + QuoteManifestValue(file, false) + "\n";
+    out += Quote(name, true) + " = " + Quote(file, false) + "\n";
   out += "\n[objects]\n";
-  for (const std::string& file : objects) out += QuoteManifestValue(file, false) + "\n";
+  for (const std::string& file : objects) out += Quote(file, false) + "\n";
   return out;
 }
 
-}  // namespace skintool
+}  // namespace skinsource

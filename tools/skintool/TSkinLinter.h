@@ -11,7 +11,7 @@ namespace skintool {
 // that name no bitmap, source rectangles outside their bitmap or empty, nine-grid margins
 // larger than their part or its picture, names that a lookup by name cannot tell apart, and
 // objects that the skinned frame and controls look for but the skin lacks.
-class SkinLinter {
+class TSkinLinter {
  public:
   // One line per problem, "Object.Path: what is wrong"; empty when the skin is sound.
   static std::vector<std::string> Check(const TSeSkinSource& source);

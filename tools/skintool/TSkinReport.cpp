@@ -1,13 +1,12 @@
-#include "tools/skintool/SkinReport.h"
+#include "tools/skintool/TSkinReport.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "skin/objects/SeBitmap.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"
-#include "tools/skintool/SkinObjectSource.h"
-#include "tools/skintool/SkinToolError.h"
+#include "tools/skinsource/TSkinObjectSource.h"
+#include "tools/skintool/ESkinToolError.h"
 
 namespace skintool {
 
@@ -19,19 +18,19 @@ void Count(const TSeSkinObject& object, std::map<std::string, int>& counts) {
 }
 }  // namespace
 
-std::map<std::string, int> SkinReport::ClassCounts(const TSeSkinSource& source) {
+std::map<std::string, int> TSkinReport::ClassCounts(const TSeSkinSource& source) {
   std::map<std::string, int> counts;
   for (const auto& object : source.AllObjects()) Count(*object, counts);
   return counts;
 }
 
-int SkinReport::ObjectCount(const TSeSkinSource& source) {
+int TSkinReport::ObjectCount(const TSeSkinSource& source) {
   int total = 0;
   for (const auto& [name, count] : ClassCounts(source)) total += count;
   return total;
 }
 
-std::string SkinReport::Info(const TSeSkinSource& source) {
+std::string TSkinReport::Info(const TSeSkinSource& source) {
   std::string out;
   out += "SkinName:    " + source.SkinName() + "\n";
   out += "SkinVersion: " + source.SkinVersion() + "\n";
@@ -49,21 +48,16 @@ std::string SkinReport::Info(const TSeSkinSource& source) {
   return out;
 }
 
-std::string SkinReport::Tree(const TSeSkinSource& source, const std::string& objectName) {
+std::string TSkinReport::Tree(const TSeSkinSource& source, const std::string& objectName) {
   if (!objectName.empty()) {
     TSeSkinObject* object = source.GetObjectByName(objectName);
     if (object == nullptr) throw ESkinToolError("no top-level object named \"" + objectName + "\"");
-    return SkinObjectSource::Write(*object);
+    return skinsource::TSkinObjectSource::Write(*object);
   }
   std::string out;
-  for (const auto& object : source.AllObjects()) out += SkinObjectSource::Write(*object);
+  for (const auto& object : source.AllObjects())
+    out += skinsource::TSkinObjectSource::Write(*object);
   return out;
-}
-
-void ApplyHue(TSeSkinSource& source, int delta) {
-  if (delta == 0) return;
-  for (int i = 0; i < source.Bitmaps().Count(); ++i) source.Bitmaps().Bitmaps(i)->ChangeHue(delta);
-  for (const auto& object : source.AllObjects()) object->ChangeHue(delta);
 }
 
 }  // namespace skintool

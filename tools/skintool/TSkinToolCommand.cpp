@@ -1,17 +1,19 @@
-#include "tools/skintool/SkinToolCommand.h"
+#include "tools/skintool/TSkinToolCommand.h"
 
 #include <charconv>
 #include <filesystem>
 #include <ostream>
 
 #include "skin/store/TSeSkinSource.h"
-#include "tools/skintool/SkinFiles.h"
-#include "tools/skintool/SkinFolder.h"
-#include "tools/skintool/SkinLinter.h"
-#include "tools/skintool/SkinReport.h"
-#include "tools/skintool/SkinToolError.h"
+#include "tools/skinsource/TSkinFolder.h"
+#include "tools/skinsource/TWholeFile.h"
+#include "tools/skintool/ESkinToolError.h"
+#include "tools/skintool/SkinHue.h"
+#include "tools/skintool/TSkinFiles.h"
+#include "tools/skintool/TSkinLinter.h"
+#include "tools/skintool/TSkinReport.h"
 #ifdef QM_SKINTOOL_RENDER
-#include "tools/skintool/SkinRenderer.h"
+#include "tools/skintool/TSkinRenderer.h"
 #endif
 
 namespace skintool {
@@ -38,24 +40,24 @@ int ParseInt(const std::string& text, const std::string& what) {
 int Info(const Args& args, std::ostream& out) {
   Expect(args, 1, 1);
   TSeSkinSource source(nullptr);
-  SkinToolCommand::LoadInput(source, args[1]);
-  out << SkinReport::Info(source);
+  TSkinToolCommand::LoadInput(source, args[1]);
+  out << TSkinReport::Info(source);
   return 0;
 }
 
 int Tree(const Args& args, std::ostream& out) {
   Expect(args, 1, 2);
   TSeSkinSource source(nullptr);
-  SkinToolCommand::LoadInput(source, args[1]);
-  out << SkinReport::Tree(source, args.size() > 2 ? args[2] : std::string());
+  TSkinToolCommand::LoadInput(source, args[1]);
+  out << TSkinReport::Tree(source, args.size() > 2 ? args[2] : std::string());
   return 0;
 }
 
 int Check(const Args& args, std::ostream& out) {
   Expect(args, 1, 1);
   TSeSkinSource source(nullptr);
-  SkinToolCommand::LoadInput(source, args[1]);
-  const std::vector<std::string> problems = SkinLinter::Check(source);
+  TSkinToolCommand::LoadInput(source, args[1]);
+  const std::vector<std::string> problems = TSkinLinter::Check(source);
   for (const std::string& problem : problems) out << problem << "\n";
   if (problems.empty()) {
     out << args[1] << ": no problems\n";
@@ -68,11 +70,11 @@ int Check(const Args& args, std::ostream& out) {
 
 int Convert(const Args& args, std::ostream& out) {
   Expect(args, 2, 2);
-  if (!SkinFiles::IsSkinFile(args[2]))
+  if (!TSkinFiles::IsSkinFile(args[2]))
     throw ESkinToolError(args[2] + ": not a skin file name (.uskn, .cskn, .xskn or .mskn)");
   TSeSkinSource source(nullptr);
-  SkinToolCommand::LoadInput(source, args[1]);
-  SkinFiles::SaveSkin(source, args[2]);
+  TSkinToolCommand::LoadInput(source, args[1]);
+  TSkinFiles::SaveSkin(source, args[2]);
   out << "wrote " << args[2] << "\n";
   return 0;
 }
@@ -80,8 +82,8 @@ int Convert(const Args& args, std::ostream& out) {
 int Extract(const Args& args, std::ostream& out) {
   Expect(args, 2, 2);
   TSeSkinSource source(nullptr);
-  SkinToolCommand::LoadInput(source, args[1]);
-  SkinFolder::Extract(source, args[2]);
+  TSkinToolCommand::LoadInput(source, args[1]);
+  skinsource::TSkinFolder::Extract(source, args[2]);
   out << "extracted " << source.Bitmaps().Count() << " bitmaps and " << source.Count()
       << " objects into " << args[2] << "\n";
   return 0;
@@ -97,12 +99,13 @@ int Build(const Args& args, std::ostream& out) {
   } else if (args.size() != 3) {
     throw ESkinToolError("build: wrong number of arguments (see skintool --help)");
   }
-  if (!SkinFiles::IsSkinFile(args[2]))
+  if (!TSkinFiles::IsSkinFile(args[2]))
     throw ESkinToolError(args[2] + ": not a skin file name (.uskn, .cskn, .xskn or .mskn)");
   TSeSkinSource source(nullptr);
-  SkinFolder::Build(args[1], source);
-  SkinFiles::SaveSkin(source, args[2]);
-  if (!streamFile.empty()) SkinFiles::WriteBytes(streamFile, SkinFiles::SkinStreamBytes(source));
+  skinsource::TSkinFolder::Build(args[1], source);
+  TSkinFiles::SaveSkin(source, args[2]);
+  if (!streamFile.empty())
+    skinsource::TWholeFile::Write(streamFile, TSkinFiles::SkinStreamBytes(source));
   out << "built " << args[2] << "\n";
   return 0;
 }
@@ -112,12 +115,12 @@ int Hue(const Args& args, std::ostream& out) {
   // One turn of the colour circle is 255 steps; the engine wraps a hue only once each way.
   const int delta = ParseInt(args[2], "the hue shift");
   if (delta < -255 || delta > 255) throw ESkinToolError("the hue shift must be -255 to 255");
-  if (!SkinFiles::IsSkinFile(args[3]))
+  if (!TSkinFiles::IsSkinFile(args[3]))
     throw ESkinToolError(args[3] + ": not a skin file name (.uskn, .cskn, .xskn or .mskn)");
   TSeSkinSource source(nullptr);
-  SkinToolCommand::LoadInput(source, args[1]);
+  TSkinToolCommand::LoadInput(source, args[1]);
   ApplyHue(source, delta);
-  SkinFiles::SaveSkin(source, args[3]);
+  TSkinFiles::SaveSkin(source, args[3]);
   out << "wrote " << args[3] << "\n";
   return 0;
 }
@@ -130,11 +133,11 @@ int Render(const Args& args, std::ostream& out) {
   if (inactive && args[6] != "--inactive")
     throw ESkinToolError("render: unknown option " + args[6]);
   TSeSkinSource source(nullptr);
-  SkinToolCommand::LoadInput(source, args[1]);
+  TSkinToolCommand::LoadInput(source, args[1]);
   const int width = ParseInt(args[3], "the width");
   const int height = ParseInt(args[4], "the height");
-  SkinRenderer::RenderToFile(source, args[2], width, height, SkinRenderer::ParseState(args[5]),
-                             !inactive, args.back());
+  TSkinRenderer::RenderToFile(source, args[2], width, height, TSkinRenderer::ParseState(args[5]),
+                              !inactive, args.back());
   out << "wrote " << args.back() << "\n";
   return 0;
 }
@@ -142,8 +145,8 @@ int Render(const Args& args, std::ostream& out) {
 int Sheet(const Args& args, std::ostream& out) {
   Expect(args, 2, 2);
   TSeSkinSource source(nullptr);
-  SkinToolCommand::LoadInput(source, args[1]);
-  SkinRenderer::SheetToFile(source, args[2]);
+  TSkinToolCommand::LoadInput(source, args[1]);
+  TSkinRenderer::SheetToFile(source, args[2]);
   out << "wrote " << args[2] << "\n";
   return 0;
 }
@@ -151,7 +154,7 @@ int Sheet(const Args& args, std::ostream& out) {
 
 }  // namespace
 
-std::string SkinToolCommand::Usage() {
+std::string TSkinToolCommand::Usage() {
   std::string usage =
       "usage: skintool <command> <arguments>\n"
       "\n"
@@ -181,17 +184,17 @@ std::string SkinToolCommand::Usage() {
   return usage;
 }
 
-void SkinToolCommand::LoadInput(TSeSkinSource& source, const std::string& path) {
+void TSkinToolCommand::LoadInput(TSeSkinSource& source, const std::string& path) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) {
-    SkinFolder::Build(path, source);
+    skinsource::TSkinFolder::Build(path, source);
     return;
   }
-  SkinFiles::LoadSkin(source, path);
+  TSkinFiles::LoadSkin(source, path);
 }
 
-int SkinToolCommand::Run(const std::vector<std::string>& args, std::ostream& out,
-                         std::ostream& err) {
+int TSkinToolCommand::Run(const std::vector<std::string>& args, std::ostream& out,
+                          std::ostream& err) {
   if (args.empty()) {
     err << Usage();
     return 1;

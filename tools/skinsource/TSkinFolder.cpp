@@ -1,4 +1,4 @@
-#include "tools/skintool/SkinFolder.h"
+#include "tools/skinsource/TSkinFolder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -10,13 +10,13 @@
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/SeSkinContent.h"
 #include "skin/store/TSeSkinSource.h"
-#include "tools/skintool/SkinBitmapFile.h"
-#include "tools/skintool/SkinFiles.h"
-#include "tools/skintool/SkinManifestFile.h"
-#include "tools/skintool/SkinObjectSource.h"
-#include "tools/skintool/SkinToolError.h"
+#include "tools/skinsource/ESkinSourceError.h"
+#include "tools/skinsource/TSkinBitmapFile.h"
+#include "tools/skinsource/TSkinObjectSource.h"
+#include "tools/skinsource/TSkinManifestFile.h"
+#include "tools/skinsource/TWholeFile.h"
 
-namespace skintool {
+namespace skinsource {
 
 namespace {
 
@@ -41,7 +41,7 @@ std::string Unique(const std::string& name, std::set<std::string>& taken) {
 
 }  // namespace
 
-std::string SkinFolder::SafeFileName(const std::string& name, const std::string& fallback) {
+std::string TSkinFolder::SafeFileName(const std::string& name, const std::string& fallback) {
   std::string out;
   for (char c : name) {
     const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
@@ -63,10 +63,10 @@ std::string SkinFolder::SafeFileName(const std::string& name, const std::string&
   return device ? "_" + out : out;
 }
 
-void SkinFolder::Build(const std::string& folder, TSeSkinSource& source) {
+void TSkinFolder::Build(const std::string& folder, TSeSkinSource& source) {
   const std::string manifestPath = Join(folder, "manifest.txt");
-  const SkinManifestFile manifest =
-      SkinManifestFile::Parse(SkinFiles::ReadText(manifestPath), manifestPath);
+  const TSkinManifestFile manifest =
+      TSkinManifestFile::Parse(TWholeFile::ReadText(manifestPath), manifestPath);
   auto content = std::make_unique<TSeSkinContent>();
   content->SkinName = manifest.skinName;
   content->SkinVersion = manifest.skinVersion;
@@ -77,11 +77,11 @@ void SkinFolder::Build(const std::string& folder, TSeSkinSource& source) {
     const std::string path = Join(folder, "bitmaps", file);
     std::unique_ptr<TSeBitmap> bitmap;
     try {
-      bitmap = SkinBitmapFile::Decode(SkinFiles::ReadBytes(path));
-    } catch (const ESkinToolError& e) {
+      bitmap = TSkinBitmapFile::Decode(TWholeFile::Read(path));
+    } catch (const ESkinSourceError& e) {
       const std::string message = e.Message();
-      throw ESkinToolError(message.find(path) == std::string::npos ? path + ": " + message
-                                                                   : message);
+      throw ESkinSourceError(message.find(path) == std::string::npos ? path + ": " + message
+                                                                     : message);
     }
     bitmap->Name = name;
     if (!bitmap->IsEmpty()) {
@@ -99,7 +99,7 @@ void SkinFolder::Build(const std::string& folder, TSeSkinSource& source) {
   }
   for (const std::string& file : manifest.objects) {
     const std::string path = Join(folder, "objects", file);
-    content->Objects.push_back(SkinObjectSource::Read(SkinFiles::ReadText(path), path));
+    content->Objects.push_back(TSkinObjectSource::Read(TWholeFile::ReadText(path), path));
   }
   for (const auto& object : content->Objects) {
     object->SetBitmaps(&content->Bitmaps);
@@ -108,14 +108,14 @@ void SkinFolder::Build(const std::string& folder, TSeSkinSource& source) {
   source.ReplaceContent(std::move(content));
 }
 
-void SkinFolder::Extract(TSeSkinSource& source, const std::string& folder) {
+void TSkinFolder::Extract(TSeSkinSource& source, const std::string& folder) {
   std::error_code error;
   fs::create_directories(Join(folder, "bitmaps"), error);
-  if (error) throw ESkinToolError("cannot create " + Join(folder, "bitmaps"));
+  if (error) throw ESkinSourceError("cannot create " + Join(folder, "bitmaps"));
   fs::create_directories(Join(folder, "objects"), error);
-  if (error) throw ESkinToolError("cannot create " + Join(folder, "objects"));
+  if (error) throw ESkinSourceError("cannot create " + Join(folder, "objects"));
 
-  SkinManifestFile manifest;
+  TSkinManifestFile manifest;
   manifest.skinName = source.SkinName();
   manifest.skinVersion = source.SkinVersion();
   manifest.author = source.Author();
@@ -125,16 +125,16 @@ void SkinFolder::Extract(TSeSkinSource& source, const std::string& folder) {
   for (int i = 0; i < source.Bitmaps().Count(); ++i) {
     const TSeBitmap& bitmap = *source.Bitmaps().Bitmaps(i);
     const std::string file = Unique(SafeFileName(bitmap.Name, "bitmap.bmp"), bitmapFiles);
-    SkinFiles::WriteBytes(Join(folder, "bitmaps", file), SkinBitmapFile::Encode(bitmap));
+    TWholeFile::Write(Join(folder, "bitmaps", file), TSkinBitmapFile::Encode(bitmap));
     manifest.bitmaps.emplace_back(bitmap.Name, file);
   }
   std::set<std::string> objectFiles;
   for (const auto& object : source.AllObjects()) {
     const std::string file = Unique(SafeFileName(object->Name(), "object") + ".txt", objectFiles);
-    SkinFiles::WriteText(Join(folder, "objects", file), SkinObjectSource::Write(*object));
+    TWholeFile::WriteText(Join(folder, "objects", file), TSkinObjectSource::Write(*object));
     manifest.objects.push_back(file);
   }
-  SkinFiles::WriteText(Join(folder, "manifest.txt"), manifest.Format());
+  TWholeFile::WriteText(Join(folder, "manifest.txt"), manifest.Format());
 }
 
-}  // namespace skintool
+}  // namespace skinsource

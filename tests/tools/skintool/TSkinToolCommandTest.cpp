@@ -6,9 +6,10 @@
 #include <sstream>
 
 #include "tests/tools/skintool/SkinToolTestSupport.h"
-#include "tools/skintool/SkinToolCommand.h"
+#include "tools/skinsource/TWholeFile.h"
+#include "tools/skintool/TSkinToolCommand.h"
 
-using skintool::SkinToolCommand;
+using skintool::TSkinToolCommand;
 using skintool_test::TempFolder;
 
 namespace {
@@ -20,7 +21,7 @@ struct Result {
 
 Result Tool(const std::vector<std::string>& args) {
   std::ostringstream out, err;
-  const int status = SkinToolCommand::Run(args, out, err);
+  const int status = TSkinToolCommand::Run(args, out, err);
   return {status, out.str(), err.str()};
 }
 
@@ -53,17 +54,17 @@ TEST(SkinToolCommand, BuildConvertHueAndExtractWriteFiles) {
   const std::string built = dir + "/built.cskn", stream = dir + "/stream.bin";
   const Result build = Tool({"build", QM_SKIN_SOURCES, built, "--stream", stream});
   ASSERT_EQ(build.status, 0) << build.err;
-  EXPECT_EQ(skintool::SkinFiles::ReadBytes(built),
-            skintool::SkinFiles::ReadBytes(QM_PROGRAM_SKIN_FILE));
-  EXPECT_EQ(skintool::SkinFiles::ReadBytes(stream),
-            skintool::SkinFiles::ReadBytes(QM_PROGRAM_SKIN_STREAM));
+  EXPECT_EQ(skinsource::TWholeFile::Read(built),
+            skinsource::TWholeFile::Read(QM_PROGRAM_SKIN_FILE));
+  EXPECT_EQ(skinsource::TWholeFile::Read(stream),
+            skinsource::TWholeFile::Read(QM_PROGRAM_SKIN_STREAM));
 
   ASSERT_EQ(Tool({"convert", built, dir + "/c.xskn"}).status, 0);
   ASSERT_EQ(Tool({"convert", dir + "/c.xskn", dir + "/d.cskn"}).status, 0);
-  EXPECT_EQ(skintool::SkinFiles::ReadBytes(dir + "/d.cskn"), skintool::SkinFiles::ReadBytes(built));
+  EXPECT_EQ(skinsource::TWholeFile::Read(dir + "/d.cskn"), skinsource::TWholeFile::Read(built));
 
   ASSERT_EQ(Tool({"hue", built, "40", dir + "/h.cskn"}).status, 0);
-  EXPECT_NE(skintool::SkinFiles::ReadBytes(dir + "/h.cskn"), skintool::SkinFiles::ReadBytes(built));
+  EXPECT_NE(skinsource::TWholeFile::Read(dir + "/h.cskn"), skinsource::TWholeFile::Read(built));
 
   const Result extract = Tool({"extract", built, dir + "/src"});
   ASSERT_EQ(extract.status, 0) << extract.err;
@@ -74,11 +75,11 @@ TEST(SkinToolCommand, BuildConvertHueAndExtractWriteFiles) {
 
 TEST(SkinToolCommand, BadInputGivesAMessageAndStatusOne) {
   const std::string dir = TempFolder("clibad");
-  skintool::SkinFiles::WriteText(dir + "/garbage.cskn", "QNWB this is not zlib at all");
-  skintool::SkinFiles::WriteText(dir + "/short.uskn", std::string("\x05\x00\x00\x00"
-                                                                  "ab",
-                                                                  6));
-  skintool::SkinFiles::WriteText(dir + "/huge.uskn", std::string("\xFF\xFF\xFF\x7F", 4));
+  skinsource::TWholeFile::WriteText(dir + "/garbage.cskn", "QNWB this is not zlib at all");
+  skinsource::TWholeFile::WriteText(dir + "/short.uskn", std::string("\x05\x00\x00\x00"
+                                                                     "ab",
+                                                                     6));
+  skinsource::TWholeFile::WriteText(dir + "/huge.uskn", std::string("\xFF\xFF\xFF\x7F", 4));
   std::filesystem::create_directories(dir + "/empty");
   const struct {
     std::vector<std::string> args;
@@ -127,10 +128,10 @@ TEST(SkinToolCommand, HelpListsEveryCommand) {
 TEST(SkinToolCommand, CheckReportsProblemsWithStatusOne) {
   const std::string dir = TempFolder("clicheck");
   ASSERT_EQ(Tool({"extract", QM_PROGRAM_SKIN_FILE, dir}).status, 0);
-  std::string button = skintool::SkinFiles::ReadText(dir + "/objects/Button.txt");
+  std::string button = skinsource::TWholeFile::ReadText(dir + "/objects/Button.txt");
   button.replace(button.find("BitmapHot.Name = 'BUTTON.bmp'"), 29,
                  "BitmapHot.Name = 'MISSING.bmp'");
-  skintool::SkinFiles::WriteText(dir + "/objects/Button.txt", button);
+  skinsource::TWholeFile::WriteText(dir + "/objects/Button.txt", button);
   const Result check = Tool({"check", dir});
   EXPECT_EQ(check.status, 1);
   EXPECT_NE(check.out.find("Button.Face.BitmapHot: links to \"MISSING.bmp\""), std::string::npos)
@@ -148,7 +149,7 @@ TEST(SkinToolCommand, RenderAndSheetWritePictures) {
   const Result render =
       Tool({"render", QM_PROGRAM_SKIN_FILE, "Button", "90", "30", "hot", dir + "/button.bmp"});
   ASSERT_EQ(render.status, 0) << render.err;
-  const std::vector<std::uint8_t> bmp = skintool::SkinFiles::ReadBytes(dir + "/button.bmp");
+  const std::vector<std::uint8_t> bmp = skinsource::TWholeFile::Read(dir + "/button.bmp");
   ASSERT_EQ(bmp.size(), 54u + 90 * 30 * 4);
   EXPECT_EQ(bmp[18], 90);
   EXPECT_EQ(bmp[22], 30);
@@ -157,7 +158,7 @@ TEST(SkinToolCommand, RenderAndSheetWritePictures) {
                 .status,
             0);
   ASSERT_EQ(Tool({"sheet", QM_PROGRAM_SKIN_FILE, dir + "/sheet.bmp"}).status, 0);
-  EXPECT_GT(skintool::SkinFiles::ReadBytes(dir + "/sheet.bmp").size(), 1000000u);
+  EXPECT_GT(skinsource::TWholeFile::Read(dir + "/sheet.bmp").size(), 1000000u);
 
   const struct {
     std::vector<std::string> args;

@@ -10,7 +10,7 @@ namespace skintool {
 
 // The skin tool's command line: one subcommand and its arguments. Errors are reported on err
 // as "skintool: message" with status 1; nothing a user passes ends in a crash.
-class SkinToolCommand {
+class TSkinToolCommand {
  public:
   static int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
   static std::string Usage();

@@ -4,18 +4,18 @@
 
 class TSeSkinSource;
 
-namespace skintool {
+namespace skinsource {
 
 // A skin's source folder: manifest.txt, bitmaps/*.bmp and objects/*.txt (the layout of the
 // program's skin under resources/skin). Build reads one into a skin source; Extract writes a
 // skin source out as one. Extracting a skin and building the folder gives the same skin
 // file byte for byte.
-class SkinFolder {
+class TSkinFolder {
  public:
   // Pictures are taken as the engine holds them after a read: near-magenta pixels become the
   // key colour, so a built skin read and written again keeps its bytes. A picture whose fourth
   // bytes are all 0 (as editors save one without alpha) is opaque, alpha 255. Throws
-  // ESkinToolError naming the file at fault; the source changes only when everything was read.
+  // ESkinSourceError naming the file at fault; the source changes only when everything was read.
   static void Build(const std::string& folder, TSeSkinSource& source);
   // Creates the folder when needed and overwrites the files it writes. File names come from
   // the skin's names, reduced to plain characters and made unique, so no name in a skin can
@@ -25,4 +25,4 @@ class SkinFolder {
   static std::string SafeFileName(const std::string& name, const std::string& fallback);
 };
 
-}  // namespace skintool
+}  // namespace skinsource

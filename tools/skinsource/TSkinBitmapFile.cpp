@@ -1,10 +1,10 @@
-#include "tools/skintool/SkinBitmapFile.h"
+#include "tools/skinsource/TSkinBitmapFile.h"
 
 #include "skin/objects/SeBitmap.h"
 #include "skin/objects/SeColor.h"
-#include "tools/skintool/SkinToolError.h"
+#include "tools/skinsource/ESkinSourceError.h"
 
-namespace skintool {
+namespace skinsource {
 
 namespace {
 
@@ -34,7 +34,7 @@ std::int64_t GetSigned32(const std::vector<std::uint8_t>& in, std::size_t at) {
 
 }  // namespace
 
-std::vector<std::uint8_t> SkinBitmapFile::Encode(const TSeBitmap& bitmap) {
+std::vector<std::uint8_t> TSkinBitmapFile::Encode(const TSeBitmap& bitmap) {
   const std::uint32_t w = static_cast<std::uint32_t>(bitmap.IsEmpty() ? 0 : bitmap.Width());
   const std::uint32_t h = static_cast<std::uint32_t>(bitmap.IsEmpty() ? 0 : bitmap.Height());
   const std::uint32_t pixelBytes = w * h * 4;
@@ -68,41 +68,41 @@ std::vector<std::uint8_t> SkinBitmapFile::Encode(const TSeBitmap& bitmap) {
   return out;
 }
 
-std::unique_ptr<TSeBitmap> SkinBitmapFile::Decode(const std::vector<std::uint8_t>& in) {
+std::unique_ptr<TSeBitmap> TSkinBitmapFile::Decode(const std::vector<std::uint8_t>& in) {
   if (in.size() < kFileHeaderSize + kInfoHeaderSize || in[0] != 'B' || in[1] != 'M')
-    throw ESkinToolError("not a BMP file");
+    throw ESkinSourceError("not a BMP file");
   const std::uint32_t offset = Get32(in, 10);
   const std::uint32_t infoSize = Get32(in, 14);
   if (infoSize < kInfoHeaderSize || kFileHeaderSize + std::uint64_t{infoSize} > in.size())
-    throw ESkinToolError("unsupported BMP header");
+    throw ESkinSourceError("unsupported BMP header");
   const std::int64_t width = GetSigned32(in, 18);
   const std::int64_t rawHeight = GetSigned32(in, 22);
   const std::uint32_t bpp = Get16(in, 28);
   const std::uint32_t compression = Get32(in, 30);
-  if (bpp != 32 && bpp != 24) throw ESkinToolError("only 24- and 32-bit BMP files are read");
+  if (bpp != 32 && bpp != 24) throw ESkinSourceError("only 24- and 32-bit BMP files are read");
   if (compression == kBiBitFields && bpp == 32) {
     // Masks follow a 40-byte header and sit inside a longer one, at the same place.
     if (kFileHeaderSize + std::uint64_t{kInfoHeaderSize} + 12 > in.size())
-      throw ESkinToolError("BMP bit fields truncated");
+      throw ESkinSourceError("BMP bit fields truncated");
     if (Get32(in, 54) != 0x00FF0000u || Get32(in, 58) != 0x0000FF00u || Get32(in, 62) != 0xFFu)
-      throw ESkinToolError("only 8-8-8 bit fields are read");
+      throw ESkinSourceError("only 8-8-8 bit fields are read");
   } else if (compression != kBiRgb) {
-    throw ESkinToolError("compressed BMP files are not read");
+    throw ESkinSourceError("compressed BMP files are not read");
   }
   const bool topDown = rawHeight < 0;
   const std::int64_t height = topDown ? -rawHeight : rawHeight;
   if (width < 0 || width > kMaxSide || height > kMaxSide || (width == 0) != (height == 0))
-    throw ESkinToolError("BMP size out of range");
+    throw ESkinSourceError("BMP size out of range");
   const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * bpp + 31) / 32) * 4;
   if (offset < kFileHeaderSize + std::uint64_t{infoSize} ||
       std::uint64_t{offset} + stride * static_cast<std::uint64_t>(height) > in.size())
-    throw ESkinToolError("BMP pixel data truncated");
+    throw ESkinSourceError("BMP pixel data truncated");
   auto bitmap = std::make_unique<TSeBitmap>();
   if (width == 0) return bitmap;
   bitmap->SetSize(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
   if (bitmap->IsEmpty() || bitmap->Width() != width || bitmap->Height() != height)
-    throw ESkinToolError("out of memory for a " + std::to_string(width) + " x " +
-                         std::to_string(height) + " picture");
+    throw ESkinSourceError("out of memory for a " + std::to_string(width) + " x " +
+                           std::to_string(height) + " picture");
   const std::size_t step = bpp / 8;
   for (std::int64_t row = 0; row < height; ++row) {
     const std::size_t base = offset + static_cast<std::size_t>(stride * std::uint64_t(row));
@@ -118,4 +118,4 @@ std::unique_ptr<TSeBitmap> SkinBitmapFile::Decode(const std::vector<std::uint8_t
   return bitmap;
 }
 
-}  // namespace skintool
+}  // namespace skinsource
