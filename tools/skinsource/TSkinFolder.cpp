@@ -12,8 +12,8 @@
 #include "skin/store/TSeSkinSource.h"
 #include "tools/skinsource/ESkinSourceError.h"
 #include "tools/skinsource/TSkinBitmapFile.h"
-#include "tools/skinsource/TSkinObjectSource.h"
 #include "tools/skinsource/TSkinManifestFile.h"
+#include "tools/skinsource/TSkinObjectSource.h"
 #include "tools/skinsource/TWholeFile.h"
 
 namespace skinsource {

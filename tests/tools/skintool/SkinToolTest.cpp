@@ -309,44 +309,6 @@ std::vector<std::uint8_t> Bmp(std::int32_t width, std::int32_t height, int bpp,
   return out;
 }
 
-TEST(SkinToolBitmapFile, ReadsEditorFilesEitherWayUp) {
-  // 24 bits, 2 x 2, bottom-up, rows padded to 4 bytes.
-  const auto bottomUp =
-      TSkinBitmapFile::Decode(Bmp(2, 2, 24, {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0}));
-  EXPECT_EQ(bottomUp->Pixel(0, 1), 0x00030201u);
-  EXPECT_EQ(bottomUp->Pixel(1, 1), 0x00060504u);
-  EXPECT_EQ(bottomUp->Pixel(0, 0), 0x00090807u);
-  // 32 bits, top-down: the fourth byte is alpha.
-  const auto topDown = TSkinBitmapFile::Decode(Bmp(1, -2, 32, {1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(topDown->Pixel(0, 0), 0x04030201u);
-  EXPECT_EQ(topDown->Pixel(0, 1), 0x08070605u);
-  // Written back as 32 bits with magenta for the key colour.
-  topDown->SetPixel(0, 1, kSeKeyColor);
-  const auto again = TSkinBitmapFile::Decode(TSkinBitmapFile::Encode(*topDown));
-  EXPECT_EQ(again->Pixel(0, 0), 0x04030201u);
-  EXPECT_EQ(again->Pixel(0, 1), 0x00FF00FFu);
-}
-
-TEST(SkinToolBitmapFile, RefusesDamagedFilesWithoutReadingPastThem) {
-  const std::vector<std::uint8_t> good = Bmp(2, 2, 32, std::vector<std::uint8_t>(16, 7));
-  std::vector<std::vector<std::uint8_t>> bad;
-  bad.push_back({'B', 'M', 0});
-  bad.push_back(std::vector<std::uint8_t>(good.begin(), good.end() - 1));  // truncated
-  bad.push_back(Bmp(2, 2, 8, std::vector<std::uint8_t>(16, 7)));           // palette
-  bad.push_back(Bmp(0x7FFFFFFF, 1, 32, {}));                               // huge
-  bad.push_back(Bmp(16384, 16384, 32, {}));                                // lies about size
-  bad.push_back(Bmp(-2, 2, 32, std::vector<std::uint8_t>(16, 7)));
-  auto lyingOffset = good;
-  lyingOffset[10] = 0xF0;
-  lyingOffset[13] = 0x7F;
-  bad.push_back(lyingOffset);
-  auto compressed = good;
-  compressed[30] = 1;
-  bad.push_back(compressed);
-  for (std::size_t i = 0; i < bad.size(); ++i)
-    EXPECT_THROW(TSkinBitmapFile::Decode(bad[i]), ESkinSourceError) << "case " << i;
-}
-
 TEST(SkinToolBuild, PicturesWithoutAlphaBecomeOpaqueAndMagentaBecomesTheKey) {
   const std::string folder = TempFolder("alpha");
   std::filesystem::create_directories(folder + "/bitmaps");
