@@ -30,7 +30,7 @@ std::int32_t GetI32(const std::vector<std::uint8_t>& in, std::size_t at) {
 }
 }  // namespace
 
-std::vector<std::uint8_t> BmpFile::Encode(const ArtCanvas& canvas) {
+std::vector<std::uint8_t> BmpFile::Encode(const TArtCanvas& canvas) {
   const std::uint32_t w = static_cast<std::uint32_t>(canvas.Width());
   const std::uint32_t h = static_cast<std::uint32_t>(canvas.Height());
   const std::uint32_t pixelBytes = w * h * 4;
@@ -54,7 +54,7 @@ std::vector<std::uint8_t> BmpFile::Encode(const ArtCanvas& canvas) {
   Put32(out, 0);
   for (int y = canvas.Height() - 1; y >= 0; --y)
     for (int x = 0; x < canvas.Width(); ++x) {
-      const Rgb c = canvas.At(x, y);
+      const TRgb c = canvas.At(x, y);
       out.push_back(static_cast<std::uint8_t>(c.b));
       out.push_back(static_cast<std::uint8_t>(c.g));
       out.push_back(static_cast<std::uint8_t>(c.r));
@@ -63,7 +63,7 @@ std::vector<std::uint8_t> BmpFile::Encode(const ArtCanvas& canvas) {
   return out;
 }
 
-ArtCanvas BmpFile::Decode(const std::vector<std::uint8_t>& in) {
+TArtCanvas BmpFile::Decode(const std::vector<std::uint8_t>& in) {
   if (in.size() < kFileHeaderSize + kInfoHeaderSize || in[0] != 'B' || in[1] != 'M')
     throw EBmpError("not a BMP file");
   const std::uint32_t offset = Get32(in, 10);
@@ -85,20 +85,20 @@ ArtCanvas BmpFile::Decode(const std::vector<std::uint8_t>& in) {
   if (offset < kFileHeaderSize + infoSize ||
       static_cast<std::uint64_t>(offset) + stride * static_cast<std::uint64_t>(height) > in.size())
     throw EBmpError("BMP pixel data truncated");
-  ArtCanvas canvas(width, static_cast<int>(height));
+  TArtCanvas canvas(width, static_cast<int>(height));
   const std::size_t step = bpp / 8;
   for (std::int64_t row = 0; row < height; ++row) {
     const std::size_t base = offset + static_cast<std::size_t>(stride * row);
     const int y = static_cast<int>(topDown ? row : height - 1 - row);
     for (int x = 0; x < width; ++x) {
       const std::size_t p = base + static_cast<std::size_t>(x) * step;
-      canvas.Set(x, y, Rgb{in[p + 2], in[p + 1], in[p]});
+      canvas.Set(x, y, TRgb{in[p + 2], in[p + 1], in[p]});
     }
   }
   return canvas;
 }
 
-void BmpFile::Save(const ArtCanvas& canvas, const std::string& path) {
+void BmpFile::Save(const TArtCanvas& canvas, const std::string& path) {
   const std::vector<std::uint8_t> bytes = Encode(canvas);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) throw EBmpError("cannot create " + path);
@@ -114,7 +114,7 @@ std::vector<std::uint8_t> BmpFile::ReadFile(const std::string& path) {
                                    std::istreambuf_iterator<char>());
 }
 
-ArtCanvas BmpFile::Load(const std::string& path) {
+TArtCanvas BmpFile::Load(const std::string& path) {
   try {
     return Decode(ReadFile(path));
   } catch (const EBmpError& e) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/core/Exception.h"
-#include "tools/skinart/ArtCanvas.h"
+#include "tools/skinart/TArtCanvas.h"
 
 namespace skinart {
 
@@ -21,12 +21,12 @@ class EBmpError : public Exception {
 // takes 24-bit files, since an editor may save those.
 class BmpFile {
  public:
-  static std::vector<std::uint8_t> Encode(const ArtCanvas& canvas);
+  static std::vector<std::uint8_t> Encode(const TArtCanvas& canvas);
   // Checks every header field against the bytes really present before touching pixels.
-  static ArtCanvas Decode(const std::vector<std::uint8_t>& bytes);
+  static TArtCanvas Decode(const std::vector<std::uint8_t>& bytes);
 
-  static void Save(const ArtCanvas& canvas, const std::string& path);
-  static ArtCanvas Load(const std::string& path);
+  static void Save(const TArtCanvas& canvas, const std::string& path);
+  static TArtCanvas Load(const std::string& path);
   static std::vector<std::uint8_t> ReadFile(const std::string& path);
 };
 

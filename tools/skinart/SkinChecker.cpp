@@ -614,7 +614,7 @@ class Run {
   // --- the pictures -----------------------------------------------------------------------
 
   // Number of pixels in which two equally sized parts of pictures differ.
-  static int Difference(const ArtCanvas& a, LayoutRect ra, const ArtCanvas& b, LayoutRect rb) {
+  static int Difference(const TArtCanvas& a, LayoutRect ra, const TArtCanvas& b, LayoutRect rb) {
     int n = 0;
     for (long long y = 0; y < ra.Height(); ++y)
       for (long long x = 0; x < ra.Width(); ++x)

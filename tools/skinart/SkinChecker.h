@@ -4,16 +4,16 @@
 #include <string>
 #include <vector>
 
-#include "tools/skinart/ArtCanvas.h"
 #include "tools/skinart/SkinManifest.h"
 #include "tools/skinart/SkinText.h"
+#include "tools/skinart/TArtCanvas.h"
 
 namespace skinart {
 
 struct SkinBitmapSource {
   std::string name;  // the name in the skin
   std::string file;  // the .bmp file under bitmaps/
-  ArtCanvas picture;
+  TArtCanvas picture;
 };
 
 // The skin's sources as read from a folder: manifest.txt, bitmaps/*.bmp, objects/*.txt.

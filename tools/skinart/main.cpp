@@ -8,11 +8,18 @@
 #include <iostream>
 #include <string>
 
-#include "tools/skinart/BmpFile.h"
+#include "skin/objects/SeBitmap.h"
 #include "tools/skinart/SkinChecker.h"
-#include "tools/skinart/SkinPainter.h"
+#include "tools/skinart/TSkinPainter.h"
+#include "tools/skinsource/ESkinSourceError.h"
+#include "tools/skinsource/TSkinBitmapFile.h"
+#include "tools/skinsource/TWholeFile.h"
 
 namespace {
+
+using skinsource::ESkinSourceError;
+using skinsource::TSkinBitmapFile;
+using skinsource::TWholeFile;
 
 void Usage(std::ostream& out) {
   out << "usage: skinart OUTDIR            draw the skin's bitmaps into OUTDIR\n"
@@ -22,23 +29,24 @@ void Usage(std::ostream& out) {
 
 int Write(const std::string& folder) {
   std::filesystem::create_directories(folder);
-  const auto bitmaps = skinart::SkinPainter::PaintAll();
-  for (const auto& b : bitmaps) skinart::BmpFile::Save(b.picture, folder + "/" + b.fileName);
+  const auto bitmaps = skinart::TSkinPainter::PaintAll();
+  for (const auto& b : bitmaps)
+    TWholeFile::Write(folder + "/" + b.fileName, TSkinBitmapFile::Encode(*b.picture.ToBitmap()));
   std::cout << "wrote " << bitmaps.size() << " bitmaps to " << folder << "\n";
   return 0;
 }
 
 int Compare(const std::string& folder) {
   int differing = 0;
-  for (const auto& b : skinart::SkinPainter::PaintAll()) {
+  for (const auto& b : skinart::TSkinPainter::PaintAll()) {
     const std::string path = folder + "/" + b.fileName;
     std::vector<std::uint8_t> onDisk;
     try {
-      onDisk = skinart::BmpFile::ReadFile(path);
-    } catch (const skinart::EBmpError&) {
+      onDisk = TWholeFile::Read(path);
+    } catch (const ESkinSourceError&) {
       // A missing or unreadable file simply differs from the picture.
     }
-    if (onDisk != skinart::BmpFile::Encode(b.picture)) {
+    if (onDisk != TSkinBitmapFile::Encode(*b.picture.ToBitmap())) {
       std::cerr << path << " differs from what skinart draws\n";
       ++differing;
     }

@@ -1,4 +1,4 @@
-#include "tools/skinart/SkinPainter.h"
+#include "tools/skinart/TSkinPainter.h"
 
 #include <algorithm>
 #include <array>
@@ -12,25 +12,25 @@ namespace {
 
 // --- the palette --------------------------------------------------------------------------
 
-constexpr Rgb kFace{234, 233, 215};   // 14150122, the face of windows and controls
-constexpr Rgb kAccent{49, 105, 197};  // 12937521, highlights and hot text
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kControlOutline{0, 60, 116};
-constexpr Rgb kFieldBorder{127, 157, 185};
-constexpr Rgb kDisabledOutline{201, 199, 186};
-constexpr Rgb kDisabledFill{245, 244, 234};
-constexpr Rgb kGoldLight{255, 219, 140};
-constexpr Rgb kGold{240, 170, 40};
-constexpr Rgb kFocusLight{186, 210, 252};
-constexpr Rgb kFocus{105, 140, 230};
-constexpr Rgb kArrow{77, 97, 133};
+constexpr TRgb kFace{234, 233, 215};   // 14150122, the face of windows and controls
+constexpr TRgb kAccent{49, 105, 197};  // 12937521, highlights and hot text
+constexpr TRgb kWhite{255, 255, 255};
+constexpr TRgb kControlOutline{0, 60, 116};
+constexpr TRgb kFieldBorder{127, 157, 185};
+constexpr TRgb kDisabledOutline{201, 199, 186};
+constexpr TRgb kDisabledFill{245, 244, 234};
+constexpr TRgb kGoldLight{255, 219, 140};
+constexpr TRgb kGold{240, 170, 40};
+constexpr TRgb kFocusLight{186, 210, 252};
+constexpr TRgb kFocus{105, 140, 230};
+constexpr TRgb kArrow{77, 97, 133};
 
 // The four looks most pictures come in.
 enum Look { kNormal, kHot, kPressed, kDisabled, kFocused };
 
-using Stops = std::vector<std::pair<double, Rgb>>;
+using Stops = std::vector<std::pair<double, TRgb>>;
 
-Rgb Ramp(const Stops& stops, double y) {
+TRgb Ramp(const Stops& stops, double y) {
   if (y <= stops.front().first) return stops.front().second;
   for (std::size_t i = 1; i < stops.size(); ++i)
     if (y <= stops[i].first) {
@@ -40,7 +40,7 @@ Rgb Ramp(const Stops& stops, double y) {
   return stops.back().second;
 }
 
-ArtCanvas::Paint RampPaint(Stops stops, double offset = 0, bool horizontal = false) {
+TArtCanvas::Paint RampPaint(Stops stops, double offset = 0, bool horizontal = false) {
   return [stops = std::move(stops), offset, horizontal](double x, double y) {
     return Ramp(stops, (horizontal ? x : y) - offset);
   };
@@ -51,7 +51,7 @@ ArtCanvas::Paint RampPaint(Stops stops, double offset = 0, bool horizontal = fal
 constexpr int kCaptionHeight = 29;
 constexpr int kButtonTop = 5;  // caption buttons sit 5 pixels below the caption's top
 
-Rgb CaptionAt(bool active, double y) {
+TRgb CaptionAt(bool active, double y) {
   static const Stops activeStops = {{0, {110, 165, 255}}, {2, {62, 128, 246}}, {7, {22, 98, 232}},
                                     {16, {6, 84, 222}},   {24, {2, 72, 204}},  {29, {0, 58, 176}}};
   static const Stops inactiveStops = {{0, {196, 210, 244}},  {2, {164, 184, 234}},
@@ -60,27 +60,27 @@ Rgb CaptionAt(bool active, double y) {
   return Ramp(active ? activeStops : inactiveStops, y);
 }
 
-Rgb FrameOutline(bool active) {
-  return active ? Rgb{0, 40, 140} : Rgb{104, 122, 172};
+TRgb FrameOutline(bool active) {
+  return active ? TRgb{0, 40, 140} : TRgb{104, 122, 172};
 }
 
 // Border colour by distance from the frame's outer edge (0 = outline, 4 = next to the client).
-Rgb BorderAt(bool active, int distance) {
-  static const std::array<Rgb, 5> activeRing = {
-      Rgb{0, 40, 140}, Rgb{66, 132, 246}, Rgb{24, 100, 232}, Rgb{6, 84, 222}, Rgb{0, 58, 176}};
-  static const std::array<Rgb, 5> inactiveRing = {Rgb{104, 122, 172}, Rgb{168, 186, 236},
-                                                  Rgb{144, 166, 228}, Rgb{130, 153, 220},
-                                                  Rgb{110, 132, 198}};
+TRgb BorderAt(bool active, int distance) {
+  static const std::array<TRgb, 5> activeRing = {
+      TRgb{0, 40, 140}, TRgb{66, 132, 246}, TRgb{24, 100, 232}, TRgb{6, 84, 222}, TRgb{0, 58, 176}};
+  static const std::array<TRgb, 5> inactiveRing = {TRgb{104, 122, 172}, TRgb{168, 186, 236},
+                                                   TRgb{144, 166, 228}, TRgb{130, 153, 220},
+                                                   TRgb{110, 132, 198}};
   return (active ? activeRing : inactiveRing)[static_cast<std::size_t>(distance)];
 }
 
 // Caption strip: CaptionLeft (10), Title (47), CaptionRight (10); active on top, inactive below.
-ArtCanvas FrameCaption() {
-  ArtCanvas c(67, kCaptionHeight * 2);
+TArtCanvas FrameCaption() {
+  TArtCanvas c(67, kCaptionHeight * 2);
   for (int look = 0; look < 2; ++look) {
     const bool active = look == 0;
     const double top = look * kCaptionHeight;
-    ArtCanvas strip(67, kCaptionHeight);
+    TArtCanvas strip(67, kCaptionHeight);
     // The rounded shape runs below the strip so that only its top corners are round.
     strip.FillRoundRect(0, 0, 67, kCaptionHeight + 10, 7,
                         [active](double, double y) { return CaptionAt(active, y); });
@@ -94,8 +94,8 @@ ArtCanvas FrameCaption() {
 }
 
 // Left or right border: 5 wide, active at x 0..5 and inactive at x 5..10.
-ArtCanvas FrameSide(bool left) {
-  ArtCanvas c(10, 20);
+TArtCanvas FrameSide(bool left) {
+  TArtCanvas c(10, 20);
   for (int look = 0; look < 2; ++look)
     for (int x = 0; x < 5; ++x)
       c.FillRect(look * 5 + x, 0, look * 5 + x + 1, 20, BorderAt(look == 0, left ? x : 4 - x));
@@ -103,8 +103,8 @@ ArtCanvas FrameSide(bool left) {
 }
 
 // Bottom corners and edge: BottomLeft 5, BottomCenter 20, BottomRight 5; active rows 0..5.
-ArtCanvas FrameBottom() {
-  ArtCanvas c(30, 10);
+TArtCanvas FrameBottom() {
+  TArtCanvas c(30, 10);
   for (int look = 0; look < 2; ++look)
     for (int y = 0; y < 5; ++y)
       for (int x = 0; x < 30; ++x) {
@@ -119,8 +119,8 @@ ArtCanvas FrameBottom() {
 // Caption buttons: eight frames of 21 rows: 0 active, 1 hot, 2 pressed, 3 disabled, then the
 // same four on an inactive caption.
 struct ButtonFace {
-  Rgb top;
-  Rgb bottom;
+  TRgb top;
+  TRgb bottom;
 };
 
 ButtonFace CaptionButtonFace(bool close, int frame) {
@@ -137,30 +137,30 @@ ButtonFace CaptionButtonFace(bool close, int frame) {
   return (close ? closeFaces : blueFaces)[frame];
 }
 
-Rgb CaptionButtonAt(bool close, int frame, double y) {
+TRgb CaptionButtonAt(bool close, int frame, double y) {
   const ButtonFace f = CaptionButtonFace(close, frame);
   // A glossy upper half: light at the top, the base colour from the middle down.
-  const Rgb mid = Mix(f.top, f.bottom, 0.55);
+  const TRgb mid = Mix(f.top, f.bottom, 0.55);
   if (y < 10) return Mix(Mix(f.top, kWhite, 0.15), mid, y / 10);
   return Mix(mid, f.bottom, (y - 10) / 11);
 }
 
-ArtCanvas CaptionButtons(bool close) {
+TArtCanvas CaptionButtons(bool close) {
   const int w = close ? 21 : 23;
-  ArtCanvas c(w, 21 * 8);
+  TArtCanvas c(w, 21 * 8);
   for (int frame = 0; frame < 8; ++frame) {
     const bool active = frame < 4;
     const int top = frame * 21;
     // The caption behind the button, so its rounded corners blend into the real caption.
     c.FillRect(0, top, w, top + 21,
                [active, top](double, double y) { return CaptionAt(active, y - top + kButtonTop); });
-    const Rgb rim = active ? Rgb{236, 242, 255} : Rgb{226, 232, 248};
+    const TRgb rim = active ? TRgb{236, 242, 255} : TRgb{226, 232, 248};
     c.FillRoundRect(0, top, w, top + 21, 3.5, rim);
     c.FillRoundRect(1, top + 1, w - 1, top + 20, 2.5, [close, frame, top](double, double y) {
       return CaptionButtonAt(close, frame, y - top);
     });
     // A faint inner line lifts the face from its rim.
-    const Rgb shine = Mix(CaptionButtonAt(close, frame, 1), kWhite, 0.35);
+    const TRgb shine = Mix(CaptionButtonAt(close, frame, 1), kWhite, 0.35);
     c.HLine(3, w - 3, top + 1, shine);
   }
   return c;
@@ -169,19 +169,19 @@ ArtCanvas CaptionButtons(bool close) {
 // --- glyphs -------------------------------------------------------------------------------
 
 // A glyph drawn as a coverage mask (white on black) by a shape function.
-using Shape = std::function<void(ArtCanvas& mask, double x, double y)>;
+using Shape = std::function<void(TArtCanvas& mask, double x, double y)>;
 
 // Puts a shape in `colour` onto `canvas` at (x, y) over a known background: covered pixels
 // are blended with the background, uncovered ones stay magenta so the real face shows.
-void GlyphOnFace(ArtCanvas& canvas, int x, int y, int w, int h, const Shape& shape, Rgb colour,
-                 const std::function<Rgb(int, int)>& face) {
-  ArtCanvas mask(w, h, Rgb{0, 0, 0});
+void GlyphOnFace(TArtCanvas& canvas, int x, int y, int w, int h, const Shape& shape, TRgb colour,
+                 const std::function<TRgb(int, int)>& face) {
+  TArtCanvas mask(w, h, TRgb{0, 0, 0});
   shape(mask, 0, 0);
   for (int j = 0; j < h; ++j)
     for (int i = 0; i < w; ++i) {
       const double a = mask.At(i, j).r / 255.0;
       if (a <= 0) continue;
-      const Rgb under = canvas.At(x + i, y + j) == kMagenta ? face(i, j) : canvas.At(x + i, y + j);
+      const TRgb under = canvas.At(x + i, y + j) == kMagenta ? face(i, j) : canvas.At(x + i, y + j);
       // With no known face below, an edge is either in or out: never mixed with magenta.
       if (under == kMagenta) {
         if (a >= 0.5) canvas.Set(x + i, y + j, colour);
@@ -192,20 +192,20 @@ void GlyphOnFace(ArtCanvas& canvas, int x, int y, int w, int h, const Shape& sha
 }
 
 Shape Translated(Shape shape, double dx, double dy) {
-  return [shape = std::move(shape), dx, dy](ArtCanvas& m, double x, double y) {
+  return [shape = std::move(shape), dx, dy](TArtCanvas& m, double x, double y) {
     shape(m, x + dx, y + dy);
   };
 }
 
 // The shapes of the caption buttons, on an 11 x 11 grid (points are pixel centres).
 Shape CloseShape() {
-  return [](ArtCanvas& m, double x, double y) {
+  return [](TArtCanvas& m, double x, double y) {
     m.Polyline({{x + 1.5, y + 1.5}, {x + 8.5, y + 8.5}}, 2.1, kWhite);
     m.Polyline({{x + 8.5, y + 1.5}, {x + 1.5, y + 8.5}}, 2.1, kWhite);
   };
 }
 
-void WindowOutline(ArtCanvas& m, int x, int y, int w, int h) {
+void WindowOutline(TArtCanvas& m, int x, int y, int w, int h) {
   m.FillRect(x, y, x + w, y + 2, kWhite);
   m.FillRect(x, y, x + 1, y + h, kWhite);
   m.FillRect(x + w - 1, y, x + w, y + h, kWhite);
@@ -213,29 +213,29 @@ void WindowOutline(ArtCanvas& m, int x, int y, int w, int h) {
 }
 
 Shape MaximizeShape() {
-  return [](ArtCanvas& m, double x, double y) {
+  return [](TArtCanvas& m, double x, double y) {
     WindowOutline(m, static_cast<int>(x) + 1, static_cast<int>(y) + 1, 9, 9);
   };
 }
 
 Shape MinimizeShape() {
-  return [](ArtCanvas& m, double x, double y) {
+  return [](TArtCanvas& m, double x, double y) {
     m.FillRect(static_cast<int>(x) + 2, static_cast<int>(y) + 7, static_cast<int>(x) + 8,
                static_cast<int>(y) + 9, kWhite);
   };
 }
 
 Shape RestoreShape() {
-  return [](ArtCanvas& m, double x, double y) {
+  return [](TArtCanvas& m, double x, double y) {
     const int ix = static_cast<int>(x), iy = static_cast<int>(y);
     WindowOutline(m, ix + 3, iy, 7, 6);
-    m.FillRect(ix + 1, iy + 4, ix + 7, iy + 10, Rgb{0, 0, 0});  // front window hides the back
+    m.FillRect(ix + 1, iy + 4, ix + 7, iy + 10, TRgb{0, 0, 0});  // front window hides the back
     WindowOutline(m, ix, iy + 3, 7, 7);
   };
 }
 
 Shape RollUpShape() {
-  return [](ArtCanvas& m, double x, double y) {
+  return [](TArtCanvas& m, double x, double y) {
     m.FillRect(static_cast<int>(x) + 1, static_cast<int>(y) + 1, static_cast<int>(x) + 10,
                static_cast<int>(y) + 3, kWhite);
     m.FillPolygon({{x + 1, y + 9}, {x + 10, y + 9}, {x + 5.5, y + 4.5}}, kWhite);
@@ -243,7 +243,7 @@ Shape RollUpShape() {
 }
 
 Shape RollDownShape() {
-  return [](ArtCanvas& m, double x, double y) {
+  return [](TArtCanvas& m, double x, double y) {
     m.FillRect(static_cast<int>(x) + 1, static_cast<int>(y) + 1, static_cast<int>(x) + 10,
                static_cast<int>(y) + 3, kWhite);
     m.FillPolygon({{x + 1, y + 4.5}, {x + 10, y + 4.5}, {x + 5.5, y + 9}}, kWhite);
@@ -251,7 +251,7 @@ Shape RollDownShape() {
 }
 
 Shape TrayShape() {
-  return [](ArtCanvas& m, double x, double y) {
+  return [](TArtCanvas& m, double x, double y) {
     m.FillPolygon({{x + 2, y + 1}, {x + 9, y + 1}, {x + 5.5, y + 5.5}}, kWhite);
     m.FillRect(static_cast<int>(x) + 1, static_cast<int>(y) + 7, static_cast<int>(x) + 10,
                static_cast<int>(y) + 10, kWhite);
@@ -259,7 +259,7 @@ Shape TrayShape() {
 }
 
 Shape HelpShape() {
-  return [](ArtCanvas& m, double x, double y) {
+  return [](TArtCanvas& m, double x, double y) {
     m.Polyline({{x + 2.6, y + 2.6},
                 {x + 3.6, y + 1.1},
                 {x + 5.2, y + 0.7},
@@ -276,9 +276,9 @@ Shape HelpShape() {
 
 // Four 11 x 11 cells: normal, hot, pressed, disabled, each blended onto the caption button
 // face it is shown on (active, hot, pressed, and the inactive frame).
-ArtCanvas CaptionGlyph(const Shape& shape, bool close) {
+TArtCanvas CaptionGlyph(const Shape& shape, bool close) {
   const int size = 11;
-  ArtCanvas c(size, size * 4);
+  TArtCanvas c(size, size * 4);
   const int frames[4] = {0, 1, 2, 4};
   for (int look = 0; look < 4; ++look) {
     const int top = look * size;
@@ -293,16 +293,16 @@ ArtCanvas CaptionGlyph(const Shape& shape, bool close) {
         break;
       case kHot:
         // Hot: a drop shadow under a bright glyph makes it stand out.
-        GlyphOnFace(c, 0, top, size, size, Translated(shape, 1, 1), Mix(f.bottom, Rgb{}, 0.35),
+        GlyphOnFace(c, 0, top, size, size, Translated(shape, 1, 1), Mix(f.bottom, TRgb{}, 0.35),
                     face);
         GlyphOnFace(c, 0, top, size, size, shape, kWhite, face);
         break;
       case kPressed:
-        GlyphOnFace(c, 0, top, size, size, Translated(shape, 1, 1), Rgb{226, 232, 244}, face);
+        GlyphOnFace(c, 0, top, size, size, Translated(shape, 1, 1), TRgb{226, 232, 244}, face);
         break;
       default:
         // Inactive: the glyph stays light but a shade off white, the face does the fading.
-        GlyphOnFace(c, 0, top, size, size, shape, Rgb{242, 246, 255}, face);
+        GlyphOnFace(c, 0, top, size, size, shape, TRgb{242, 246, 255}, face);
         break;
     }
   }
@@ -314,7 +314,7 @@ ArtCanvas CaptionGlyph(const Shape& shape, bool close) {
 // A crisp two-pixel chevron, 7 x 4 (or 4 x 7), centred in a size x size cell;
 // direction 0 left, 1 right, 2 up, 3 down.
 Shape ChevronShape(int direction, int size) {
-  return [direction, size](ArtCanvas& m, double x, double y) {
+  return [direction, size](TArtCanvas& m, double x, double y) {
     const int ox = static_cast<int>(x) + (size - 7) / 2;
     const int oy = static_cast<int>(y) + (size - 4) / 2;
     const int lx = static_cast<int>(x) + (size - 4) / 2;
@@ -346,7 +346,7 @@ Shape ChevronShape(int direction, int size) {
 }
 
 Shape CheckShape(double scale) {
-  return [scale](ArtCanvas& m, double x, double y) {
+  return [scale](TArtCanvas& m, double x, double y) {
     m.Polyline({{x + 2.6 * scale, y + 5.8 * scale},
                 {x + 4.6 * scale, y + 7.8 * scale},
                 {x + 8.6 * scale, y + 3.4 * scale}},
@@ -355,7 +355,7 @@ Shape CheckShape(double scale) {
 }
 
 // A light rounded push-button face in one of the looks, over (x, y, w, h).
-void PushFace(ArtCanvas& c, int x, int y, int w, int h, Look look, double radius = 3) {
+void PushFace(TArtCanvas& c, int x, int y, int w, int h, Look look, double radius = 3) {
   const double l = x, t = y, r = x + w, b = y + h;
   if (look == kDisabled) {
     c.FillRoundRect(l, t, r, b, radius, kDisabledOutline);
@@ -383,9 +383,9 @@ void PushFace(ArtCanvas& c, int x, int y, int w, int h, Look look, double radius
 
 // The soft blue button of scroll bars, spin buttons and combo boxes.
 struct SoftFace {
-  Rgb outline;
-  Rgb top;
-  Rgb bottom;
+  TRgb outline;
+  TRgb top;
+  TRgb bottom;
 };
 
 SoftFace SoftLook(Look look) {
@@ -401,12 +401,12 @@ SoftFace SoftLook(Look look) {
   }
 }
 
-Rgb SoftAt(Look look, double y, double h) {
+TRgb SoftAt(Look look, double y, double h) {
   const SoftFace f = SoftLook(look);
   return Mix(f.top, f.bottom, std::clamp(y / h, 0.0, 1.0));
 }
 
-void SoftButton(ArtCanvas& c, int x, int y, int w, int h, Look look, double radius = 2.5) {
+void SoftButton(TArtCanvas& c, int x, int y, int w, int h, Look look, double radius = 2.5) {
   const SoftFace f = SoftLook(look);
   c.FillRoundRect(x, y, x + w, y + h, radius, f.outline);
   c.FillRoundRect(x + 1, y + 1, x + w - 1, y + h - 1, radius - 1,
@@ -415,7 +415,7 @@ void SoftButton(ArtCanvas& c, int x, int y, int w, int h, Look look, double radi
     c.HLine(x + 2, x + w - 2, y + 1, Mix(f.top, kWhite, 0.6));
 }
 
-Rgb ArrowColour(Look look) {
+TRgb ArrowColour(Look look) {
   switch (look) {
     case kHot:
       return {30, 60, 140};
@@ -432,8 +432,8 @@ const Look kFourLooks[4] = {kNormal, kHot, kPressed, kDisabled};
 
 // --- menus --------------------------------------------------------------------------------
 
-ArtCanvas MenuBar() {
-  ArtCanvas c(8, 20);
+TArtCanvas MenuBar() {
+  TArtCanvas c(8, 20);
   c.FillRect(0, 0, 8, 20, RampPaint({{0, {246, 245, 238}}, {19, {230, 228, 214}}}));
   c.HLine(0, 8, 19, {208, 205, 190});
   return c;
@@ -441,52 +441,52 @@ ArtCanvas MenuBar() {
 
 // Close, restore and minimize of a maximized child window on the menu bar: three columns of
 // 16 x 16 in rows normal, hot, pressed.
-ArtCanvas MenuBarButtons() {
-  ArtCanvas c(48, 48);
+TArtCanvas MenuBarButtons() {
+  TArtCanvas c(48, 48);
   const Shape shapes[3] = {CloseShape(), RestoreShape(), MinimizeShape()};
   for (int row = 0; row < 3; ++row)
     for (int col = 0; col < 3; ++col) {
       const int x = col * 16, y = row * 16;
-      Rgb ink{40, 48, 64};
+      TRgb ink{40, 48, 64};
       if (row > 0) {
-        const Rgb fill = row == 1 ? Rgb{206, 222, 248} : Rgb{160, 188, 236};
+        const TRgb fill = row == 1 ? TRgb{206, 222, 248} : TRgb{160, 188, 236};
         c.FillRoundRect(x, y, x + 16, y + 16, 2.5, kAccent);
         c.FillRoundRect(x + 1, y + 1, x + 15, y + 15, 1.5, fill);
-        ink = row == 1 ? Rgb{20, 40, 110} : Rgb{255, 255, 255};
+        ink = row == 1 ? TRgb{20, 40, 110} : TRgb{255, 255, 255};
       }
       GlyphOnFace(c, x + 2, y + 2, 11, 11, shapes[col], ink, [](int, int) { return kMagenta; });
     }
   return c;
 }
 
-ArtCanvas PopupMenu() {
-  ArtCanvas c(16, 16);
-  c.FillRect(0, 0, 16, 16, Rgb{172, 168, 153});
-  c.FillRect(1, 1, 15, 15, Rgb{252, 252, 249});
+TArtCanvas PopupMenu() {
+  TArtCanvas c(16, 16);
+  c.FillRect(0, 0, 16, 16, TRgb{172, 168, 153});
+  c.FillRect(1, 1, 15, 15, TRgb{252, 252, 249});
   return c;
 }
 
 // Check and radio marks of menu items, 16 x 16, in rows normal, hot (on the blue highlight),
 // disabled.
-ArtCanvas MenuCheck() {
-  ArtCanvas c(32, 48);
-  const Rgb backs[3] = {{252, 252, 249}, kAccent, {252, 252, 249}};
-  const Rgb inks[3] = {{20, 24, 32}, kWhite, {172, 168, 153}};
+TArtCanvas MenuCheck() {
+  TArtCanvas c(32, 48);
+  const TRgb backs[3] = {{252, 252, 249}, kAccent, {252, 252, 249}};
+  const TRgb inks[3] = {{20, 24, 32}, kWhite, {172, 168, 153}};
   for (int row = 0; row < 3; ++row) {
-    const Rgb back = backs[row];
+    const TRgb back = backs[row];
     auto face = [back](int, int) { return back; };
     GlyphOnFace(c, 1, row * 16 + 1, 14, 14, CheckShape(1.25), inks[row], face);
     GlyphOnFace(
         c, 16, row * 16, 16, 16,
-        [](ArtCanvas& m, double x, double y) { m.FillEllipse(x + 8, y + 8, 3, 3, kWhite); },
+        [](TArtCanvas& m, double x, double y) { m.FillEllipse(x + 8, y + 8, 3, 3, kWhite); },
         inks[row], face);
   }
   return c;
 }
 
-ArtCanvas MenuArrow() {
-  ArtCanvas c(8, 24);
-  const Rgb inks[3] = {{20, 24, 32}, kWhite, {172, 168, 153}};
+TArtCanvas MenuArrow() {
+  TArtCanvas c(8, 24);
+  const TRgb inks[3] = {{20, 24, 32}, kWhite, {172, 168, 153}};
   for (int row = 0; row < 3; ++row)
     for (int i = 0; i < 4; ++i) c.VLine(2 + i, row * 8 + i, row * 8 + 7 - i, inks[row]);
   return c;
@@ -495,30 +495,30 @@ ArtCanvas MenuArrow() {
 // --- check box and radio button -----------------------------------------------------------
 
 // 13 x 13 cells: columns unchecked, checked, grayed; rows normal, hot, pressed, disabled.
-ArtCanvas CheckBox() {
-  ArtCanvas c(39, 52);
+TArtCanvas CheckBox() {
+  TArtCanvas c(39, 52);
   for (int row = 0; row < 4; ++row)
     for (int col = 0; col < 3; ++col) {
       const int x = col * 13, y = row * 13;
       const Look look = kFourLooks[row];
       const bool disabled = look == kDisabled;
-      c.FillRect(x, y, x + 13, y + 13, disabled ? kDisabledOutline : Rgb{28, 81, 128});
+      c.FillRect(x, y, x + 13, y + 13, disabled ? kDisabledOutline : TRgb{28, 81, 128});
       const Stops fill = look == kPressed ? Stops{{0, {178, 178, 168}}, {11, {236, 236, 228}}}
                          : disabled       ? Stops{{0, kWhite}, {11, kWhite}}
                                           : Stops{{0, {220, 220, 214}}, {11, kWhite}};
       c.FillRect(x + 1, y + 1, x + 12, y + 12, RampPaint(fill, y + 1));
       if (look == kHot) {
         for (int i = 0; i < 2; ++i) {
-          const Rgb ring = i == 0 ? kGoldLight : Mix(kGoldLight, kGold, 0.6);
+          const TRgb ring = i == 0 ? kGoldLight : Mix(kGoldLight, kGold, 0.6);
           c.HLine(x + 1 + i, x + 12 - i, y + 1 + i, ring);
           c.HLine(x + 1 + i, x + 12 - i, y + 11 - i, ring);
           c.VLine(x + 1 + i, y + 1 + i, y + 12 - i, ring);
           c.VLine(x + 11 - i, y + 1 + i, y + 12 - i, ring);
         }
       }
-      const Rgb mark = disabled ? kDisabledOutline : Rgb{33, 90, 190};
+      const TRgb mark = disabled ? kDisabledOutline : TRgb{33, 90, 190};
       if (col == 1) {
-        ArtCanvas mask(13, 13, Rgb{0, 0, 0});
+        TArtCanvas mask(13, 13, TRgb{0, 0, 0});
         CheckShape(1.0)(mask, 0.6, 0.4);
         for (int j = 0; j < 13; ++j)
           for (int i = 0; i < 13; ++i)
@@ -533,14 +533,14 @@ ArtCanvas CheckBox() {
 }
 
 // 13 x 13 cells: columns unchecked, checked; rows normal, hot, pressed, disabled.
-ArtCanvas RadioButton() {
-  ArtCanvas c(26, 52);
+TArtCanvas RadioButton() {
+  TArtCanvas c(26, 52);
   for (int row = 0; row < 4; ++row)
     for (int col = 0; col < 2; ++col) {
       const double x = col * 13, y = row * 13;
       const Look look = kFourLooks[row];
       const bool disabled = look == kDisabled;
-      c.FillEllipse(x + 6.5, y + 6.5, 6.5, 6.5, disabled ? kDisabledOutline : Rgb{28, 81, 128});
+      c.FillEllipse(x + 6.5, y + 6.5, 6.5, 6.5, disabled ? kDisabledOutline : TRgb{28, 81, 128});
       const Stops fill = look == kPressed ? Stops{{0, {178, 178, 168}}, {11, {236, 236, 228}}}
                          : disabled       ? Stops{{0, kWhite}, {11, kWhite}}
                                           : Stops{{0, {220, 220, 214}}, {11, kWhite}};
@@ -551,7 +551,7 @@ ArtCanvas RadioButton() {
       }
       if (col == 1)
         c.FillEllipse(x + 6.5, y + 6.5, 2.6, 2.6,
-                      disabled ? ArtCanvas::Solid(kDisabledOutline)
+                      disabled ? TArtCanvas::Solid(kDisabledOutline)
                                : RampPaint({{0, {120, 170, 250}}, {5, {33, 90, 190}}}, y + 4));
     }
   return c;
@@ -559,23 +559,23 @@ ArtCanvas RadioButton() {
 
 // --- scroll bars, spin buttons, combo box -------------------------------------------------
 
-ArtCanvas ScrollFrame(bool horizontal) {
-  ArtCanvas c(horizontal ? 16 : 17, horizontal ? 17 : 16);
+TArtCanvas ScrollFrame(bool horizontal) {
+  TArtCanvas c(horizontal ? 16 : 17, horizontal ? 17 : 16);
   const Stops track = {{0, {238, 237, 229}}, {2, {243, 241, 236}}, {16, {254, 254, 251}}};
   c.FillRect(0, 0, c.Width(), c.Height(), RampPaint(track, 0, !horizontal));
   return c;
 }
 
-ArtCanvas ScrollButton() {
-  ArtCanvas c(17, 68);
+TArtCanvas ScrollButton() {
+  TArtCanvas c(17, 68);
   for (int i = 0; i < 4; ++i) SoftButton(c, 0, i * 17, 17, 17, kFourLooks[i]);
   return c;
 }
 
 // 9 x 9 chevrons: columns left, right, up, down; rows normal, hot, pressed, disabled, each
 // blended onto the scroll button face of that look.
-ArtCanvas ScrollArrows() {
-  ArtCanvas c(36, 36);
+TArtCanvas ScrollArrows() {
+  TArtCanvas c(36, 36);
   for (int row = 0; row < 4; ++row)
     for (int dir = 0; dir < 4; ++dir) {
       const Look look = kFourLooks[row];
@@ -586,16 +586,16 @@ ArtCanvas ScrollArrows() {
 }
 
 // Thumbs in four looks with their grip beside them (horizontal) or below them (vertical).
-ArtCanvas ScrollThumb(bool horizontal) {
+TArtCanvas ScrollThumb(bool horizontal) {
   const int len = 24, thick = 17;
-  ArtCanvas c(horizontal ? len + 8 : thick * 4, horizontal ? thick * 4 : len + 8);
+  TArtCanvas c(horizontal ? len + 8 : thick * 4, horizontal ? thick * 4 : len + 8);
   for (int i = 0; i < 4; ++i) {
     const Look look = kFourLooks[i];
     const int x = horizontal ? 0 : i * thick, y = horizontal ? i * thick : 0;
     SoftButton(c, x, y, horizontal ? len : thick, horizontal ? thick : len, look, 3);
-    const Rgb darks[4] = {{140, 164, 220}, {96, 128, 208}, {64, 96, 176}, {220, 218, 208}};
-    const Rgb lights[4] = {kWhite, kWhite, {214, 226, 252}, {250, 250, 246}};
-    const Rgb dark = darks[i], light = lights[i];
+    const TRgb darks[4] = {{140, 164, 220}, {96, 128, 208}, {64, 96, 176}, {220, 218, 208}};
+    const TRgb lights[4] = {kWhite, kWhite, {214, 226, 252}, {250, 250, 246}};
+    const TRgb dark = darks[i], light = lights[i];
     // The grip: four short ridges across the thumb.
     for (int k = 0; k < 4; ++k) {
       if (horizontal) {
@@ -610,17 +610,17 @@ ArtCanvas ScrollThumb(bool horizontal) {
   return c;
 }
 
-ArtCanvas SpinButton() {
-  ArtCanvas c(15, 40);
+TArtCanvas SpinButton() {
+  TArtCanvas c(15, 40);
   for (int i = 0; i < 4; ++i) SoftButton(c, 0, i * 10, 15, 10, kFourLooks[i], 2);
   return c;
 }
 
 // 7 x 5 arrow heads: columns up, down; rows normal, hot, pressed, disabled.
-ArtCanvas SpinArrows() {
-  ArtCanvas c(14, 20);
+TArtCanvas SpinArrows() {
+  TArtCanvas c(14, 20);
   for (int row = 0; row < 4; ++row) {
-    const Rgb ink = ArrowColour(kFourLooks[row]);
+    const TRgb ink = ArrowColour(kFourLooks[row]);
     for (int i = 0; i < 3; ++i) {
       c.HLine(3 - i, 4 + i, row * 5 + 1 + i, ink);   // up
       c.HLine(7 + i, 14 - i, row * 5 + 1 + i, ink);  // down
@@ -631,11 +631,11 @@ ArtCanvas SpinArrows() {
 
 // Framed fields: the edit frame and the combo box frame in looks normal, hot, focused,
 // disabled, 8 x 8 each.
-ArtCanvas FieldFrame() {
-  ArtCanvas c(32, 8);
-  const Rgb outer[4] = {kFieldBorder, {88, 126, 196}, kAccent, kDisabledOutline};
-  const Rgb inner[4] = {kWhite, {226, 236, 252}, {178, 204, 248}, kDisabledFill};
-  const Rgb fill[4] = {kWhite, kWhite, kWhite, kDisabledFill};
+TArtCanvas FieldFrame() {
+  TArtCanvas c(32, 8);
+  const TRgb outer[4] = {kFieldBorder, {88, 126, 196}, kAccent, kDisabledOutline};
+  const TRgb inner[4] = {kWhite, {226, 236, 252}, {178, 204, 248}, kDisabledFill};
+  const TRgb fill[4] = {kWhite, kWhite, kWhite, kDisabledFill};
   for (int i = 0; i < 4; ++i) {
     const int x = i * 8;
     c.FillRect(x, 0, x + 8, 8, outer[i]);
@@ -648,8 +648,8 @@ ArtCanvas FieldFrame() {
   return c;
 }
 
-ArtCanvas ComboButton() {
-  ArtCanvas c(16, 80);
+TArtCanvas ComboButton() {
+  TArtCanvas c(16, 80);
   for (int i = 0; i < 4; ++i) SoftButton(c, 0, i * 20, 16, 20, kFourLooks[i], 2.5);
   return c;
 }
@@ -657,21 +657,21 @@ ArtCanvas ComboButton() {
 // --- buttons, group box, tabs -------------------------------------------------------------
 
 // 20 x 23 cells: normal, hot, pressed, disabled, focused.
-ArtCanvas Button() {
-  ArtCanvas c(20, 23 * 5);
+TArtCanvas Button() {
+  TArtCanvas c(20, 23 * 5);
   const Look looks[5] = {kNormal, kHot, kPressed, kDisabled, kFocused};
   for (int i = 0; i < 5; ++i) PushFace(c, 0, i * 23, 20, 23, looks[i]);
   return c;
 }
 
 // Flat until touched: 20 x 23 cells normal, hot, pressed, disabled.
-ArtCanvas SpeedButton() {
-  ArtCanvas c(20, 92);
+TArtCanvas SpeedButton() {
+  TArtCanvas c(20, 92);
   for (int i = 0; i < 4; ++i) {
     const int y = i * 23;
     switch (kFourLooks[i]) {
       case kNormal:
-        c.FillRoundRect(0, y, 20, y + 23, 3, Rgb{214, 210, 194});
+        c.FillRoundRect(0, y, 20, y + 23, 3, TRgb{214, 210, 194});
         c.FillRoundRect(1, y + 1, 19, y + 22, 2,
                         RampPaint({{0, {250, 249, 244}}, {21, {230, 228, 214}}}, y + 1));
         break;
@@ -686,25 +686,25 @@ ArtCanvas SpeedButton() {
                         RampPaint({{0, {160, 188, 236}}, {21, {206, 222, 248}}}, y + 1));
         break;
       default:
-        c.FillRoundRect(0, y, 20, y + 23, 3, Rgb{226, 224, 212});
-        c.FillRoundRect(1, y + 1, 19, y + 22, 2, Rgb{242, 241, 234});
+        c.FillRoundRect(0, y, 20, y + 23, 3, TRgb{226, 224, 212});
+        c.FillRoundRect(1, y + 1, 19, y + 22, 2, TRgb{242, 241, 234});
         break;
     }
   }
   return c;
 }
 
-ArtCanvas GroupBox() {
-  ArtCanvas c(16, 16);
-  c.StrokeRoundRect(0, 0, 16, 16, 3.5, 1, Rgb{208, 208, 191});
+TArtCanvas GroupBox() {
+  TArtCanvas c(16, 16);
+  c.StrokeRoundRect(0, 0, 16, 16, 3.5, 1, TRgb{208, 208, 191});
   return c;
 }
 
 // 18 x 18 cells: normal, hot, focused (the selected tab), pressed. The bottom row of the
 // selected tab is the page colour, so it joins the page below it.
-ArtCanvas TabItem() {
-  ArtCanvas c(18, 72);
-  const Rgb line{145, 155, 156};
+TArtCanvas TabItem() {
+  TArtCanvas c(18, 72);
+  const TRgb line{145, 155, 156};
   for (int i = 0; i < 4; ++i) {
     const double y = i * 18;
     const bool selected = i == 2;
@@ -715,7 +715,7 @@ ArtCanvas TabItem() {
     c.FillRoundRect(1, y + 1, 17, y + 22, 2.5, RampPaint(fill, y + 1));
     if (i == 1 || selected) {
       // A coloured band along the top edge: dark rim, then two lighter rows.
-      const Rgb band = i == 1 ? kGold : kAccent;
+      const TRgb band = i == 1 ? kGold : kAccent;
       c.FillRoundRect(
           0, y, 18, y + 10, 3.5,
           RampPaint(
@@ -735,19 +735,19 @@ ArtCanvas TabItem() {
 
 // The page: a crisp outline and a light inner rim around the face colour, so that a group box
 // caption (filled with the face colour) sits on it seamlessly.
-ArtCanvas TabPaneEdge() {
-  ArtCanvas c(20, 20);
-  c.FillRect(0, 0, 20, 20, Rgb{145, 155, 156});
-  c.FillRect(1, 1, 19, 19, Rgb{250, 250, 244});
+TArtCanvas TabPaneEdge() {
+  TArtCanvas c(20, 20);
+  c.FillRect(0, 0, 20, 20, TRgb{145, 155, 156});
+  c.FillRect(1, 1, 19, 19, TRgb{250, 250, 244});
   c.FillRect(2, 2, 19, 19, kFace);
-  c.HLine(2, 19, 18, Rgb{224, 222, 204});
-  c.VLine(18, 2, 19, Rgb{224, 222, 204});
+  c.HLine(2, 19, 18, TRgb{224, 222, 204});
+  c.VLine(18, 2, 19, TRgb{224, 222, 204});
   return c;
 }
 
 // Scroll buttons of a tab strip: columns left, right; rows normal, hot, pressed, disabled.
-ArtCanvas TabButtons() {
-  ArtCanvas c(32, 64);
+TArtCanvas TabButtons() {
+  TArtCanvas c(32, 64);
   for (int row = 0; row < 4; ++row)
     for (int dir = 0; dir < 2; ++dir) {
       const Look look = kFourLooks[row];
@@ -760,24 +760,24 @@ ArtCanvas TabButtons() {
 
 // --- progress and track bars --------------------------------------------------------------
 
-ArtCanvas ProgressBar() {
-  ArtCanvas c(12, 12);
-  c.FillRoundRect(0, 0, 12, 12, 3, Rgb{150, 160, 176});
+TArtCanvas ProgressBar() {
+  TArtCanvas c(12, 12);
+  c.FillRoundRect(0, 0, 12, 12, 3, TRgb{150, 160, 176});
   c.FillRoundRect(1, 1, 11, 11, 2, RampPaint({{1, {232, 232, 228}}, {11, kWhite}}));
   return c;
 }
 
-ArtCanvas ProgressFill(bool horizontal) {
-  ArtCanvas c(horizontal ? 12 : 14, horizontal ? 14 : 12);
+TArtCanvas ProgressFill(bool horizontal) {
+  TArtCanvas c(horizontal ? 12 : 14, horizontal ? 14 : 12);
   const Stops fill = {
       {0, {150, 196, 255}}, {4, {84, 140, 232}}, {9, kAccent}, {14, {96, 150, 236}}};
   c.FillRoundRect(0, 0, c.Width(), c.Height(), 2.5, RampPaint(fill, 0, !horizontal));
   return c;
 }
 
-ArtCanvas TrackBar(bool horizontal) {
-  ArtCanvas c(horizontal ? 12 : 4, horizontal ? 4 : 12);
-  const Rgb profile[4] = {{157, 156, 153}, {210, 208, 196}, {242, 241, 232}, kWhite};
+TArtCanvas TrackBar(bool horizontal) {
+  TArtCanvas c(horizontal ? 12 : 4, horizontal ? 4 : 12);
+  const TRgb profile[4] = {{157, 156, 153}, {210, 208, 196}, {242, 241, 232}, kWhite};
   for (int k = 0; k < 4; ++k) {
     if (horizontal)
       c.HLine(0, 12, k, profile[k]);
@@ -788,15 +788,15 @@ ArtCanvas TrackBar(bool horizontal) {
 }
 
 // The thumb: a rounded body with a point towards the ticks (down, or right when vertical).
-ArtCanvas TrackThumb(bool horizontal) {
+TArtCanvas TrackThumb(bool horizontal) {
   const int w = 11, h = 21;
-  ArtCanvas c(horizontal ? w : h * 4, horizontal ? h * 4 : w);
+  TArtCanvas c(horizontal ? w : h * 4, horizontal ? h * 4 : w);
   for (int i = 0; i < 4; ++i) {
     const Look look = kFourLooks[i];
-    ArtCanvas t(w, h);
-    const Rgb outline = look == kDisabled ? kDisabledOutline
-                        : look == kNormal ? Rgb{112, 138, 186}
-                                          : kAccent;
+    TArtCanvas t(w, h);
+    const TRgb outline = look == kDisabled ? kDisabledOutline
+                         : look == kNormal ? TRgb{112, 138, 186}
+                                           : kAccent;
     const Stops fill = look == kPressed    ? Stops{{0, {200, 214, 240}}, {20, {236, 240, 250}}}
                        : look == kDisabled ? Stops{{0, kDisabledFill}, {20, kDisabledFill}}
                                            : Stops{{0, kWhite}, {20, {230, 229, 220}}};
@@ -805,7 +805,7 @@ ArtCanvas TrackThumb(bool horizontal) {
     const std::vector<std::pair<double, double>> inner = {
         {1, 1.5}, {1.5, 1}, {9.5, 1}, {10, 1.5}, {10, 14.6}, {5.5, 19.1}, {1, 14.6}};
     t.FillPolygon(outer, outline);
-    ArtCanvas fillMask(w, h, Rgb{0, 0, 0});
+    TArtCanvas fillMask(w, h, TRgb{0, 0, 0});
     fillMask.FillPolygon(inner, kWhite);
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {
@@ -829,8 +829,8 @@ ArtCanvas TrackThumb(bool horizontal) {
 
 // --- lists, panels, grids, bars -----------------------------------------------------------
 
-ArtCanvas ListBox() {
-  ArtCanvas c(8, 8, kWhite);
+TArtCanvas ListBox() {
+  TArtCanvas c(8, 8, kWhite);
   c.FillRect(0, 0, 8, 8, kFieldBorder);
   c.FillRect(1, 1, 7, 7, kWhite);
   return c;
@@ -838,41 +838,41 @@ ArtCanvas ListBox() {
 
 constexpr int kPanelCaption = 23;
 
-Rgb PanelCaptionAt(double y) {
+TRgb PanelCaptionAt(double y) {
   return Ramp({{0, {255, 255, 255}}, {10, {236, 241, 252}}, {22, {208, 219, 246}}}, y);
 }
 
-ArtCanvas PanelCaption() {
-  ArtCanvas c(12, kPanelCaption);
-  c.FillRoundRect(0, 0, 12, kPanelCaption + 6, 3.5, Rgb{163, 184, 228});
+TArtCanvas PanelCaption() {
+  TArtCanvas c(12, kPanelCaption);
+  c.FillRoundRect(0, 0, 12, kPanelCaption + 6, 3.5, TRgb{163, 184, 228});
   c.FillRoundRect(1, 1, 11, kPanelCaption + 6, 2.5,
                   [](double, double y) { return PanelCaptionAt(y); });
-  c.HLine(0, 12, kPanelCaption - 1, Rgb{163, 184, 228});
+  c.HLine(0, 12, kPanelCaption - 1, TRgb{163, 184, 228});
   return c;
 }
 
-ArtCanvas Panel() {
-  ArtCanvas c(12, 12);
-  c.FillRect(0, 0, 12, 12, Rgb{163, 184, 228});
-  c.FillRect(1, 1, 11, 11, Rgb{243, 245, 250});
+TArtCanvas Panel() {
+  TArtCanvas c(12, 12);
+  c.FillRect(0, 0, 12, 12, TRgb{163, 184, 228});
+  c.FillRect(1, 1, 11, 11, TRgb{243, 245, 250});
   return c;
 }
 
 // Round caption buttons of a panel: columns roll up, roll down, hide; rows normal, hot,
 // pressed; drawn over the panel caption behind them.
-ArtCanvas PanelButtons() {
-  ArtCanvas c(51, 51);
+TArtCanvas PanelButtons() {
+  TArtCanvas c(51, 51);
   for (int row = 0; row < 3; ++row)
     for (int col = 0; col < 3; ++col) {
       const int x = col * 17, y = row * 17;
       c.FillRect(x, y, x + 17, y + 17,
                  [y](double, double py) { return PanelCaptionAt(py - y + 3); });
-      const Rgb ring = row == 0 ? Rgb{190, 204, 232} : kAccent;
-      const Rgb fill = row == 2 ? Rgb{200, 216, 246} : kWhite;
+      const TRgb ring = row == 0 ? TRgb{190, 204, 232} : kAccent;
+      const TRgb fill = row == 2 ? TRgb{200, 216, 246} : kWhite;
       c.FillEllipse(x + 8.5, y + 8.5, 8, 8, ring);
       c.FillEllipse(x + 8.5, y + 8.5, 7, 7, fill);
-      const Rgb ink = row == 0 ? kAccent : row == 1 ? Rgb{60, 130, 240} : Rgb{30, 70, 160};
-      ArtCanvas mask(17, 17, Rgb{0, 0, 0});
+      const TRgb ink = row == 0 ? kAccent : row == 1 ? TRgb{60, 130, 240} : TRgb{30, 70, 160};
+      TArtCanvas mask(17, 17, TRgb{0, 0, 0});
       if (col == 2) {
         CloseShape()(mask, 3, 3);
       } else {
@@ -889,8 +889,8 @@ ArtCanvas PanelButtons() {
 }
 
 // Fixed grid cells, 16 x 18: normal, hot, pressed, disabled.
-ArtCanvas GridFixed() {
-  ArtCanvas c(16, 72);
+TArtCanvas GridFixed() {
+  TArtCanvas c(16, 72);
   for (int i = 0; i < 4; ++i) {
     const int y = i * 18;
     const Look look = kFourLooks[i];
@@ -898,8 +898,8 @@ ArtCanvas GridFixed() {
                        : look == kDisabled ? Stops{{0, {244, 243, 236}}, {17, {244, 243, 236}}}
                                            : Stops{{0, kWhite}, {17, {235, 234, 219}}};
     c.FillRect(0, y, 16, y + 18, RampPaint(fill, y));
-    c.HLine(0, 16, y + 17, Rgb{203, 199, 184});
-    c.VLine(15, y, y + 18, Rgb{203, 199, 184});
+    c.HLine(0, 16, y + 17, TRgb{203, 199, 184});
+    c.VLine(15, y, y + 18, TRgb{203, 199, 184});
     if (look == kHot) {
       c.HLine(0, 15, y + 15, kGoldLight);
       c.HLine(0, 15, y + 16, kGold);
@@ -908,40 +908,40 @@ ArtCanvas GridFixed() {
   return c;
 }
 
-ArtCanvas BarBackground(int w, int h) {
-  ArtCanvas c(w, h);
+TArtCanvas BarBackground(int w, int h) {
+  TArtCanvas c(w, h);
   c.FillRect(0, 0, w, h, RampPaint({{0, {250, 249, 243}}, {h - 1.0, {229, 227, 212}}}));
   return c;
 }
 
 // Dotted grip, tiled: one raised dot per 4 x 4.
-ArtCanvas Grip() {
-  ArtCanvas c(4, 4);
-  c.Set(1, 1, Rgb{160, 158, 146});
+TArtCanvas Grip() {
+  TArtCanvas c(4, 4);
+  c.Set(1, 1, TRgb{160, 158, 146});
   c.Set(2, 2, kWhite);
-  c.Set(2, 1, Rgb{200, 198, 186});
+  c.Set(2, 1, TRgb{200, 198, 186});
   return c;
 }
 
 // Toolbar background (16 wide) with a separator (2 wide) beside it.
-ArtCanvas Toolbar() {
-  ArtCanvas c(18, 26);
+TArtCanvas Toolbar() {
+  TArtCanvas c(18, 26);
   c.Copy(BarBackground(16, 26), 0, 0, 16, 26, 0, 0);
-  c.HLine(0, 16, 25, Rgb{208, 205, 190});
-  c.VLine(16, 3, 23, Rgb{197, 194, 178});
+  c.HLine(0, 16, 25, TRgb{208, 205, 190});
+  c.VLine(16, 3, 23, TRgb{197, 194, 178});
   c.VLine(17, 3, 23, kWhite);
   return c;
 }
 
 // Toolbar buttons 22 x 22 (normal is flat and fully transparent) in normal, hot, pressed,
 // disabled, with the 8-wide drop-down part beside each.
-ArtCanvas ToolButton() {
-  ArtCanvas c(30, 88);
+TArtCanvas ToolButton() {
+  TArtCanvas c(30, 88);
   for (int i = 0; i < 4; ++i) {
     const int y = i * 22;
     const Look look = kFourLooks[i];
     if (look == kHot || look == kPressed) {
-      const Rgb outline = look == kHot ? Rgb{140, 170, 226} : Rgb{96, 126, 196};
+      const TRgb outline = look == kHot ? TRgb{140, 170, 226} : TRgb{96, 126, 196};
       const Stops fill = look == kHot ? Stops{{0, kWhite}, {21, {220, 232, 250}}}
                                       : Stops{{0, {196, 212, 240}}, {21, {226, 236, 252}}};
       for (int part = 0; part < 2; ++part) {
@@ -951,42 +951,42 @@ ArtCanvas ToolButton() {
         c.FillRoundRect(x + 1, y + 1, x + w - 1, y + 21, 1.5, RampPaint(fill, y + 1));
       }
     }
-    const Rgb ink = look == kDisabled ? Rgb{172, 168, 153} : Rgb{20, 24, 32};
+    const TRgb ink = look == kDisabled ? TRgb{172, 168, 153} : TRgb{20, 24, 32};
     for (int k = 0; k < 3; ++k) c.HLine(23 + k, 28 - k, y + 10 + k, ink);
   }
   return c;
 }
 
 // Column headers 16 x 18: the list view look of older skins (normal, hot) ...
-ArtCanvas ListViewHeaderClassic() {
-  ArtCanvas c(16, 36);
+TArtCanvas ListViewHeaderClassic() {
+  TArtCanvas c(16, 36);
   for (int i = 0; i < 2; ++i) {
     const int y = i * 18;
-    c.FillRect(0, y, 16, y + 18, i == 0 ? kFace : Rgb{244, 243, 236});
+    c.FillRect(0, y, 16, y + 18, i == 0 ? kFace : TRgb{244, 243, 236});
     c.HLine(0, 16, y, kWhite);
     c.VLine(0, y, y + 18, kWhite);
-    c.HLine(0, 16, y + 17, Rgb{172, 168, 153});
-    c.VLine(15, y, y + 18, Rgb{172, 168, 153});
+    c.HLine(0, 16, y + 17, TRgb{172, 168, 153});
+    c.VLine(15, y, y + 18, TRgb{172, 168, 153});
   }
   return c;
 }
 
 // ... and the one in use: normal, hot, pressed, plus sort arrows (9 x 5, up then down).
-ArtCanvas ListViewHeader() {
-  ArtCanvas c(25, 54);
-  const Rgb bottoms[3][3] = {{{226, 222, 205}, {214, 210, 191}, {203, 199, 184}},
-                             {{250, 200, 90}, {249, 177, 25}, {248, 169, 0}},
-                             {{203, 199, 184}, {214, 210, 191}, {226, 222, 205}}};
+TArtCanvas ListViewHeader() {
+  TArtCanvas c(25, 54);
+  const TRgb bottoms[3][3] = {{{226, 222, 205}, {214, 210, 191}, {203, 199, 184}},
+                              {{250, 200, 90}, {249, 177, 25}, {248, 169, 0}},
+                              {{203, 199, 184}, {214, 210, 191}, {226, 222, 205}}};
   for (int i = 0; i < 3; ++i) {
     const int y = i * 18;
     const Stops fill = i == 2 ? Stops{{0, {222, 223, 216}}, {15, {232, 231, 222}}}
                               : Stops{{0, kWhite}, {15, {240, 239, 230}}};
     c.FillRect(0, y, 16, y + 15, RampPaint(fill, y));
     for (int k = 0; k < 3; ++k) c.HLine(0, 16, y + 15 + k, bottoms[i][k]);
-    c.VLine(14, y + 3, y + 14, Rgb{199, 197, 178});
+    c.VLine(14, y + 3, y + 14, TRgb{199, 197, 178});
     c.VLine(15, y + 3, y + 14, kWhite);
   }
-  const Rgb ink{172, 168, 153};
+  const TRgb ink{172, 168, 153};
   for (int k = 0; k < 5; ++k) {
     c.HLine(16 + 4 - k, 16 + 5 + k, k, ink);  // up, apex on top
     c.HLine(16 + k, 16 + 9 - k, 5 + k, ink);  // down, apex below
@@ -995,21 +995,21 @@ ArtCanvas ListViewHeader() {
 }
 
 // Status bar: background (16 wide), panel divider (8 wide), size grip (12 x 12 at the bottom).
-ArtCanvas StatusBar() {
-  ArtCanvas c(36, 22);
+TArtCanvas StatusBar() {
+  TArtCanvas c(36, 22);
   c.Copy(BarBackground(16, 22), 0, 0, 16, 22, 0, 0);
-  c.HLine(0, 16, 0, Rgb{208, 205, 190});
+  c.HLine(0, 16, 0, TRgb{208, 205, 190});
   c.HLine(0, 16, 1, kWhite);
   c.Copy(BarBackground(16, 22), 0, 0, 8, 22, 16, 0);
-  c.HLine(16, 24, 0, Rgb{208, 205, 190});
+  c.HLine(16, 24, 0, TRgb{208, 205, 190});
   c.HLine(16, 24, 1, kWhite);
-  c.VLine(22, 4, 19, Rgb{199, 197, 178});
+  c.VLine(22, 4, 19, TRgb{199, 197, 178});
   c.VLine(23, 4, 19, kWhite);
   // Grip: dots along the diagonal, darker with a white light below-right.
   for (int row = 0; row < 4; ++row)
     for (int col = 3 - row; col < 4; ++col) {
       const int x = 24 + col * 3, y = 10 + row * 3;
-      c.Set(x, y, Rgb{160, 158, 146});
+      c.Set(x, y, TRgb{160, 158, 146});
       c.Set(x + 1, y + 1, kWhite);
     }
   return c;
@@ -1017,9 +1017,9 @@ ArtCanvas StatusBar() {
 
 }  // namespace
 
-std::vector<PaintedBitmap> SkinPainter::PaintAll() {
-  std::vector<PaintedBitmap> out;
-  auto add = [&](const std::string& name, ArtCanvas picture, std::string file = {}) {
+std::vector<TPaintedBitmap> TSkinPainter::PaintAll() {
+  std::vector<TPaintedBitmap> out;
+  auto add = [&](const std::string& name, TArtCanvas picture, std::string file = {}) {
     out.push_back({name, file.empty() ? name : std::move(file), std::move(picture)});
   };
   add("FRAMECAPTION.BMP", FrameCaption());

@@ -1,8 +1,10 @@
-#include "tools/skinart/ArtCanvas.h"
+#include "tools/skinart/TArtCanvas.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+
+#include "skin/objects/SeBitmap.h"
 
 namespace skinart {
 
@@ -37,30 +39,30 @@ bool InRoundRect(double x, double y, double l, double t, double r, double b, dou
 }
 }  // namespace
 
-Rgb Mix(Rgb a, Rgb b, double t) {
+TRgb Mix(TRgb a, TRgb b, double t) {
   return {Clamp255(a.r + (b.r - a.r) * t), Clamp255(a.g + (b.g - a.g) * t),
           Clamp255(a.b + (b.b - a.b) * t)};
 }
 
-ArtCanvas::ArtCanvas(int width, int height, Rgb fill) : width_(width), height_(height) {
+TArtCanvas::TArtCanvas(int width, int height, TRgb fill) : width_(width), height_(height) {
   if (width <= 0 || height <= 0 || width > 4096 || height > 4096)
     throw std::invalid_argument("canvas size out of range");
   pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
 }
 
-Rgb ArtCanvas::At(int x, int y) const {
+TRgb TArtCanvas::At(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kMagenta;
   return pixels_[static_cast<std::size_t>(y) * width_ + x];
 }
 
-void ArtCanvas::Set(int x, int y, Rgb colour) {
+void TArtCanvas::Set(int x, int y, TRgb colour) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
   pixels_[static_cast<std::size_t>(y) * width_ + x] = colour;
 }
 
-void ArtCanvas::Blend(int x, int y, Rgb colour, double a) {
+void TArtCanvas::Blend(int x, int y, TRgb colour, double a) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_ || a <= 0) return;
-  Rgb& p = pixels_[static_cast<std::size_t>(y) * width_ + x];
+  TRgb& p = pixels_[static_cast<std::size_t>(y) * width_ + x];
   if (p == kMagenta) {
     if (a >= 0.5) p = colour;
     return;
@@ -68,18 +70,18 @@ void ArtCanvas::Blend(int x, int y, Rgb colour, double a) {
   p = Mix(p, colour, std::min(a, 1.0));
 }
 
-void ArtCanvas::FillRect(int left, int top, int right, int bottom, Rgb colour) {
+void TArtCanvas::FillRect(int left, int top, int right, int bottom, TRgb colour) {
   FillRect(left, top, right, bottom, Solid(colour));
 }
 
-void ArtCanvas::FillRect(int left, int top, int right, int bottom, const Paint& paint) {
+void TArtCanvas::FillRect(int left, int top, int right, int bottom, const Paint& paint) {
   for (int y = std::max(top, 0); y < std::min(bottom, height_); ++y)
     for (int x = std::max(left, 0); x < std::min(right, width_); ++x)
       Set(x, y, paint(x + 0.5, y + 0.5));
 }
 
-void ArtCanvas::Cover(int left, int top, int right, int bottom,
-                      const std::function<bool(double, double)>& inside, const Paint& paint) {
+void TArtCanvas::Cover(int left, int top, int right, int bottom,
+                       const std::function<bool(double, double)>& inside, const Paint& paint) {
   for (int y = std::max(top, 0); y < std::min(bottom, height_); ++y) {
     for (int x = std::max(left, 0); x < std::min(right, width_); ++x) {
       int hits = 0;
@@ -87,7 +89,7 @@ void ArtCanvas::Cover(int left, int top, int right, int bottom,
         for (int sx = 0; sx < kSamples; ++sx)
           if (inside(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples)) ++hits;
       if (hits == 0) continue;
-      const Rgb c = paint(x + 0.5, y + 0.5);
+      const TRgb c = paint(x + 0.5, y + 0.5);
       if (hits == kSamples * kSamples)
         Set(x, y, c);
       else
@@ -96,20 +98,20 @@ void ArtCanvas::Cover(int left, int top, int right, int bottom,
   }
 }
 
-void ArtCanvas::FillRoundRect(double l, double t, double r, double b, double rad,
-                              const Paint& paint) {
+void TArtCanvas::FillRoundRect(double l, double t, double r, double b, double rad,
+                               const Paint& paint) {
   Cover(
       static_cast<int>(std::floor(l)), static_cast<int>(std::floor(t)),
       static_cast<int>(std::ceil(r)), static_cast<int>(std::ceil(b)),
       [=](double x, double y) { return InRoundRect(x, y, l, t, r, b, rad); }, paint);
 }
 
-void ArtCanvas::FillRoundRect(double l, double t, double r, double b, double rad, Rgb c) {
+void TArtCanvas::FillRoundRect(double l, double t, double r, double b, double rad, TRgb c) {
   FillRoundRect(l, t, r, b, rad, Solid(c));
 }
 
-void ArtCanvas::StrokeRoundRect(double l, double t, double r, double b, double rad,
-                                double thickness, Rgb colour) {
+void TArtCanvas::StrokeRoundRect(double l, double t, double r, double b, double rad,
+                                 double thickness, TRgb colour) {
   const double inner = std::max(rad - thickness, 0.0);
   Cover(
       static_cast<int>(std::floor(l)), static_cast<int>(std::floor(t)),
@@ -122,7 +124,7 @@ void ArtCanvas::StrokeRoundRect(double l, double t, double r, double b, double r
       Solid(colour));
 }
 
-void ArtCanvas::FillEllipse(double cx, double cy, double rx, double ry, const Paint& paint) {
+void TArtCanvas::FillEllipse(double cx, double cy, double rx, double ry, const Paint& paint) {
   Cover(
       static_cast<int>(std::floor(cx - rx)), static_cast<int>(std::floor(cy - ry)),
       static_cast<int>(std::ceil(cx + rx)), static_cast<int>(std::ceil(cy + ry)),
@@ -134,12 +136,12 @@ void ArtCanvas::FillEllipse(double cx, double cy, double rx, double ry, const Pa
       paint);
 }
 
-void ArtCanvas::FillEllipse(double cx, double cy, double rx, double ry, Rgb colour) {
+void TArtCanvas::FillEllipse(double cx, double cy, double rx, double ry, TRgb colour) {
   FillEllipse(cx, cy, rx, ry, Solid(colour));
 }
 
-void ArtCanvas::Polyline(const std::vector<std::pair<double, double>>& points, double width,
-                         Rgb colour) {
+void TArtCanvas::Polyline(const std::vector<std::pair<double, double>>& points, double width,
+                          TRgb colour) {
   if (points.empty()) return;
   double minX = points[0].first, maxX = minX, minY = points[0].second, maxY = minY;
   for (const auto& [x, y] : points) {
@@ -165,7 +167,7 @@ void ArtCanvas::Polyline(const std::vector<std::pair<double, double>>& points, d
       Solid(colour));
 }
 
-void ArtCanvas::FillPolygon(const std::vector<std::pair<double, double>>& points, Rgb colour) {
+void TArtCanvas::FillPolygon(const std::vector<std::pair<double, double>>& points, TRgb colour) {
   if (points.size() < 3) return;
   double minX = points[0].first, maxX = minX, minY = points[0].second, maxY = minY;
   for (const auto& [x, y] : points) {
@@ -189,40 +191,54 @@ void ArtCanvas::FillPolygon(const std::vector<std::pair<double, double>>& points
       Solid(colour));
 }
 
-void ArtCanvas::HLine(int x0, int x1, int y, Rgb colour) {
+void TArtCanvas::HLine(int x0, int x1, int y, TRgb colour) {
   FillRect(x0, y, x1, y + 1, colour);
 }
 
-void ArtCanvas::VLine(int x, int y0, int y1, Rgb colour) {
+void TArtCanvas::VLine(int x, int y0, int y1, TRgb colour) {
   FillRect(x, y0, x + 1, y1, colour);
 }
 
-void ArtCanvas::Copy(const ArtCanvas& source, int sx, int sy, int w, int h, int x, int y,
-                     bool masked) {
+void TArtCanvas::Copy(const TArtCanvas& source, int sx, int sy, int w, int h, int x, int y,
+                      bool masked) {
   for (int j = 0; j < h; ++j)
     for (int i = 0; i < w; ++i) {
-      const Rgb c = source.At(sx + i, sy + j);
+      const TRgb c = source.At(sx + i, sy + j);
       if (masked && c == kMagenta) continue;
       Set(x + i, y + j, c);
     }
 }
 
-ArtCanvas::Paint ArtCanvas::VGradient(double y0, double y1, Rgb top, Rgb bottom) {
+TArtCanvas::Paint TArtCanvas::VGradient(double y0, double y1, TRgb top, TRgb bottom) {
   return [=](double, double y) {
     const double span = y1 - y0;
     return Mix(top, bottom, span > 0 ? std::clamp((y - y0) / span, 0.0, 1.0) : 0.0);
   };
 }
 
-ArtCanvas::Paint ArtCanvas::HGradient(double x0, double x1, Rgb left, Rgb right) {
+TArtCanvas::Paint TArtCanvas::HGradient(double x0, double x1, TRgb left, TRgb right) {
   return [=](double x, double) {
     const double span = x1 - x0;
     return Mix(left, right, span > 0 ? std::clamp((x - x0) / span, 0.0, 1.0) : 0.0);
   };
 }
 
-ArtCanvas::Paint ArtCanvas::Solid(Rgb colour) {
+TArtCanvas::Paint TArtCanvas::Solid(TRgb colour) {
   return [=](double, double) { return colour; };
+}
+
+std::unique_ptr<TSeBitmap> TArtCanvas::ToBitmap() const {
+  auto bitmap = std::make_unique<TSeBitmap>();
+  bitmap->SetSize(width_, height_);
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x) {
+      const TRgb c = At(x, y);
+      bitmap->SetPixel(x, y,
+                       (static_cast<std::uint32_t>(c.r) << 16) |
+                           (static_cast<std::uint32_t>(c.g) << 8) |
+                           static_cast<std::uint32_t>(c.b));
+    }
+  return bitmap;
 }
 
 }  // namespace skinart

@@ -6,7 +6,7 @@
 
 #include "tools/skinart/BmpFile.h"
 #include "tools/skinart/SkinManifest.h"
-#include "tools/skinart/SkinPainter.h"
+#include "tools/skinart/TSkinPainter.h"
 
 namespace skinart {
 namespace {
@@ -14,20 +14,20 @@ namespace {
 class SkinPainterTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    painted_ = new std::vector<PaintedBitmap>(SkinPainter::PaintAll());
+    painted_ = new std::vector<TPaintedBitmap>(TSkinPainter::PaintAll());
   }
   static void TearDownTestSuite() { delete painted_; }
 
-  static const ArtCanvas& Picture(const std::string& name) {
+  static const TArtCanvas& Picture(const std::string& name) {
     for (const auto& b : *painted_)
       if (b.skinName == name) return b.picture;
     throw std::runtime_error("no picture " + name);
   }
 
-  static std::vector<PaintedBitmap>* painted_;
+  static std::vector<TPaintedBitmap>* painted_;
 };
 
-std::vector<PaintedBitmap>* SkinPainterTest::painted_ = nullptr;
+std::vector<TPaintedBitmap>* SkinPainterTest::painted_ = nullptr;
 
 TEST_F(SkinPainterTest, PaintsWhatTheManifestListsInItsOrder) {
   const SkinManifest m = SkinManifest::Load(std::string(QM_SKIN_SOURCES) + "/manifest.txt");
@@ -41,7 +41,7 @@ TEST_F(SkinPainterTest, PaintsWhatTheManifestListsInItsOrder) {
 }
 
 TEST_F(SkinPainterTest, DrawsTheSameBytesEveryTime) {
-  const auto again = SkinPainter::PaintAll();
+  const auto again = TSkinPainter::PaintAll();
   ASSERT_EQ(again.size(), painted_->size());
   for (std::size_t i = 0; i < again.size(); ++i)
     EXPECT_EQ(BmpFile::Encode(again[i].picture), BmpFile::Encode((*painted_)[i].picture))
@@ -54,7 +54,7 @@ TEST_F(SkinPainterTest, NoPinkFringes) {
   for (const auto& b : *painted_)
     for (int y = 0; y < b.picture.Height(); ++y)
       for (int x = 0; x < b.picture.Width(); ++x) {
-        const Rgb p = b.picture.At(x, y);
+        const TRgb p = b.picture.At(x, y);
         if (p == kMagenta) continue;
         const bool pinkish = p.r > 190 && p.b > 190 && p.g < 90;
         EXPECT_FALSE(pinkish) << b.fileName << " at " << x << ", " << y;
@@ -63,24 +63,24 @@ TEST_F(SkinPainterTest, NoPinkFringes) {
 
 // Parts that the frame stretches must not vary along the stretch, or they smear.
 TEST_F(SkinPainterTest, StretchedFramePartsAreUniformAlongTheStretch) {
-  const ArtCanvas& caption = Picture("FRAMECAPTION.BMP");
+  const TArtCanvas& caption = Picture("FRAMECAPTION.BMP");
   for (int y = 0; y < caption.Height(); ++y)
     for (int x = 10; x < 57; ++x) EXPECT_EQ(caption.At(x, y), caption.At(10, y)) << x << ", " << y;
   for (const char* side : {"FRAMELEFT.BMP", "FRAMERIGHT.BMP"}) {
-    const ArtCanvas& c = Picture(side);
+    const TArtCanvas& c = Picture(side);
     for (int y = 0; y < c.Height(); ++y)
       for (int x = 0; x < c.Width(); ++x) EXPECT_EQ(c.At(x, y), c.At(x, 0)) << side;
   }
-  const ArtCanvas& bottom = Picture("FRAMEBOTTOM.BMP");
+  const TArtCanvas& bottom = Picture("FRAMEBOTTOM.BMP");
   for (int y = 0; y < bottom.Height(); ++y)
     for (int x = 5; x < 25; ++x) EXPECT_EQ(bottom.At(x, y), bottom.At(5, y));
 }
 
 // The caption's outline runs on into the side borders, active and inactive alike.
 TEST_F(SkinPainterTest, CaptionAndBordersMeet) {
-  const ArtCanvas& caption = Picture("FRAMECAPTION.BMP");
-  const ArtCanvas& left = Picture("FRAMELEFT.BMP");
-  const ArtCanvas& right = Picture("FRAMERIGHT.BMP");
+  const TArtCanvas& caption = Picture("FRAMECAPTION.BMP");
+  const TArtCanvas& left = Picture("FRAMELEFT.BMP");
+  const TArtCanvas& right = Picture("FRAMERIGHT.BMP");
   for (int look = 0; look < 2; ++look) {
     const int lastRow = look * 29 + 28;
     EXPECT_EQ(caption.At(0, lastRow), left.At(look * 5, 0));
@@ -93,9 +93,9 @@ TEST_F(SkinPainterTest, CaptionAndBordersMeet) {
 // Caption buttons are drawn over the caption row they sit on (5 pixels down), so their
 // rounded corners blend into it instead of showing a box.
 TEST_F(SkinPainterTest, CaptionButtonCornersMatchTheCaptionBehindThem) {
-  const ArtCanvas& caption = Picture("FRAMECAPTION.BMP");
+  const TArtCanvas& caption = Picture("FRAMECAPTION.BMP");
   for (const char* name : {"CLOSEBUTTON.bmp", "SYSBUTTON.BMP"}) {
-    const ArtCanvas& strip = Picture(name);
+    const TArtCanvas& strip = Picture(name);
     for (int frame = 0; frame < 8; ++frame) {
       const int captionRow = (frame < 4 ? 0 : 29) + 5;
       EXPECT_EQ(strip.At(0, frame * 21), caption.At(20, captionRow)) << name << frame;
@@ -109,7 +109,7 @@ TEST_F(SkinPainterTest, CaptionGlyphsAreStrokesOnTransparency) {
   for (const char* name :
        {"GLYPHCLOSE.BMP", "GLYPHRESTORE.BMP", "GLYPHMAXIMIZE.BMP", "GLYPHMINIMIZE.BMP",
         "GLYPHROLLDOWN.BMP", "GLYPHROLLUP.BMP", "GLYPHTRAY.BMP", "GLYPHHELP.BMP"}) {
-    const ArtCanvas& g = Picture(name);
+    const TArtCanvas& g = Picture(name);
     ASSERT_EQ(g.Width(), 11) << name;
     ASSERT_EQ(g.Height(), 44) << name;
     for (int cell = 0; cell < 4; ++cell) {
@@ -124,18 +124,18 @@ TEST_F(SkinPainterTest, CaptionGlyphsAreStrokesOnTransparency) {
 
 // The active caption is the strong blue; the inactive one is lighter.
 TEST_F(SkinPainterTest, InactiveLooksAreLighter) {
-  auto lightness = [](const ArtCanvas& c, int x0, int y0, int w, int h) {
+  auto lightness = [](const TArtCanvas& c, int x0, int y0, int w, int h) {
     long sum = 0;
     for (int y = y0; y < y0 + h; ++y)
       for (int x = x0; x < x0 + w; ++x) {
-        const Rgb p = c.At(x, y);
+        const TRgb p = c.At(x, y);
         sum += p.r + p.g + p.b;
       }
     return sum;
   };
-  const ArtCanvas& caption = Picture("FRAMECAPTION.BMP");
+  const TArtCanvas& caption = Picture("FRAMECAPTION.BMP");
   EXPECT_GT(lightness(caption, 10, 29, 47, 29), lightness(caption, 10, 0, 47, 29));
-  const ArtCanvas& buttons = Picture("SYSBUTTON.BMP");
+  const TArtCanvas& buttons = Picture("SYSBUTTON.BMP");
   EXPECT_GT(lightness(buttons, 2, 4 * 21 + 2, 19, 17), lightness(buttons, 2, 2, 19, 17));
 }
 

@@ -10,10 +10,10 @@ std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) {
          (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 
-ArtCanvas Sample() {
-  ArtCanvas c(3, 2);
-  c.Set(0, 0, Rgb{1, 2, 3});
-  c.Set(2, 1, Rgb{250, 0, 10});
+TArtCanvas Sample() {
+  TArtCanvas c(3, 2);
+  c.Set(0, 0, TRgb{1, 2, 3});
+  c.Set(2, 1, TRgb{250, 0, 10});
   return c;
 }
 
@@ -38,24 +38,24 @@ TEST(BmpFileTest, WritesWhatImageEditorsWrite) {
 }
 
 TEST(BmpFileTest, ReadsBackEveryPixel) {
-  const ArtCanvas back = BmpFile::Decode(BmpFile::Encode(Sample()));
+  const TArtCanvas back = BmpFile::Decode(BmpFile::Encode(Sample()));
   ASSERT_EQ(back.Width(), 3);
   ASSERT_EQ(back.Height(), 2);
-  EXPECT_EQ(back.At(0, 0), (Rgb{1, 2, 3}));
-  EXPECT_EQ(back.At(2, 1), (Rgb{250, 0, 10}));
+  EXPECT_EQ(back.At(0, 0), (TRgb{1, 2, 3}));
+  EXPECT_EQ(back.At(2, 1), (TRgb{250, 0, 10}));
   EXPECT_EQ(back.At(1, 0), kMagenta);
 }
 
 TEST(BmpFileTest, ReadsTopDownAndPaddedTwentyFourBitFiles) {
   // 24 bits, width 1: each row holds 3 bytes plus one byte of padding; height -2 (top-down).
-  std::vector<std::uint8_t> b = BmpFile::Encode(ArtCanvas(1, 2));
+  std::vector<std::uint8_t> b = BmpFile::Encode(TArtCanvas(1, 2));
   b.resize(54);
   b[22] = 0xFE, b[23] = 0xFF, b[24] = 0xFF, b[25] = 0xFF;
   b[28] = 24;
   for (std::uint8_t v : {3, 2, 1, 0, 30, 20, 10, 0}) b.push_back(v);
-  const ArtCanvas c = BmpFile::Decode(b);
-  EXPECT_EQ(c.At(0, 0), (Rgb{1, 2, 3}));
-  EXPECT_EQ(c.At(0, 1), (Rgb{10, 20, 30}));
+  const TArtCanvas c = BmpFile::Decode(b);
+  EXPECT_EQ(c.At(0, 0), (TRgb{1, 2, 3}));
+  EXPECT_EQ(c.At(0, 1), (TRgb{10, 20, 30}));
 }
 
 TEST(BmpFileTest, RefusesBrokenFilesWithANamedError) {

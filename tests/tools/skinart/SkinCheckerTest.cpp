@@ -111,7 +111,7 @@ TEST_F(SkinCheckerTest, ReportsLooksThatDoNotTellStatesApart) {
   EXPECT_TRUE(Reports({"Button/Face: BitmapHot hardly differs"}));
   EXPECT_TRUE(Reports({"Button/Face.BitmapHot is not BUTTON.bmp"}));
   auto& caption = skin_->bitmaps[0];
-  caption.picture.Set(0, 0, Rgb{0, 0, 255});
+  caption.picture.Set(0, 0, TRgb{0, 0, 255});
   EXPECT_TRUE(Reports({"CaptionLeft.ActiveBitmap needs a transparent rounded corner"}));
 }
 
