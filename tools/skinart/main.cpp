@@ -3,22 +3,29 @@
 //   skinart OUTDIR            write every bitmap of the skin into OUTDIR
 //   skinart --compare DIR     verify that the .bmp files in DIR are exactly what it draws
 //   skinart --check SKINDIR   lint manifest, bitmaps and object files of a skin folder
+//
+// The check reads the folder as the build does, into the skin library's own objects, and
+// lays them out with the library's own layout.
 
 #include <filesystem>
 #include <iostream>
 #include <string>
 
 #include "skin/objects/SeBitmap.h"
-#include "tools/skinart/SkinChecker.h"
+#include "skin/store/TSeSkinSource.h"
 #include "tools/skinart/TSkinPainter.h"
 #include "tools/skinsource/ESkinSourceError.h"
 #include "tools/skinsource/TSkinBitmapFile.h"
+#include "tools/skinsource/TSkinFolder.h"
 #include "tools/skinsource/TWholeFile.h"
+#include "tools/skintool/TProgramSkinChecker.h"
+#include "tools/skintool/TSkinLinter.h"
 
 namespace {
 
 using skinsource::ESkinSourceError;
 using skinsource::TSkinBitmapFile;
+using skinsource::TSkinFolder;
 using skinsource::TWholeFile;
 
 void Usage(std::ostream& out) {
@@ -56,14 +63,18 @@ int Compare(const std::string& folder) {
 }
 
 int Check(const std::string& folder) {
-  const auto skin = skinart::SkinSources::Load(folder);
-  const auto problems = skinart::SkinChecker::Check(skin);
+  TSeSkinSource skin(nullptr);
+  TSkinFolder::Build(folder, skin);
+  std::vector<std::string> problems = TSkinFolder::CheckSources(folder);
+  for (std::string& p : skintool::TSkinLinter::Check(skin)) problems.push_back(std::move(p));
+  for (std::string& p : skintool::TProgramSkinChecker::Check(skin))
+    problems.push_back(std::move(p));
   for (const auto& p : problems) std::cerr << p << "\n";
   if (!problems.empty()) {
     std::cerr << problems.size() << " problem(s) in " << folder << "\n";
     return 1;
   }
-  std::cout << folder << ": " << skin.bitmaps.size() << " bitmaps, " << skin.objects.size()
+  std::cout << folder << ": " << skin.Bitmaps().Count() << " bitmaps, " << skin.Count()
             << " top-level objects, no problems\n";
   return 0;
 }

@@ -137,4 +137,39 @@ void TSkinFolder::Extract(TSeSkinSource& source, const std::string& folder) {
   TWholeFile::WriteText(Join(folder, "manifest.txt"), manifest.Format());
 }
 
+std::vector<std::string> TSkinFolder::CheckSources(const std::string& folder) {
+  const std::string manifestPath = Join(folder, "manifest.txt");
+  const TSkinManifestFile manifest =
+      TSkinManifestFile::Parse(TWholeFile::ReadText(manifestPath), manifestPath);
+  std::vector<std::string> problems;
+  std::set<std::string> pictures;
+  for (const auto& [name, file] : manifest.bitmaps)
+    if (!pictures.insert(TextCase::LowerCase(file)).second)
+      problems.push_back("bitmaps/" + file + ": named twice in the manifest");
+  for (const std::string& file : manifest.objects) {
+    const std::string path = Join(folder, "objects", file);
+    const std::string text = TWholeFile::ReadText(path);
+    const std::unique_ptr<TSeSkinObject> object = TSkinObjectSource::Read(text, path);
+    const std::string where = "objects/" + file + ": ";
+    if (file != SafeFileName(object->Name(), "object") + ".txt")
+      problems.push_back(where + "holds object " + object->Name());
+    const std::string canonical = TSkinObjectSource::Write(*object);
+    if (canonical == text) continue;
+    // The first line that differs, counted as the text form counts them (CR LF).
+    std::size_t at = 0;
+    while (at < text.size() && at < canonical.size() && text[at] == canonical[at]) ++at;
+    const std::size_t lineStart = canonical.rfind('\n', at == 0 ? 0 : at - 1);
+    const std::size_t from = lineStart == std::string::npos || at == 0 ? 0 : lineStart + 1;
+    const int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + at, '\n'));
+    const std::size_t to = canonical.find("\r\n", from);
+    const std::string expected =
+        from < canonical.size()
+            ? "\"" + canonical.substr(from, to == std::string::npos ? to : to - from) + "\""
+            : "the end of the text";
+    problems.push_back(where + "line " + std::to_string(line) +
+                       " is not as the skin tool writes it, which has " + expected);
+  }
+  return problems;
+}
+
 }  // namespace skinsource

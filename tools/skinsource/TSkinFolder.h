@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class TSeSkinSource;
 
@@ -21,6 +22,12 @@ class TSkinFolder {
   // the skin's names, reduced to plain characters and made unique, so no name in a skin can
   // reach outside the folder.
   static void Extract(TSeSkinSource& source, const std::string& folder);
+  // What a folder that builds holds that the tool would not write so: object files not in the
+  // canonical text form (properties out of stored order, at their default, a named colour in
+  // decimal, a font not in full; the first differing line is named), object files not named
+  // after their object, and a picture file named twice. One line per problem, "file: what".
+  // Throws ESkinSourceError as Build does for sources that do not read.
+  static std::vector<std::string> CheckSources(const std::string& folder);
   // A name reduced to a safe file name (letters, digits, '.', '-', '_').
   static std::string SafeFileName(const std::string& name, const std::string& fallback);
 };

@@ -8,6 +8,7 @@
 #include "framework/core/TextCase.h"
 #include "skin/objects/SeBitmap.h"
 #include "skin/objects/SeBitmapLink.h"
+#include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"
 
@@ -85,6 +86,10 @@ class Linter {
 
   void Walk(TSeSkinObject& object, const std::string& path) {
     CheckLinks(object, path);
+    if (object.MarginLeft() < 0 || object.MarginRight() < 0 || object.MarginTop() < 0 ||
+        object.MarginBottom() < 0)
+      Report(path, "negative margin");
+    CheckLayout(object, path);
     // Siblings cannot share a name (the reader refuses them); cousins can.
     for (int i = 0; i < object.ObjectCount(); ++i)
       if (TSeSkinObject* child = object.Objects(i)) Walk(*child, path + "." + child->Name());
@@ -119,7 +124,45 @@ class Linter {
     }
   }
 
+  static std::string Text(const TRect& r) {
+    return "(" + std::to_string(r.Left) + ", " + std::to_string(r.Top) + ", " +
+           std::to_string(r.Right) + ", " + std::to_string(r.Bottom) + ")";
+  }
+
+  // Bitmap objects lay out their children again at every paint, so a stored child that the
+  // layout would move jumps at the first paint. The library's own layout runs on a private
+  // copy, which is reached as a window reaches its copy: through SetBounds, here one pixel
+  // taller and back, so that corner children move by the sizes each object remembers (a fresh
+  // copy remembers none). Children sized by their text are left out: that needs a screen.
+  void CheckLayout(TSeSkinObject& object, const std::string& path) {
+    if (object.ObjectCount() == 0) return;
+    std::unique_ptr<TSeSkinObject> copy = CloneSkinObject(object);
+    if (!copy) return;
+    const TRect stored = object.BoundsRect();
+    if (stored.Bottom > stored.Top) {
+      copy->SetBounds({stored.Left, stored.Top, stored.Right, stored.Bottom + 1});
+      copy->SetBounds(stored);
+    } else {
+      // Without a height, nothing remembered moves a corner child.
+      copy->Realign();
+    }
+    for (int i = 0; i < object.ObjectCount(); ++i) {
+      const TSeSkinObject* child = object.Objects(i);
+      const TSeSkinObject* placed = copy->Objects(i);
+      if (child == nullptr || placed == nullptr || child->Align() == TSeAlign::saText) continue;
+      if (placed->BoundsRect() != child->BoundsRect())
+        Report(path + "." + child->Name(), "stored bounds " + Text(child->BoundsRect()) +
+                                               " differ from the layout " +
+                                               Text(placed->BoundsRect()));
+    }
+  }
+
   void CheckLinks(TSeSkinObject& object, const std::string& path) {
+    // State pictures stand in for the normal one in the same nine-grid.
+    const TSeBitmapLink* normal = nullptr;
+    if (const TPropertyInfo* p = object.ClassInfo().FindProperty("Bitmap");
+        p != nullptr && p->Kind() == TPropertyKind::pkObject)
+      normal = ObjectAs<TSeBitmapLink>(p->GetObject(object));
     for (const TPropertyInfo* property : object.ClassInfo().Properties()) {
       if (property->Kind() != TPropertyKind::pkObject) continue;
       const auto* link = ObjectAs<TSeBitmapLink>(property->GetObject(object));
@@ -136,8 +179,7 @@ class Linter {
         Report(where, "links to \"" + link->GetName() + "\", which the skin does not hold");
         continue;
       }
-      const std::string rect = "(" + std::to_string(r.Left) + ", " + std::to_string(r.Top) + ", " +
-                               std::to_string(r.Right) + ", " + std::to_string(r.Bottom) + ")";
+      const std::string rect = Text(r);
       if (r.Right <= r.Left || r.Bottom <= r.Top) {
         Report(where, "empty source rectangle " + rect);
         continue;
@@ -147,6 +189,11 @@ class Linter {
                           std::to_string(bitmap->Width()) + " x " +
                           std::to_string(bitmap->Height()) + ")");
         continue;
+      }
+      if (normal != nullptr && link != normal && !normal->GetName().empty()) {
+        const TRect n = normal->GetRect();
+        if (RectWidth(n) != RectWidth(r) || RectHeight(n) != RectHeight(r))
+          Report(where, "differs in size from Bitmap " + Text(n) + ", whose nine-grid it shares");
       }
       // Margins cut the picture into nine parts; they must fit the picture and the part.
       const int mx = object.MarginLeft() + object.MarginRight();

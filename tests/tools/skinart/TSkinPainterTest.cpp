@@ -4,9 +4,11 @@
 #include <set>
 #include <string>
 
-#include "tools/skinart/BmpFile.h"
-#include "tools/skinart/SkinManifest.h"
+#include "skin/objects/SeBitmap.h"
 #include "tools/skinart/TSkinPainter.h"
+#include "tools/skinsource/TSkinBitmapFile.h"
+#include "tools/skinsource/TSkinManifestFile.h"
+#include "tools/skinsource/TWholeFile.h"
 
 namespace skinart {
 namespace {
@@ -30,7 +32,8 @@ class SkinPainterTest : public ::testing::Test {
 std::vector<TPaintedBitmap>* SkinPainterTest::painted_ = nullptr;
 
 TEST_F(SkinPainterTest, PaintsWhatTheManifestListsInItsOrder) {
-  const SkinManifest m = SkinManifest::Load(std::string(QM_SKIN_SOURCES) + "/manifest.txt");
+  const std::string path = std::string(QM_SKIN_SOURCES) + "/manifest.txt";
+  const auto m = skinsource::TSkinManifestFile::Parse(skinsource::TWholeFile::ReadText(path), path);
   ASSERT_EQ(painted_->size(), m.bitmaps.size());
   std::set<std::string> files;
   for (std::size_t i = 0; i < m.bitmaps.size(); ++i) {
@@ -44,7 +47,8 @@ TEST_F(SkinPainterTest, DrawsTheSameBytesEveryTime) {
   const auto again = TSkinPainter::PaintAll();
   ASSERT_EQ(again.size(), painted_->size());
   for (std::size_t i = 0; i < again.size(); ++i)
-    EXPECT_EQ(BmpFile::Encode(again[i].picture), BmpFile::Encode((*painted_)[i].picture))
+    EXPECT_EQ(skinsource::TSkinBitmapFile::Encode(*again[i].picture.ToBitmap()),
+              skinsource::TSkinBitmapFile::Encode(*(*painted_)[i].picture.ToBitmap()))
         << again[i].fileName;
 }
 

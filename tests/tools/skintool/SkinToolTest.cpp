@@ -19,6 +19,7 @@
 #include "tools/skinsource/TSkinObjectSource.h"
 #include "tools/skinsource/TWholeFile.h"
 #include "tools/skintool/SkinHue.h"
+#include "tools/skintool/TSkinFiles.h"
 #include "tools/skintool/TSkinLinter.h"
 #include "tools/skintool/TSkinReport.h"
 
@@ -206,6 +207,72 @@ TEST(SkinToolLinter, FindsDuplicateAndMissingObjects) {
   EXPECT_TRUE(HasProblem(TSkinLinter::Check(*skin), "Form", "skClient"));
 }
 
+TEST(SkinToolLinter, FindsStatePicturesOfAnotherSizeAndNegativeMargins) {
+  auto skin = LoadProgramSkin();
+  auto* face = ObjectAs<TSeButtonObject>(skin->GetObjectByName("Button")->FindByName("Face"));
+  ASSERT_NE(face, nullptr);
+  face->BitmapHot().SetBottom(45);  // 20 x 22 inside BUTTON.bmp, against the normal 20 x 23
+  skin->GetObjectByName("Edit")->FindByName("Frame")->SetMarginTop(-1);
+  const std::vector<std::string> problems = TSkinLinter::Check(*skin);
+  EXPECT_TRUE(HasProblem(problems, "Button.Face.BitmapHot", "differs in size from Bitmap"))
+      << Joined(problems);
+  EXPECT_TRUE(HasProblem(problems, "Edit.Frame", "negative margin")) << Joined(problems);
+  EXPECT_EQ(problems.size(), 2u) << Joined(problems);
+}
+
+TEST(SkinToolLinter, LinksFindTheLastBitmapOfTheirName) {
+  // LISTVIEWHEADER.BMP occurs twice; the sort arrows are on the second picture.
+  auto skin = LoadProgramSkin();
+  TSeSkinObject* sortUp = skin->GetObjectByName("Header")->FindByName("SortUp");
+  ASSERT_TRUE(skintool_test::SetProp(*sortUp, "Bitmap.Name", "listviewheader.bmp"));
+  EXPECT_EQ(Joined(TSkinLinter::Check(*skin)), "");
+  skin->Bitmaps().Bitmaps(55)->Name = "OTHER.BMP";
+  EXPECT_TRUE(HasProblem(TSkinLinter::Check(*skin), "Header.SortUp.Bitmap", "lies outside"));
+}
+
+// Stored layouts are checked with the library's own layout, at the stored size: corner
+// children stay where they are, edge children go where the edges put them, children sized by
+// their text are left alone.
+TEST(SkinToolLinter, FindsStoredLayoutsTheLayoutWouldChange) {
+  TSeSkinSource source(nullptr);
+  auto root = std::make_unique<TSeSkinObject>(nullptr);
+  root->SetName("Root");
+  root->SetBounds({0, 0, 100, 50});
+  const auto child = [&](const char* name, TSeAlign align, TSeSkinObject::Rect bounds) {
+    auto* c = new TSeSkinObject(root.get());
+    c->SetName(name);
+    c->SetAlign(align);
+    c->SetBounds(bounds);
+    return c;
+  };
+  TSeSkinObject* top = child("Top", TSeAlign::saTop, {0, 0, 100, 10});
+  child("BottomRight", TSeAlign::saBottomRight, {80, 30, 100, 50});
+  child("BottomLeft", TSeAlign::saBottomLeft, {0, 40, 10, 50});
+  child("TopRight", TSeAlign::saTopRight, {90, 10, 100, 20});
+  child("Sized", TSeAlign::saText, {5, 5, 17, 9});
+  TSeSkinObject* root_ = root.get();
+  source.AddObject(std::move(root));
+  const auto layout = [&]() {
+    std::vector<std::string> found;
+    for (const std::string& p : TSkinLinter::Check(source))
+      if (p.find("stored bounds") != std::string::npos) found.push_back(p);
+    return Joined(found);
+  };
+  EXPECT_EQ(layout(), "");
+  top->SetBounds({0, 3, 100, 13});
+  EXPECT_EQ(layout(),
+            "Root.Top: stored bounds (0, 3, 100, 13) differ from the layout (0, 0, 100, 10)\n");
+  top->SetBounds({0, 0, 100, 10});
+  // A child of a corner child is laid out inside it.
+  auto* inner = new TSeSkinObject(root_->FindByName("BottomRight"));
+  inner->SetName("Inner");
+  inner->SetAlign(TSeAlign::saClient);
+  inner->SetBounds({80, 30, 100, 49});
+  EXPECT_EQ(layout(),
+            "Root.BottomRight.Inner: stored bounds (80, 30, 100, 49) differ from the layout (80, "
+            "30, 100, 50)\n");
+}
+
 // A small skin made in code, for names and strings a skin file may carry.
 std::unique_ptr<TSeSkinSource> OddSkin() {
   auto source = std::make_unique<TSeSkinSource>(nullptr);
@@ -259,35 +326,6 @@ TEST(SkinToolExtract, OddNamesStayInsideTheFolderAndComeBack) {
   TMemoryStream second;
   rebuilt.SaveToStream(second);
   EXPECT_EQ(second.Bytes(), first.Bytes());
-}
-
-TEST(SkinToolManifest, QuotedValuesReadBackAndBadLinesNameTheirLine) {
-  for (const std::string value : {"", " x", "x ", "'", "#", "a'#9'b", "\x01", "[objects]"}) {
-    EXPECT_EQ(TSkinManifestFile::Unquote(TSkinManifestFile::Quote(value, true)), value);
-    EXPECT_EQ(TSkinManifestFile::Unquote(TSkinManifestFile::Quote(value, false)), value);
-  }
-  EXPECT_EQ(TSkinManifestFile::Quote("FRAMECAPTION.BMP", true), "FRAMECAPTION.BMP");
-  const struct {
-    const char* text;
-    const char* message;
-  } bad[] = {
-      {"SkinName = a\n[objects]\n", ":2: [objects] out of place"},
-      {"Colour = red\n[bitmaps]\n[objects]\n", ":1: unknown key Colour"},
-      {"SkinName = a\nSkinName = b\n[bitmaps]\n[objects]\n", ":2: SkinName given twice"},
-      {"[bitmaps]\nA.BMP = ../A.BMP\n[objects]\n", ":2: a bitmap file must be a plain"},
-      {"[bitmaps]\n[objects]\n..\n", ":3: an object file must be a plain"},
-      {"[bitmaps]\n'A.BMP = a.bmp\n[objects]\n", ":2: unterminated string"},
-      {"[bitmaps]\nA.BMP = #999\n[objects]\n", ":2: bad character code"},
-      {"SkinName = a\n", "needs a [bitmaps] and an [objects] section"},
-  };
-  for (const auto& c : bad) {
-    try {
-      TSkinManifestFile::Parse(c.text, "m.txt");
-      ADD_FAILURE() << c.text;
-    } catch (const ESkinSourceError& e) {
-      EXPECT_NE(e.Message().find(c.message), std::string::npos) << e.Message();
-    }
-  }
 }
 
 std::vector<std::uint8_t> Bmp(std::int32_t width, std::int32_t height, int bpp,
