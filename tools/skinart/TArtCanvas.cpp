@@ -11,10 +11,6 @@ namespace skinart {
 namespace {
 constexpr int kSamples = 4;
 
-int Clamp255(double v) {
-  return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
-}
-
 // Distance from (px, py) to the segment a-b.
 double SegmentDistance(double px, double py, double ax, double ay, double bx, double by) {
   const double dx = bx - ax;
@@ -38,11 +34,6 @@ bool InRoundRect(double x, double y, double l, double t, double r, double b, dou
   return dx * dx + dy * dy <= rad * rad;
 }
 }  // namespace
-
-TRgb Mix(TRgb a, TRgb b, double t) {
-  return {Clamp255(a.r + (b.r - a.r) * t), Clamp255(a.g + (b.g - a.g) * t),
-          Clamp255(a.b + (b.b - a.b) * t)};
-}
 
 TArtCanvas::TArtCanvas(int width, int height, TRgb fill) : width_(width), height_(height) {
   if (width <= 0 || height <= 0 || width > 4096 || height > 4096)
