@@ -9,7 +9,7 @@
 
 namespace skinsource {
 
-static_assert(TSkinBitmapFile::kMaxPixels * 4 == TSeSkinContentReader::kMaxContentSize,
+static_assert(TSkinBitmapFile::kMaxPixels * 2 == TSeSkinContentReader::kMaxContentSize,
               "a source picture is no larger than a skin's content can carry");
 
 namespace {

@@ -21,9 +21,10 @@ namespace skinsource {
 // magenta into the key colour is the caller's step.
 class TSkinBitmapFile {
  public:
-  // The largest side, and the most pixels: no more than a skin's content can carry.
+  // The largest side, and the most pixels: no more than a skin's content can carry at its
+  // most compact (the packed filter's 16 bits a pixel), so every skin extracts and builds.
   static constexpr std::int32_t kMaxSide = 16384;
-  static constexpr std::int64_t kMaxPixels = std::int64_t{4} << 20;
+  static constexpr std::int64_t kMaxPixels = std::int64_t{8} << 20;
   // A run-length encoded file gives at most 255 pixels for each two bytes of runs; one that
   // claims more pixels than this many per byte of its data leaves most of them unwritten.
   static constexpr std::int64_t kMaxRunExpansion = 128;

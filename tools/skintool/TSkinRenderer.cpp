@@ -19,7 +19,6 @@ namespace {
 
 constexpr std::uint32_t kPage = 0xFFDDE3EA;  // a soft grey-blue: masked corners show on it
 constexpr std::uint32_t kInk = 0x00303840;
-constexpr int kMaxSide = 4096;
 
 struct NamedState {
   const char* name;
@@ -113,8 +112,14 @@ std::unique_ptr<TSeBitmap> TSkinRenderer::Render(TSeSkinSource& source, const st
                                                  int width, int height, Look look) {
   TSeSkinObject* top = source.GetObjectByName(object);
   if (top == nullptr) throw ESkinToolError("no top-level object named \"" + object + "\"");
-  if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
-    throw ESkinToolError("the size must be 1 to " + std::to_string(kMaxSide) + " each way");
+  // As large as a picture the tools read back, no larger.
+  using skinsource::TSkinBitmapFile;
+  if (width < 1 || height < 1 || width > TSkinBitmapFile::kMaxSide ||
+      height > TSkinBitmapFile::kMaxSide ||
+      std::int64_t{width} * height > TSkinBitmapFile::kMaxPixels)
+    throw ESkinToolError("the size must be 1 to " + std::to_string(TSkinBitmapFile::kMaxSide) +
+                         " each way and " + std::to_string(TSkinBitmapFile::kMaxPixels) +
+                         " pixels in all");
   auto bitmap = std::make_unique<TSeBitmap>();
   bitmap->SetSize(width, height);
   if (bitmap->IsEmpty()) throw ESkinToolError("out of memory for the picture");

@@ -24,7 +24,8 @@ class TSkinRenderer {
   // "normal", "hot", "pressed", "focused", "disabled", "maximized", "minimized", "rolledup";
   // throws ESkinToolError for anything else.
   static TSeObjectState ParseState(const std::string& name);
-  // Throws ESkinToolError for an unknown object or a size outside 1..4096.
+  // Throws ESkinToolError for an unknown object or a size larger than the tools read back
+  // (TSkinBitmapFile).
   static std::unique_ptr<TSeBitmap> Render(TSeSkinSource& source, const std::string& object,
                                            int width, int height, Look look);
   static std::unique_ptr<TSeBitmap> Sheet(TSeSkinSource& source);
