@@ -21,6 +21,8 @@ declare -A corpus=(
   [fuzz_skin_packed_content]=fuzz/skin/corpus/packed_content
   [fuzz_skin_object_text]=fuzz/skin/corpus/object_text
   [fuzz_skin_packed_bitmap]=fuzz/skin/corpus/packed_bitmap
+  [fuzz_skin_bitmap_file]=fuzz/tools/corpus/bitmap_file
+  [fuzz_skin_manifest_file]=fuzz/tools/corpus/manifest_file
 )
 
 total=0

@@ -3,7 +3,6 @@
 #include "framework/ui/UiErrors.h"
 
 #include "framework/core/Exception.h"
-#include "framework/ui/UiErrors.h"
 #include "framework/ui/WideText.h"
 
 const TEnumInfo& ScrollStyleInfo() {

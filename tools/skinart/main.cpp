@@ -3,16 +3,30 @@
 //   skinart OUTDIR            write every bitmap of the skin into OUTDIR
 //   skinart --compare DIR     verify that the .bmp files in DIR are exactly what it draws
 //   skinart --check SKINDIR   lint manifest, bitmaps and object files of a skin folder
+//
+// The check reads the folder as the build does, into the skin library's own objects, and
+// lays them out with the library's own layout.
 
 #include <filesystem>
 #include <iostream>
 #include <string>
 
-#include "tools/skinart/BmpFile.h"
-#include "tools/skinart/SkinChecker.h"
-#include "tools/skinart/SkinPainter.h"
+#include "skin/objects/TSeBitmap.h"
+#include "skin/store/TSeSkinSource.h"
+#include "tools/skinart/TSkinPainter.h"
+#include "tools/skinsource/ESkinSourceError.h"
+#include "tools/skinsource/TSkinBitmapFile.h"
+#include "tools/skinsource/TSkinFolder.h"
+#include "tools/skinsource/TWholeFile.h"
+#include "tools/skintool/TProgramSkinChecker.h"
+#include "tools/skintool/TSkinLinter.h"
 
 namespace {
+
+using skinsource::ESkinSourceError;
+using skinsource::TSkinBitmapFile;
+using skinsource::TSkinFolder;
+using skinsource::TWholeFile;
 
 void Usage(std::ostream& out) {
   out << "usage: skinart OUTDIR            draw the skin's bitmaps into OUTDIR\n"
@@ -22,23 +36,24 @@ void Usage(std::ostream& out) {
 
 int Write(const std::string& folder) {
   std::filesystem::create_directories(folder);
-  const auto bitmaps = skinart::SkinPainter::PaintAll();
-  for (const auto& b : bitmaps) skinart::BmpFile::Save(b.picture, folder + "/" + b.fileName);
+  const auto bitmaps = skinart::TSkinPainter::PaintAll();
+  for (const auto& b : bitmaps)
+    TWholeFile::Write(folder + "/" + b.fileName, TSkinBitmapFile::Encode(*b.picture.ToBitmap()));
   std::cout << "wrote " << bitmaps.size() << " bitmaps to " << folder << "\n";
   return 0;
 }
 
 int Compare(const std::string& folder) {
   int differing = 0;
-  for (const auto& b : skinart::SkinPainter::PaintAll()) {
+  for (const auto& b : skinart::TSkinPainter::PaintAll()) {
     const std::string path = folder + "/" + b.fileName;
     std::vector<std::uint8_t> onDisk;
     try {
-      onDisk = skinart::BmpFile::ReadFile(path);
-    } catch (const skinart::EBmpError&) {
+      onDisk = TWholeFile::Read(path);
+    } catch (const ESkinSourceError&) {
       // A missing or unreadable file simply differs from the picture.
     }
-    if (onDisk != skinart::BmpFile::Encode(b.picture)) {
+    if (onDisk != TSkinBitmapFile::Encode(*b.picture.ToBitmap())) {
       std::cerr << path << " differs from what skinart draws\n";
       ++differing;
     }
@@ -48,14 +63,18 @@ int Compare(const std::string& folder) {
 }
 
 int Check(const std::string& folder) {
-  const auto skin = skinart::SkinSources::Load(folder);
-  const auto problems = skinart::SkinChecker::Check(skin);
+  TSeSkinSource skin(nullptr);
+  TSkinFolder::Build(folder, skin);
+  std::vector<std::string> problems = TSkinFolder::CheckSources(folder);
+  for (std::string& p : skintool::TSkinLinter::Check(skin)) problems.push_back(std::move(p));
+  for (std::string& p : skintool::TProgramSkinChecker::Check(skin))
+    problems.push_back(std::move(p));
   for (const auto& p : problems) std::cerr << p << "\n";
   if (!problems.empty()) {
     std::cerr << problems.size() << " problem(s) in " << folder << "\n";
     return 1;
   }
-  std::cout << folder << ": " << skin.bitmaps.size() << " bitmaps, " << skin.objects.size()
+  std::cout << folder << ": " << skin.Bitmaps().Count() << " bitmaps, " << skin.Count()
             << " top-level objects, no problems\n";
   return 0;
 }

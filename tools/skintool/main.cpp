@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/skintool/SkinToolCommand.h"
+#include "tools/skintool/TSkinToolCommand.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
 #endif
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int status = skintool::SkinToolCommand::Run(args, std::cout, std::cerr);
+  const int status = skintool::TSkinToolCommand::Run(args, std::cout, std::cerr);
   std::cout.flush();
   return std::cout.fail() ? 1 : status;
 }

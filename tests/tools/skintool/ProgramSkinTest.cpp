@@ -16,7 +16,8 @@
 #include "skin/store/TDecompressionStream.h"
 #include "skin/store/TSeSkinFilterUncompressed.h"
 #include "tests/tools/skintool/SkinToolTestSupport.h"
-#include "tools/skintool/SkinReport.h"
+#include "tools/skinsource/TWholeFile.h"
+#include "tools/skintool/TSkinReport.h"
 
 using skintool_test::Prop;
 
@@ -144,19 +145,19 @@ TEST_F(ProgramSkinTest, HundredSixtySixObjectsByClass) {
       {"TSeButtonObject", 59}, {"TSeSkinObject", 55},      {"TSeBitmapObject", 24},
       {"TSeSystemButton", 9},  {"TSeActiveBitmap", 8},     {"TSeTextObject", 7},
       {"TSeActiveObject", 3},  {"TSeColorButtonObject", 1}};
-  EXPECT_EQ(skintool::SkinReport::ClassCounts(*skin_), expected);
-  EXPECT_EQ(skintool::SkinReport::ObjectCount(*skin_), 166);
+  EXPECT_EQ(skintool::TSkinReport::ClassCounts(*skin_), expected);
+  EXPECT_EQ(skintool::TSkinReport::ObjectCount(*skin_), 166);
 }
 
 // The built file itself: tag, zlib at the fastest level, top-level records as text and every
 // children blob marked binary; the SkinStream file is the envelope byte and the same bytes.
 TEST_F(ProgramSkinTest, BuiltFileStoresTextRecordsWithBinaryChildren) {
-  const std::vector<std::uint8_t> file = skintool::SkinFiles::ReadBytes(QM_PROGRAM_SKIN_FILE);
+  const std::vector<std::uint8_t> file = skinsource::TWholeFile::Read(QM_PROGRAM_SKIN_FILE);
   ASSERT_GT(file.size(), 6u);
   EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "QNWB");
   EXPECT_EQ(file[4], 0x78);
   EXPECT_EQ(file[5], 0x01);
-  const std::vector<std::uint8_t> stream = skintool::SkinFiles::ReadBytes(QM_PROGRAM_SKIN_STREAM);
+  const std::vector<std::uint8_t> stream = skinsource::TWholeFile::Read(QM_PROGRAM_SKIN_STREAM);
   ASSERT_EQ(stream.size(), file.size() + 1);
   EXPECT_EQ(stream[0], 2);
   EXPECT_TRUE(std::equal(file.begin(), file.end(), stream.begin() + 1));

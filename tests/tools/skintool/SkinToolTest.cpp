@@ -12,15 +12,19 @@
 #include "skin/objects/TSeButtonObject.h"
 #include "skin/objects/TSeColorButtonObject.h"
 #include "tests/tools/skintool/SkinToolTestSupport.h"
-#include "tools/skintool/SkinBitmapFile.h"
-#include "tools/skintool/SkinFolder.h"
-#include "tools/skintool/SkinLinter.h"
-#include "tools/skintool/SkinManifestFile.h"
-#include "tools/skintool/SkinObjectSource.h"
-#include "tools/skintool/SkinReport.h"
-#include "tools/skintool/SkinToolError.h"
+#include "tools/skinsource/ESkinSourceError.h"
+#include "tools/skinsource/TSkinBitmapFile.h"
+#include "tools/skinsource/TSkinFolder.h"
+#include "tools/skinsource/TSkinManifestFile.h"
+#include "tools/skinsource/TSkinObjectSource.h"
+#include "tools/skinsource/TWholeFile.h"
+#include "tools/skintool/SkinHue.h"
+#include "tools/skintool/TSkinFiles.h"
+#include "tools/skintool/TSkinLinter.h"
+#include "tools/skintool/TSkinReport.h"
 
 using namespace skintool;
+using namespace skinsource;
 using skintool_test::LoadProgramSkin;
 using skintool_test::Prop;
 using skintool_test::TempFolder;
@@ -30,13 +34,13 @@ namespace {
 std::vector<std::uint8_t> Saved(TSeSkinSource& source, const std::string& folder,
                                 const std::string& name) {
   const std::string path = (std::filesystem::path(folder) / name).string();
-  SkinFiles::SaveSkin(source, path);
-  return SkinFiles::ReadBytes(path);
+  TSkinFiles::SaveSkin(source, path);
+  return TWholeFile::Read(path);
 }
 
 std::unique_ptr<TSeSkinSource> Loaded(const std::string& path) {
   auto source = std::make_unique<TSeSkinSource>(nullptr);
-  SkinFiles::LoadSkin(*source, path);
+  TSkinFiles::LoadSkin(*source, path);
   return source;
 }
 
@@ -55,11 +59,11 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 TEST(SkinToolRoundTrip, ExtractThenBuildGivesTheSameBytes) {
   const std::string folder = TempFolder("extract");
-  const std::vector<std::uint8_t> original = SkinFiles::ReadBytes(QM_PROGRAM_SKIN_FILE);
+  const std::vector<std::uint8_t> original = TWholeFile::Read(QM_PROGRAM_SKIN_FILE);
   auto skin = LoadProgramSkin();
-  SkinFolder::Extract(*skin, folder);
+  TSkinFolder::Extract(*skin, folder);
   TSeSkinSource rebuilt(nullptr);
-  SkinFolder::Build(folder, rebuilt);
+  TSkinFolder::Build(folder, rebuilt);
   EXPECT_EQ(Saved(rebuilt, folder, "rebuilt.cskn"), original);
 }
 
@@ -67,19 +71,19 @@ TEST(SkinToolRoundTrip, ExtractedObjectsAreTheCommittedSources) {
   // The sources are in the tool's canonical form: extracting never rewrites an artist's file.
   const std::string folder = TempFolder("canonical");
   auto skin = LoadProgramSkin();
-  SkinFolder::Extract(*skin, folder);
-  const SkinManifestFile ours = SkinManifestFile::Parse(
-      SkinFiles::ReadText(std::string(QM_SKIN_SOURCES) + "/manifest.txt"), "manifest.txt");
+  TSkinFolder::Extract(*skin, folder);
+  const TSkinManifestFile ours = TSkinManifestFile::Parse(
+      TWholeFile::ReadText(std::string(QM_SKIN_SOURCES) + "/manifest.txt"), "manifest.txt");
   ASSERT_EQ(ours.objects.size(), 24u);
   for (const std::string& file : ours.objects)
-    EXPECT_EQ(SkinFiles::ReadText(folder + "/objects/" + file),
-              SkinFiles::ReadText(std::string(QM_SKIN_SOURCES) + "/objects/" + file))
+    EXPECT_EQ(TWholeFile::ReadText(folder + "/objects/" + file),
+              TWholeFile::ReadText(std::string(QM_SKIN_SOURCES) + "/objects/" + file))
         << file;
 }
 
 TEST(SkinToolRoundTrip, StandardFiltersAreLossless) {
   const std::string folder = TempFolder("filters");
-  const std::vector<std::uint8_t> original = SkinFiles::ReadBytes(QM_PROGRAM_SKIN_FILE);
+  const std::vector<std::uint8_t> original = TWholeFile::Read(QM_PROGRAM_SKIN_FILE);
   auto skin = LoadProgramSkin();
   for (const char* name : {"a.uskn", "a.xskn", "a.cskn", "UPPER.USKN"}) {
     Saved(*skin, folder, name);
@@ -95,7 +99,7 @@ TEST(SkinToolRoundTrip, PackedFilterLosesOnlyTheLowColourBits) {
   auto packed = Loaded(folder + "/a.mskn");
   EXPECT_EQ(packed->SkinName(), skin->SkinName());
   EXPECT_EQ(packed->AuthorURL(), skin->AuthorURL());
-  EXPECT_EQ(SkinReport::Tree(*packed), SkinReport::Tree(*skin));
+  EXPECT_EQ(TSkinReport::Tree(*packed), TSkinReport::Tree(*skin));
   ASSERT_EQ(packed->Bitmaps().Count(), skin->Bitmaps().Count());
   int changed = 0;
   for (int i = 0; i < skin->Bitmaps().Count(); ++i) {
@@ -161,12 +165,12 @@ TEST(SkinToolHue, ZeroShiftLeavesTheSkinAlone) {
   const std::string folder = TempFolder("hue0");
   auto skin = LoadProgramSkin();
   ApplyHue(*skin, 0);
-  EXPECT_EQ(Saved(*skin, folder, "h.cskn"), SkinFiles::ReadBytes(QM_PROGRAM_SKIN_FILE));
+  EXPECT_EQ(Saved(*skin, folder, "h.cskn"), TWholeFile::Read(QM_PROGRAM_SKIN_FILE));
 }
 
 TEST(SkinToolLinter, ProgramSkinIsClean) {
   auto skin = LoadProgramSkin();
-  EXPECT_EQ(Joined(SkinLinter::Check(*skin)), "");
+  EXPECT_EQ(Joined(TSkinLinter::Check(*skin)), "");
 }
 
 TEST(SkinToolLinter, FindsBrokenLinksRectanglesAndMargins) {
@@ -179,7 +183,7 @@ TEST(SkinToolLinter, FindsBrokenLinksRectanglesAndMargins) {
   auto* tab = ObjectAs<TSeBitmapObject>(skin->GetObjectByName("Tabs")->FindByName("Tab"));
   ASSERT_NE(tab, nullptr);
   tab->SetMarginLeft(15);  // 15 + 4 > 18
-  const std::vector<std::string> problems = SkinLinter::Check(*skin);
+  const std::vector<std::string> problems = TSkinLinter::Check(*skin);
   EXPECT_TRUE(HasProblem(problems, "Button.Face.BitmapHot", "NOSUCH.BMP")) << Joined(problems);
   EXPECT_TRUE(HasProblem(problems, "Button.Face.BitmapPressed", "outside")) << Joined(problems);
   EXPECT_TRUE(HasProblem(problems, "Button.Face.BitmapFocused", "empty")) << Joined(problems);
@@ -194,13 +198,79 @@ TEST(SkinToolLinter, FindsDuplicateAndMissingObjects) {
   // Deeper in the tree, it shadows the part the scroll bar looks up by name.
   TSeSkinObject* bar = skin->GetObjectByName("ScrollBar");
   bar->FindByName("LeftButton")->FindByName("Glyph")->SetName("vertslider");
-  const std::vector<std::string> problems = SkinLinter::Check(*skin);
+  const std::vector<std::string> problems = TSkinLinter::Check(*skin);
   EXPECT_TRUE(HasProblem(problems, "EDIT", "never found")) << Joined(problems);
   EXPECT_TRUE(HasProblem(problems, "Tabs.Text", "missing")) << Joined(problems);
   EXPECT_TRUE(HasProblem(problems, "ScrollBar.LeftButton.vertslider", "in place of"))
       << Joined(problems);
   delete skin->GetObjectByName("Form")->FindByName("Client");
-  EXPECT_TRUE(HasProblem(SkinLinter::Check(*skin), "Form", "skClient"));
+  EXPECT_TRUE(HasProblem(TSkinLinter::Check(*skin), "Form", "skClient"));
+}
+
+TEST(SkinToolLinter, FindsStatePicturesOfAnotherSizeAndNegativeMargins) {
+  auto skin = LoadProgramSkin();
+  auto* face = ObjectAs<TSeButtonObject>(skin->GetObjectByName("Button")->FindByName("Face"));
+  ASSERT_NE(face, nullptr);
+  face->BitmapHot().SetBottom(45);  // 20 x 22 inside BUTTON.bmp, against the normal 20 x 23
+  skin->GetObjectByName("Edit")->FindByName("Frame")->SetMarginTop(-1);
+  const std::vector<std::string> problems = TSkinLinter::Check(*skin);
+  EXPECT_TRUE(HasProblem(problems, "Button.Face.BitmapHot", "differs in size from Bitmap"))
+      << Joined(problems);
+  EXPECT_TRUE(HasProblem(problems, "Edit.Frame", "negative margin")) << Joined(problems);
+  EXPECT_EQ(problems.size(), 2u) << Joined(problems);
+}
+
+TEST(SkinToolLinter, LinksFindTheLastBitmapOfTheirName) {
+  // LISTVIEWHEADER.BMP occurs twice; the sort arrows are on the second picture.
+  auto skin = LoadProgramSkin();
+  TSeSkinObject* sortUp = skin->GetObjectByName("Header")->FindByName("SortUp");
+  ASSERT_TRUE(skintool_test::SetProp(*sortUp, "Bitmap.Name", "listviewheader.bmp"));
+  EXPECT_EQ(Joined(TSkinLinter::Check(*skin)), "");
+  skin->Bitmaps().Bitmaps(55)->Name = "OTHER.BMP";
+  EXPECT_TRUE(HasProblem(TSkinLinter::Check(*skin), "Header.SortUp.Bitmap", "lies outside"));
+}
+
+// Stored layouts are checked with the library's own layout, at the stored size: corner
+// children stay where they are, edge children go where the edges put them, children sized by
+// their text are left alone.
+TEST(SkinToolLinter, FindsStoredLayoutsTheLayoutWouldChange) {
+  TSeSkinSource source(nullptr);
+  auto root = std::make_unique<TSeSkinObject>(nullptr);
+  root->SetName("Root");
+  root->SetBounds({0, 0, 100, 50});
+  const auto child = [&](const char* name, TSeAlign align, TSeSkinObject::Rect bounds) {
+    auto* c = new TSeSkinObject(root.get());
+    c->SetName(name);
+    c->SetAlign(align);
+    c->SetBounds(bounds);
+    return c;
+  };
+  TSeSkinObject* top = child("Top", TSeAlign::saTop, {0, 0, 100, 10});
+  child("BottomRight", TSeAlign::saBottomRight, {80, 30, 100, 50});
+  child("BottomLeft", TSeAlign::saBottomLeft, {0, 40, 10, 50});
+  child("TopRight", TSeAlign::saTopRight, {90, 10, 100, 20});
+  child("Sized", TSeAlign::saText, {5, 5, 17, 9});
+  TSeSkinObject* root_ = root.get();
+  source.AddObject(std::move(root));
+  const auto layout = [&]() {
+    std::vector<std::string> found;
+    for (const std::string& p : TSkinLinter::Check(source))
+      if (p.find("stored bounds") != std::string::npos) found.push_back(p);
+    return Joined(found);
+  };
+  EXPECT_EQ(layout(), "");
+  top->SetBounds({0, 3, 100, 13});
+  EXPECT_EQ(layout(),
+            "Root.Top: stored bounds (0, 3, 100, 13) differ from the layout (0, 0, 100, 10)\n");
+  top->SetBounds({0, 0, 100, 10});
+  // A child of a corner child is laid out inside it.
+  auto* inner = new TSeSkinObject(root_->FindByName("BottomRight"));
+  inner->SetName("Inner");
+  inner->SetAlign(TSeAlign::saClient);
+  inner->SetBounds({80, 30, 100, 49});
+  EXPECT_EQ(layout(),
+            "Root.BottomRight.Inner: stored bounds (80, 30, 100, 49) differ from the layout (80, "
+            "30, 100, 50)\n");
 }
 
 // A small skin made in code, for names and strings a skin file may carry.
@@ -236,7 +306,7 @@ TEST(SkinToolExtract, OddNamesStayInsideTheFolderAndComeBack) {
   auto skin = OddSkin();
   TMemoryStream first;
   skin->SaveToStream(first);
-  SkinFolder::Extract(*skin, folder + "/out");
+  TSkinFolder::Extract(*skin, folder + "/out");
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
     const std::string path = entry.path().lexically_normal().string();
     EXPECT_EQ(path.rfind(std::filesystem::path(folder + "/out").lexically_normal().string(), 0), 0u)
@@ -248,7 +318,7 @@ TEST(SkinToolExtract, OddNamesStayInsideTheFolderAndComeBack) {
   EXPECT_TRUE(std::filesystem::exists(folder + "/out/bitmaps/_CON"));
   EXPECT_TRUE(std::filesystem::exists(folder + "/out/bitmaps/_lpt1.bmp"));
   TSeSkinSource rebuilt(nullptr);
-  SkinFolder::Build(folder + "/out", rebuilt);
+  TSkinFolder::Build(folder + "/out", rebuilt);
   EXPECT_EQ(rebuilt.SkinName(), " leading and trailing ");
   EXPECT_EQ(rebuilt.Author(), "O'Brien = #1");
   EXPECT_EQ(rebuilt.AuthorEMail(), "tab\there");
@@ -256,35 +326,6 @@ TEST(SkinToolExtract, OddNamesStayInsideTheFolderAndComeBack) {
   TMemoryStream second;
   rebuilt.SaveToStream(second);
   EXPECT_EQ(second.Bytes(), first.Bytes());
-}
-
-TEST(SkinToolManifest, QuotedValuesReadBackAndBadLinesNameTheirLine) {
-  for (const std::string value : {"", " x", "x ", "'", "#", "a'#9'b", "\x01", "[objects]"}) {
-    EXPECT_EQ(UnquoteManifestValue(QuoteManifestValue(value, true)), value);
-    EXPECT_EQ(UnquoteManifestValue(QuoteManifestValue(value, false)), value);
-  }
-  EXPECT_EQ(QuoteManifestValue("FRAMECAPTION.BMP", true), "FRAMECAPTION.BMP");
-  const struct {
-    const char* text;
-    const char* message;
-  } bad[] = {
-      {"SkinName = a\n[objects]\n", ":2: [objects] out of place"},
-      {"Colour = red\n[bitmaps]\n[objects]\n", ":1: unknown key Colour"},
-      {"SkinName = a\nSkinName = b\n[bitmaps]\n[objects]\n", ":2: SkinName given twice"},
-      {"[bitmaps]\nA.BMP = ../A.BMP\n[objects]\n", ":2: a bitmap file must be a plain"},
-      {"[bitmaps]\n[objects]\n..\n", ":3: an object file must be a plain"},
-      {"[bitmaps]\n'A.BMP = a.bmp\n[objects]\n", ":2: unterminated string"},
-      {"[bitmaps]\nA.BMP = #999\n[objects]\n", ":2: bad character code"},
-      {"SkinName = a\n", "needs a [bitmaps] and an [objects] section"},
-  };
-  for (const auto& c : bad) {
-    try {
-      SkinManifestFile::Parse(c.text, "m.txt");
-      ADD_FAILURE() << c.text;
-    } catch (const ESkinToolError& e) {
-      EXPECT_NE(e.Message().find(c.message), std::string::npos) << e.Message();
-    }
-  }
 }
 
 std::vector<std::uint8_t> Bmp(std::int32_t width, std::int32_t height, int bpp,
@@ -306,60 +347,22 @@ std::vector<std::uint8_t> Bmp(std::int32_t width, std::int32_t height, int bpp,
   return out;
 }
 
-TEST(SkinToolBitmapFile, ReadsEditorFilesEitherWayUp) {
-  // 24 bits, 2 x 2, bottom-up, rows padded to 4 bytes.
-  const auto bottomUp =
-      SkinBitmapFile::Decode(Bmp(2, 2, 24, {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0}));
-  EXPECT_EQ(bottomUp->Pixel(0, 1), 0x00030201u);
-  EXPECT_EQ(bottomUp->Pixel(1, 1), 0x00060504u);
-  EXPECT_EQ(bottomUp->Pixel(0, 0), 0x00090807u);
-  // 32 bits, top-down: the fourth byte is alpha.
-  const auto topDown = SkinBitmapFile::Decode(Bmp(1, -2, 32, {1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(topDown->Pixel(0, 0), 0x04030201u);
-  EXPECT_EQ(topDown->Pixel(0, 1), 0x08070605u);
-  // Written back as 32 bits with magenta for the key colour.
-  topDown->SetPixel(0, 1, kSeKeyColor);
-  const auto again = SkinBitmapFile::Decode(SkinBitmapFile::Encode(*topDown));
-  EXPECT_EQ(again->Pixel(0, 0), 0x04030201u);
-  EXPECT_EQ(again->Pixel(0, 1), 0x00FF00FFu);
-}
-
-TEST(SkinToolBitmapFile, RefusesDamagedFilesWithoutReadingPastThem) {
-  const std::vector<std::uint8_t> good = Bmp(2, 2, 32, std::vector<std::uint8_t>(16, 7));
-  std::vector<std::vector<std::uint8_t>> bad;
-  bad.push_back({'B', 'M', 0});
-  bad.push_back(std::vector<std::uint8_t>(good.begin(), good.end() - 1));  // truncated
-  bad.push_back(Bmp(2, 2, 8, std::vector<std::uint8_t>(16, 7)));           // palette
-  bad.push_back(Bmp(0x7FFFFFFF, 1, 32, {}));                               // huge
-  bad.push_back(Bmp(16384, 16384, 32, {}));                                // lies about size
-  bad.push_back(Bmp(-2, 2, 32, std::vector<std::uint8_t>(16, 7)));
-  auto lyingOffset = good;
-  lyingOffset[10] = 0xF0;
-  lyingOffset[13] = 0x7F;
-  bad.push_back(lyingOffset);
-  auto compressed = good;
-  compressed[30] = 1;
-  bad.push_back(compressed);
-  for (std::size_t i = 0; i < bad.size(); ++i)
-    EXPECT_THROW(SkinBitmapFile::Decode(bad[i]), ESkinToolError) << "case " << i;
-}
-
 TEST(SkinToolBuild, PicturesWithoutAlphaBecomeOpaqueAndMagentaBecomesTheKey) {
   const std::string folder = TempFolder("alpha");
   std::filesystem::create_directories(folder + "/bitmaps");
   std::filesystem::create_directories(folder + "/objects");
   // No alpha at all; real alpha; near-magenta in both.
-  SkinFiles::WriteBytes(folder + "/bitmaps/plain.bmp",
-                        Bmp(2, 1, 32, {10, 20, 30, 0, 0xFB, 3, 0xFC, 0}));
-  SkinFiles::WriteBytes(folder + "/bitmaps/alpha.bmp",
-                        Bmp(2, 1, 32, {10, 20, 30, 0x40, 0xFF, 0, 0xFF, 0}));
-  SkinFiles::WriteText(folder + "/objects/Form.txt",
-                       "object Form: TSeSkinObject\r\n  Width = 10\r\nend\r\n");
-  SkinFiles::WriteText(folder + "/manifest.txt",
-                       "SkinName = t\n[bitmaps]\nPLAIN = plain.bmp\nALPHA = alpha.bmp\n"
-                       "[objects]\nForm.txt\n");
+  TWholeFile::Write(folder + "/bitmaps/plain.bmp",
+                    Bmp(2, 1, 32, {10, 20, 30, 0, 0xFB, 3, 0xFC, 0}));
+  TWholeFile::Write(folder + "/bitmaps/alpha.bmp",
+                    Bmp(2, 1, 32, {10, 20, 30, 0x40, 0xFF, 0, 0xFF, 0}));
+  TWholeFile::WriteText(folder + "/objects/Form.txt",
+                        "object Form: TSeSkinObject\r\n  Width = 10\r\nend\r\n");
+  TWholeFile::WriteText(folder + "/manifest.txt",
+                        "SkinName = t\n[bitmaps]\nPLAIN = plain.bmp\nALPHA = alpha.bmp\n"
+                        "[objects]\nForm.txt\n");
   TSeSkinSource source(nullptr);
-  SkinFolder::Build(folder, source);
+  TSkinFolder::Build(folder, source);
   ASSERT_EQ(source.Bitmaps().Count(), 2);
   EXPECT_EQ(source.Bitmaps().Bitmaps(0)->Pixel(0, 0), 0xFF1E140Au);
   EXPECT_EQ(source.Bitmaps().Bitmaps(0)->Pixel(1, 0), kSeKeyColor);
@@ -372,9 +375,9 @@ TEST(SkinToolBuild, PicturesWithoutAlphaBecomeOpaqueAndMagentaBecomesTheKey) {
 TEST(SkinToolBuild, BadSourcesNameTheFileAndKeepTheSkin) {
   const std::string folder = TempFolder("badsources");
   auto skin = LoadProgramSkin();
-  SkinFolder::Extract(*skin, folder);
+  TSkinFolder::Extract(*skin, folder);
   const std::string button = folder + "/objects/Button.txt";
-  const std::string text = SkinFiles::ReadText(button);
+  const std::string text = TWholeFile::ReadText(button);
   const struct {
     std::string replaced, with, message;
   } cases[] = {
@@ -386,31 +389,31 @@ TEST(SkinToolBuild, BadSourcesNameTheFileAndKeepTheSkin) {
   for (const auto& c : cases) {
     std::string broken = text;
     broken.replace(broken.find(c.replaced), c.replaced.size(), c.with);
-    SkinFiles::WriteText(button, broken);
+    TWholeFile::WriteText(button, broken);
     TSeSkinSource target(nullptr);
     target.SetSkinName("kept");
     try {
-      SkinFolder::Build(folder, target);
+      TSkinFolder::Build(folder, target);
       ADD_FAILURE() << c.with;
-    } catch (const ESkinToolError& e) {
+    } catch (const ESkinSourceError& e) {
       EXPECT_NE(e.Message().find(c.message), std::string::npos) << e.Message();
     }
     EXPECT_EQ(target.SkinName(), "kept");
     EXPECT_EQ(target.Count(), 0);
   }
-  SkinFiles::WriteText(button, text);
+  TWholeFile::WriteText(button, text);
   std::filesystem::remove(folder + "/bitmaps/GROUPBOX.BMP");
   TSeSkinSource target(nullptr);
-  EXPECT_THROW(SkinFolder::Build(folder, target), ESkinToolError);
+  EXPECT_THROW(TSkinFolder::Build(folder, target), ESkinSourceError);
 }
 
 TEST(SkinToolObjectSource, NestedChildrenReadBackIntoTheSameTree) {
   auto skin = LoadProgramSkin();
   TSeSkinObject* form = skin->GetObjectByName("Form");
-  const std::string text = SkinObjectSource::Write(*form);
+  const std::string text = TSkinObjectSource::Write(*form);
   EXPECT_EQ(text.find("Objects = "), std::string::npos);
-  const auto back = SkinObjectSource::Read(text, "Form.txt");
-  EXPECT_EQ(SkinObjectSource::Write(*back), text);
+  const auto back = TSkinObjectSource::Read(text, "Form.txt");
+  EXPECT_EQ(TSkinObjectSource::Write(*back), text);
   EXPECT_EQ(back->FindByName("CloseButton")->ParentObject()->Name(), "ButtonContainer");
 }
 

@@ -9,49 +9,20 @@
 #include "framework/core/TPropertyInfo.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/store/TSeSkinSource.h"
-#include "tools/skintool/SkinFiles.h"
+#include "tools/skintool/PropertyText.h"
 
 namespace skintool_test {
 
-// A published property as the text form would show it, reached through the property tables
-// by a dotted path ("Bitmap.Name", "Font.Style"): strings bare, enumerations and sets by their
-// identifiers, booleans True/False, integers and colours in decimal. "<none>" when the path
-// names no property.
+// A published property as the text form would show it (see PropertyText); "<none>" when the
+// path names no property.
 inline std::string Prop(const TObject& object, const std::string& path) {
-  const TObject* target = &object;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t dot = path.find('.', start);
-    const std::string name = path.substr(start, dot == std::string::npos ? dot : dot - start);
-    const TPropertyInfo* p = target->ClassInfo().FindProperty(name);
-    if (p == nullptr) return "<none>";
-    if (dot != std::string::npos) {
-      if (p->Kind() != TPropertyKind::pkObject || p->GetObject(*target) == nullptr) return "<none>";
-      target = p->GetObject(*target);
-      start = dot + 1;
-      continue;
-    }
-    switch (p->Kind()) {
-      case TPropertyKind::pkString:
-        return p->GetString(*target);
-      case TPropertyKind::pkBoolean:
-        return p->GetOrdinal(*target) ? "True" : "False";
-      case TPropertyKind::pkEnum:
-        return p->EnumType()->Name(p->GetOrdinal(*target));
-      case TPropertyKind::pkSet: {
-        std::string out = "[";
-        const std::uint32_t mask = static_cast<std::uint32_t>(p->GetOrdinal(*target));
-        for (int bit = 0; bit < 32; ++bit)
-          if (mask & (1u << bit)) out += (out.size() > 1 ? ", " : "") + p->EnumType()->Name(bit);
-        return out + "]";
-      }
-      case TPropertyKind::pkInteger:
-        return std::to_string(p->GetOrdinal(*target));
-      default:
-        return "<other>";
-    }
-  }
+  return skintool::PropertyText(object, path).value_or("<none>");
 }
+
+// Sets a published property from its text form (a decimal integer or colour, an enumeration
+// identifier, True/False, a bare string), reached by a dotted path; false when the path names
+// no such property or the value does not fit it.
+bool SetProp(TObject& object, const std::string& path, const std::string& value);
 
 // The skin that the build made from resources/skin.
 inline std::unique_ptr<TSeSkinSource> LoadProgramSkin() {
