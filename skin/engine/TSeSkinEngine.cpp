@@ -5,7 +5,7 @@
 #include "framework/core/TFiler.h"
 #include "framework/core/TStream.h"
 #include "framework/core/TextCase.h"
-#include "skin/engine/SeSkinMessages.h"
+#include "skin/SkinMessages.h"
 #include "skin/engine/TSeChangeBroadcaster.h"
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/SkinObjectTypes.h"

@@ -14,7 +14,7 @@
 #include "framework/core/TMemoryStream.h"
 #include "framework/core/TReader.h"
 #include "framework/core/TWriter.h"
-#include "skin/engine/SeSkinMessages.h"
+#include "skin/SkinMessages.h"
 #include "skin/engine/TSeChangeBroadcaster.h"
 #include "skin/engine/TSeSkinEngine.h"
 #include "skin/objects/SeHue.h"
