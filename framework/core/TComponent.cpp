@@ -32,6 +32,12 @@ TComponent::TComponent(TComponent* owner) {
 
 TComponent::~TComponent() {
   Destroying();
+  NotifyFreeNotificationClients();
+  DestroyComponents();
+  if (owner_ != nullptr) owner_->RemoveComponent(this);
+}
+
+void TComponent::NotifyFreeNotificationClients() {
   // Each side of a free-notification link is told once, whichever goes first.
   while (!freeNotifies_.empty()) {
     TComponent* other = freeNotifies_.back();
@@ -39,8 +45,6 @@ TComponent::~TComponent() {
     std::erase(other->freeNotifies_, this);
     other->Notification(this, TOperation::opRemove);
   }
-  DestroyComponents();
-  if (owner_ != nullptr) owner_->RemoveComponent(this);
 }
 
 void TComponent::SetName(const std::string& name) {

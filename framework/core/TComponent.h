@@ -38,7 +38,8 @@ using TComponentState = TSet<TComponentStateFlag>;
 //
 // C++ destroys the derived parts of a component before ~TComponent runs; a class whose owned
 // components must go while its own members still exist calls DestroyComponents() in its own
-// destructor.
+// destructor, and one whose free-notification clients may still ask it something when told
+// calls NotifyFreeNotificationClients() there.
 class TComponent : public TPersistent {
  public:
   explicit TComponent(TComponent* owner);
@@ -97,6 +98,9 @@ class TComponent : public TPersistent {
                               const std::string& newName);
   // Marks this component and everything it owns csDestroying.
   void Destroying();
+  // Tells every component linked to this one by FreeNotification that this one goes (opRemove)
+  // and drops the links, each side once. ~TComponent does it for links still left.
+  void NotifyFreeNotificationClients();
 
  private:
   friend class TReader;

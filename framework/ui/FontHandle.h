@@ -5,6 +5,6 @@
 #include <windows.h>
 
 #include "framework/core/TFont.h"
-#include "framework/ui/Handles.h"
+#include "framework/core/win/Handles.h"
 
 Handles::Font CreateFontHandle(const TFont& font);

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <utility>
 
 // Component messages: sent between controls and forms, never by the platform.
 inline constexpr UINT CM_BASE = 0xB000;
@@ -70,12 +71,12 @@ struct TMessage {
   LRESULT Result = 0;
 };
 
-class TControl;
+class TMessageDispatcher;
 
 // One class's handlers. The thunk casts back to the class that declared the entry.
 struct TMessageEntry {
   UINT Msg;
-  void (*Handler)(TControl& self, TMessage& message);
+  void (*Handler)(TMessageDispatcher& self, TMessage& message);
 };
 
 struct TMessageTable {
@@ -91,15 +92,65 @@ struct TMessageTable {
 };
 
 template <class T, void (T::*Method)(TMessage&)>
-void MessageThunk(TControl& self, TMessage& message) {
+void MessageThunk(TMessageDispatcher& self, TMessage& message) {
   (static_cast<T&>(self).*Method)(message);
 }
+
+// Anything that handles messages by number: controls, and components that stand in front of a
+// window (the frame's hooks). Dispatch walks the class tables from the most derived class up
+// and then calls DefaultHandler.
+class TMessageDispatcher {
+ public:
+  TMessageDispatcher(const TMessageDispatcher&) = delete;
+  TMessageDispatcher& operator=(const TMessageDispatcher&) = delete;
+
+  // The root table: no handlers.
+  static const TMessageTable& ClassMessageTable();
+  virtual const TMessageTable& MessageTable() const { return ClassMessageTable(); }
+  // Hands the message to the first handler in the class tables, most derived first.
+  void Dispatch(TMessage& message) { DispatchFrom(&MessageTable(), message); }
+  // What a message no table handles gets; nothing here.
+  virtual void DefaultHandler(TMessage& message) { (void)message; }
+  // Continues dispatch above Class: the base class's handler for the same message.
+  template <class Class>
+  void InheritedMessage(TMessage& message) {
+    DispatchFrom(Class::ClassMessageTable().Base, message);
+  }
+
+  // Open while a message is being handled by the target. A handler may destroy its own object
+  // (a form freed by its close message): the destructor marks every open check, and the code
+  // around the dispatch must not touch the object when Destroyed() says so. Checks nest.
+  class TLifetimeCheck {
+   public:
+    explicit TLifetimeCheck(TMessageDispatcher& target)
+        : target_(&target), next_(std::exchange(target.checks_, this)) {}
+    TLifetimeCheck(const TLifetimeCheck&) = delete;
+    TLifetimeCheck& operator=(const TLifetimeCheck&) = delete;
+    ~TLifetimeCheck() {
+      if (target_) target_->checks_ = next_;
+    }
+    bool Destroyed() const { return target_ == nullptr; }
+
+   private:
+    friend class TMessageDispatcher;
+    TMessageDispatcher* target_;
+    TLifetimeCheck* next_;
+  };
+
+ protected:
+  TMessageDispatcher() = default;
+  virtual ~TMessageDispatcher();
+  void DispatchFrom(const TMessageTable* table, TMessage& message);
+
+ private:
+  TLifetimeCheck* checks_ = nullptr;
+};
 
 // Inside a class body:
 //   QM_MESSAGE_TABLE(TMyControl, TBase,
 //                    QM_MESSAGE(WM_PAINT, WMPaint) QM_MESSAGE(CM_ENTER, CMEnter))
 // declares the class's table and hooks it into dispatch. A handler that wants the base class's
-// behaviour for the same message calls Inherited<TMyControl>(message).
+// behaviour for the same message calls InheritedMessage<TMyControl>(message).
 #define QM_MESSAGE(msg, method) TMessageEntry{msg, &MessageThunk<QmSelf, &QmSelf::method>},
 
 #define QM_MESSAGE_TABLE(Class, BaseClass, ...)                                     \

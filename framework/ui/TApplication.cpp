@@ -3,7 +3,9 @@
 #include <objbase.h>
 #include <ole2.h>
 
+#include "framework/core/CallbackGuard.h"
 #include "framework/core/UnicodeText.h"
+#include "framework/ui/MessageParams.h"
 #include "framework/ui/TCustomForm.h"
 #include "framework/ui/THintWindow.h"
 #include "framework/ui/TScreen.h"
@@ -35,6 +37,10 @@ TApplication theApplication(nullptr);
 TApplication* Application = &theApplication;
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+  // Errors that reach a callback's guard end here, in the program's one application.
+  SetCallbackExceptionHandler([](std::exception_ptr error) {
+    if (Application) Application->HandleException(std::move(error));
+  });
   ShowErrorBox = [this](const std::wstring& title, const std::wstring& text) {
     HWND owner = mainForm_ && mainForm_->HandleAllocated() ? mainForm_->Handle() : nullptr;
     MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONSTOP);
@@ -46,7 +52,7 @@ TApplication::~TApplication() {
   DestroyComponents();
   delete hintWindow_;
   hintWindow_ = nullptr;
-  if (handle_) DestroyWindow(handle_);
+  handle_.Reset();
   if (this == Application) Application = nullptr;
 }
 
@@ -59,16 +65,17 @@ void TApplication::Initialize() {
 HWND TApplication::Handle() {
   if (!handle_) {
     handle_ = AllocateUtilityWindow([this](TMessage& message) {
-      if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_MINIMIZE) Minimize();
-      message.Result = DefWindowProcW(handle_, message.Msg, message.WParam, message.LParam);
+      if (message.Msg == WM_SYSCOMMAND && MessageParams::SysCommand(message) == SC_MINIMIZE)
+        Minimize();
+      return false;
     });
   }
-  return handle_;
+  return handle_.Get();
 }
 
 void TApplication::SetTitle(const std::wstring& value) {
   title_ = value;
-  if (handle_) SetWindowTextW(handle_, value.c_str());
+  if (handle_) SetWindowTextW(handle_.Get(), value.c_str());
 }
 
 void TApplication::AddForm(TCustomForm* form) {
@@ -124,14 +131,8 @@ void TApplication::DispatchOne(MSG& msg) {
     terminated_ = true;
     return;
   }
-  bool handled = false;
-  try {
-    handled = IsDialogKeyMessage(msg);
-  } catch (...) {
-    HandleException(std::current_exception());
-    handled = true;
-  }
-  if (handled) return;
+  // A failed key handler has had the key.
+  if (GuardCallback(true, [&] { return IsDialogKeyMessage(msg); })) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }

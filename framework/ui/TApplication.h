@@ -2,8 +2,9 @@
 
 // The program's application object: the message loop, the main form, the hidden utility window,
 // mouse enter/leave tracking across controls, and the one place exceptions end. Every entry
-// point from the platform (window procedures, timers, hooks, COM callbacks) catches what it
-// throws and hands it to HandleException; the message loop then goes on.
+// point from the platform (window procedures, timers, hooks, COM callbacks) runs through
+// GuardCallback, whose handler the application registers: HandleException, then the message
+// loop goes on.
 
 #include <windows.h>
 
@@ -14,6 +15,7 @@
 
 #include "framework/core/TComponent.h"
 #include "framework/core/TPropertyBuilder.h"
+#include "framework/core/win/Handles.h"
 #include "framework/ui/Messages.h"
 #include "framework/ui/TIcon.h"
 
@@ -86,7 +88,7 @@ class TApplication : public TComponent {
 
   bool terminated_ = false;
   TCustomForm* mainForm_ = nullptr;
-  HWND handle_ = nullptr;
+  Handles::Window handle_;
   std::wstring title_;
   TIcon icon_;
   TControl* mouseControl_ = nullptr;

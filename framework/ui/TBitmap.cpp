@@ -10,10 +10,9 @@ TBitmap::~TBitmap() {
 
 void TBitmap::Free() {
   canvas_.SetHandle(nullptr);
-  if (dc_ && oldBitmap_) SelectObject(dc_.Get(), oldBitmap_);
-  oldBitmap_ = nullptr;
-  bitmap_.Reset();
+  selection_.Reset();
   dc_.Reset();
+  bitmap_.Reset();
   bits_ = nullptr;
   width_ = height_ = 0;
 }
@@ -40,9 +39,10 @@ void TBitmap::SetSize(int width, int height) {
     bits_ = nullptr;
     throw EOutOfResources(UiMessages::SOutOfResources);
   }
-  oldBitmap_ = SelectObject(dc.Get(), bitmap.Get());
-  dc_ = std::move(dc);
+  Handles::SelectedObject selection(dc.Get(), bitmap.Get());
   bitmap_ = std::move(bitmap);
+  dc_ = std::move(dc);
+  selection_ = std::move(selection);
   width_ = width;
   height_ = height;
   canvas_.SetHandle(dc_.Get());

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/ui/Handles.h"
+#include "framework/core/win/Handles.h"
 #include "framework/ui/TCanvas.h"
 #include "framework/ui/TGraphic.h"
 
@@ -42,8 +42,9 @@ class TBitmap : public TGraphic {
   int width_ = 0;
   int height_ = 0;
   void* bits_ = nullptr;
-  Handles::CreatedDC dc_;
+  // Freed in the reverse order: the section leaves the DC before either goes.
   Handles::Bitmap bitmap_;
-  HGDIOBJ oldBitmap_ = nullptr;
+  Handles::CreatedDC dc_;
+  Handles::SelectedObject selection_;
   TCanvas canvas_;
 };

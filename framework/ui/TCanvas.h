@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "framework/core/Color.h"
-#include "framework/ui/Handles.h"
+#include "framework/core/win/Handles.h"
 
 class TGraphic;
 

@@ -1,10 +1,9 @@
 #include "framework/ui/TControl.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "framework/ui/FontHandle.h"
+#include "framework/ui/MessageParams.h"
 #include "framework/ui/TApplication.h"
 #include "framework/ui/TCustomForm.h"
 #include "framework/ui/TPopupMenu.h"
@@ -97,28 +96,6 @@ void TControl::DeclareProperties(TPropertyBuilder<TControl>& p) {
   p.Event("OnResize", &TControl::OnResize);
 }
 
-const TMessageTable& TControl::ClassMessageTable() {
-  using QmSelf = TControl;
-  // clang-format off
-  static const TMessageEntry entries[] = {
-    QM_MESSAGE(WM_LBUTTONDOWN, WMLButtonDown)
-    QM_MESSAGE(WM_LBUTTONUP, WMLButtonUp)
-    QM_MESSAGE(WM_LBUTTONDBLCLK, WMLButtonDblClk)
-    QM_MESSAGE(WM_RBUTTONDOWN, WMRButtonDown)
-    QM_MESSAGE(WM_RBUTTONUP, WMRButtonUp)
-    QM_MESSAGE(WM_MOUSEMOVE, WMMouseMove)
-    QM_MESSAGE(WM_CANCELMODE, WMCancelMode)
-    QM_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
-    QM_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
-    QM_MESSAGE(CM_PARENTFONTCHANGED, CMParentFontChanged)
-    QM_MESSAGE(CM_PARENTCOLORCHANGED, CMParentColorChanged)
-    QM_MESSAGE(CM_HITTEST, CMHitTest)
-    TMessageEntry{0, nullptr}};
-  // clang-format on
-  static const TMessageTable table{nullptr, entries, sizeof(entries) / sizeof(entries[0]) - 1};
-  return table;
-}
-
 TControl::TControl(TComponent* owner) : TComponent(owner) {
   WindowProc = [this](TMessage& message) { WndProc(message); };
   font_.OnChange = TNotifyEvent([this](TObject*) { FontChanged(); });
@@ -150,20 +127,6 @@ void TControl::WndProc(TMessage& message) {
       break;
   }
   Dispatch(message);
-}
-
-void TControl::Dispatch(TMessage& message) {
-  DispatchFrom(&MessageTable(), message);
-}
-
-void TControl::DispatchFrom(const TMessageTable* table, TMessage& message) {
-  for (; table; table = table->Base) {
-    if (const TMessageEntry* entry = table->Find(message.Msg)) {
-      entry->Handler(*this, message);
-      return;
-    }
-  }
-  DefaultHandler(message);
 }
 
 void TControl::DefaultHandler(TMessage& message) {
@@ -530,13 +493,13 @@ void TControl::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TControl::DoMouseDown(TMessage& message, TMouseButton button) {
-  MouseDown(button, KeysToShiftState(message.WParam), GET_X_LPARAM(message.LParam),
-            GET_Y_LPARAM(message.LParam));
+  const POINT point = MessageParams::Point(message);
+  MouseDown(button, KeysToShiftState(message.WParam), point.x, point.y);
 }
 
 void TControl::DoMouseUp(TMessage& message, TMouseButton button) {
-  MouseUp(button, KeysToShiftState(message.WParam), GET_X_LPARAM(message.LParam),
-          GET_Y_LPARAM(message.LParam));
+  const POINT point = MessageParams::Point(message);
+  MouseUp(button, KeysToShiftState(message.WParam), point.x, point.y);
 }
 
 void TControl::WMLButtonDown(TMessage& message) {
@@ -557,7 +520,7 @@ void TControl::WMLButtonUp(TMessage& message) {
   if (controlStyle_ & csCaptureMouse) SetMouseCapture(false);
   if (controlState_ & csClicked) {
     controlState_ &= ~csClicked;
-    const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    const POINT point = MessageParams::Point(message);
     const RECT client = ClientRect();
     // The click fires only when the button is released over the control.
     if (PtInRect(&client, point)) Click();
@@ -574,8 +537,7 @@ void TControl::WMRButtonUp(TMessage& message) {
   DefaultHandler(message);
   DoMouseUp(message, mbRight);
   if (popupMenu_) {
-    const POINT screen =
-        ClientToScreen(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+    const POINT screen = ClientToScreen(MessageParams::Point(message));
     popupMenu_->SetPopupComponent(this);
     popupMenu_->Popup(screen.x, screen.y);
   }
@@ -583,8 +545,8 @@ void TControl::WMRButtonUp(TMessage& message) {
 
 void TControl::WMMouseMove(TMessage& message) {
   DefaultHandler(message);
-  MouseMove(KeysToShiftState(message.WParam), GET_X_LPARAM(message.LParam),
-            GET_Y_LPARAM(message.LParam));
+  const POINT point = MessageParams::Point(message);
+  MouseMove(KeysToShiftState(message.WParam), point.x, point.y);
 }
 
 void TControl::WMCancelMode(TMessage&) {

@@ -20,7 +20,7 @@
 #include "framework/core/TPropertyBuilder.h"
 #include "framework/core/TSet.h"
 #include "framework/core/TShiftState.h"
-#include "framework/ui/Handles.h"
+#include "framework/core/win/Handles.h"
 #include "framework/ui/Messages.h"
 #include "framework/ui/TSizeConstraints.h"
 
@@ -60,28 +60,34 @@ using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TWndMethod = std::function<void(TMessage& message)>;
 
-class TControl : public TComponent {
+class TControl : public TComponent, public TMessageDispatcher {
   QM_CLASS(TControl, TComponent)
+  // clang-format off
+  QM_MESSAGE_TABLE(TControl, TMessageDispatcher,
+    QM_MESSAGE(WM_LBUTTONDOWN, WMLButtonDown)
+    QM_MESSAGE(WM_LBUTTONUP, WMLButtonUp)
+    QM_MESSAGE(WM_LBUTTONDBLCLK, WMLButtonDblClk)
+    QM_MESSAGE(WM_RBUTTONDOWN, WMRButtonDown)
+    QM_MESSAGE(WM_RBUTTONUP, WMRButtonUp)
+    QM_MESSAGE(WM_MOUSEMOVE, WMMouseMove)
+    QM_MESSAGE(WM_CANCELMODE, WMCancelMode)
+    QM_MESSAGE(CM_MOUSEENTER, CMMouseEnter)
+    QM_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
+    QM_MESSAGE(CM_PARENTFONTCHANGED, CMParentFontChanged)
+    QM_MESSAGE(CM_PARENTCOLORCHANGED, CMParentColorChanged)
+    QM_MESSAGE(CM_HITTEST, CMHitTest))
+  // clang-format on
 
  public:
   explicit TControl(TComponent* owner);
   ~TControl() override;
 
   // Message entry.
-  static const TMessageTable& ClassMessageTable();
-  virtual const TMessageTable& MessageTable() const { return ClassMessageTable(); }
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
   // Hooks save the current method and install their own, calling the saved one to go on.
   TWndMethod WindowProc;
   virtual void WndProc(TMessage& message);
-  // Hands the message to the first handler in the class tables, most derived first.
-  void Dispatch(TMessage& message);
-  virtual void DefaultHandler(TMessage& message);
-  // Continues dispatch above Class: the base class's handler for the same message.
-  template <class Class>
-  void InheritedMessage(TMessage& message) {
-    DispatchFrom(Class::ClassMessageTable().Base, message);
-  }
+  void DefaultHandler(TMessage& message) override;
 
   // Tree and geometry.
   TWinControl* Parent() const { return parent_; }
@@ -213,7 +219,6 @@ class TControl : public TComponent {
   virtual void BoundsChanged() {}
   virtual void VisibleChanging() {}
   void RequestAlign();
-  void DispatchFrom(const TMessageTable* table, TMessage& message);
   void SetControlState(TControlState value) { controlState_ = value; }
   // The anchor distances to the parent's right and bottom edges, kept when the parent resizes.
   void UpdateAnchorRules();

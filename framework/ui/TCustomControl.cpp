@@ -1,5 +1,7 @@
 #include "framework/ui/TCustomControl.h"
 
+#include "framework/core/ScopeGuard.h"
+
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 
 void TCustomControl::PaintWindow(HDC dc) {
@@ -7,13 +9,9 @@ void TCustomControl::PaintWindow(HDC dc) {
   // Painting is entered again when a child asks for the background: keep the outer DC.
   const HDC previous = canvas_.HandleAllocated() ? canvas_.Handle() : nullptr;
   canvas_.SetHandle(dc);
-  try {
-    Paint();
-  } catch (...) {
+  ScopeGuard restore([this, previous] {
     canvas_.SetHandle(previous);
     canvas_.Unlock();
-    throw;
-  }
-  canvas_.SetHandle(previous);
-  canvas_.Unlock();
+  });
+  Paint();
 }

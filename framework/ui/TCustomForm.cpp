@@ -4,6 +4,8 @@
 #include <cwctype>
 #include <vector>
 
+#include "framework/core/CallbackGuard.h"
+#include "framework/core/ScopeGuard.h"
 #include "framework/core/TReadOnlyMemoryStream.h"
 #include "framework/core/TReader.h"
 #include "framework/core/UnicodeText.h"
@@ -84,13 +86,8 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
-  if (OnDestroy) {
-    try {
-      OnDestroy(this);
-    } catch (...) {
-      if (Application) Application->HandleException(std::current_exception());
-    }
-  }
+  // A destructor cannot pass an error on: it is reported and the form still goes.
+  if (OnDestroy) GuardCallback([this] { OnDestroy(this); });
   Screen->RemoveForm(this);
 }
 
@@ -304,7 +301,13 @@ int TCustomForm::ShowModal() {
   for (HWND window : disabled) EnableWindow(window, FALSE);
   modal_ = true;
   modalResult_ = mrNone;
-  try {
+  {
+    // The other windows come back and the form goes away however the loop ends.
+    ScopeGuard restore([&] {
+      modal_ = false;
+      for (HWND window : disabled) EnableWindow(window, TRUE);
+      Hide();
+    });
     Show();
     while (modalResult_ == mrNone && Application && !Application->Terminated()) {
       Application->HandleMessage();
@@ -315,15 +318,7 @@ int TCustomForm::ShowModal() {
         modal_ = true;
       }
     }
-  } catch (...) {
-    modal_ = false;
-    for (HWND window : disabled) EnableWindow(window, TRUE);
-    Hide();
-    throw;
   }
-  modal_ = false;
-  for (HWND window : disabled) EnableWindow(window, TRUE);
-  Hide();
   return modalResult_;
 }
 
@@ -440,13 +435,8 @@ bool TCustomForm::LoadDefinitionFromResource(const std::wstring& className) {
   if (!data) return false;
   TReadOnlyMemoryStream stream(data, size);
   DisableAlign();
-  try {
-    TReader reader(stream);
-    reader.ReadRootComponent(this);
-  } catch (...) {
-    EnableAlign();
-    throw;
-  }
-  EnableAlign();
+  ScopeGuard enableAlign([this] { EnableAlign(); });
+  TReader reader(stream);
+  reader.ReadRootComponent(this);
   return true;
 }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "framework/ui/Handles.h"
+#include "framework/core/win/Handles.h"
 #include "framework/ui/TGraphic.h"
 
 class TIcon : public TGraphic {

@@ -8,7 +8,7 @@
 #include "framework/core/TComponent.h"
 #include "framework/core/TEvent.h"
 #include "framework/core/TPropertyBuilder.h"
-#include "framework/ui/Handles.h"
+#include "framework/core/win/Handles.h"
 
 using TShortCut = std::uint16_t;  // virtual key in the low byte, scShift/scCtrl/scAlt above
 inline constexpr TShortCut scShift = 0x2000;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "framework/ui/TApplication.h"
+#include "framework/core/CallbackGuard.h"
 #include "framework/ui/WideText.h"
 
 TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
@@ -67,14 +67,12 @@ void TTabSheet::CMSheetTextChanged(TMessage& message) {
 void TTabSheet::CMSheetShowingChanged(TMessage& message) {
   InheritedMessage<TTabSheet>(message);
   // A handler's error must not stop the page switch.
-  try {
+  GuardCallback([this] {
     if (Showing())
       OnShow(this);
     else
       OnHide(this);
-  } catch (...) {
-    if (Application) Application->HandleException(std::current_exception());
-  }
+  });
 }
 
 TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {

@@ -170,15 +170,15 @@ void TPopupMenu::GetChildren(const std::function<void(TComponent*)>& proc, TComp
   for (int i = 0; i < items_->Count(); ++i) proc(items_->Items(i));
 }
 
-HMENU TPopupMenu::BuildMenu(std::vector<TMenuItem*>& commands) {
+Handles::Menu TPopupMenu::BuildMenu(std::vector<TMenuItem*>& commands) {
   itemBitmaps_.clear();
-  std::function<HMENU(TMenuItem*)> build = [&](TMenuItem* parent) {
-    HMENU menu = CreatePopupMenu();
+  std::function<Handles::Menu(TMenuItem*)> build = [&](TMenuItem* parent) {
+    Handles::Menu menu(CreatePopupMenu());
     for (int i = 0; i < parent->Count(); ++i) {
       TMenuItem* item = parent->Items(i);
       if (!item->Visible()) continue;
       if (item->IsLine()) {
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
         continue;
       }
       std::wstring text = item->Caption();
@@ -193,9 +193,11 @@ HMENU TPopupMenu::BuildMenu(std::vector<TMenuItem*>& commands) {
       commands.push_back(item);
       item->command_ = static_cast<UINT>(commands.size());
       info.wID = item->command_;
+      Handles::Menu submenu;
       if (item->Count() > 0) {
+        submenu = build(item);
         info.fMask |= MIIM_SUBMENU;
-        info.hSubMenu = build(item);
+        info.hSubMenu = submenu.Get();
       }
       if (images_ && item->ImageIndex() >= 0 && item->ImageIndex() < images_->Count()) {
         TBitmap image(images_->Width(), images_->Height());
@@ -209,7 +211,9 @@ HMENU TPopupMenu::BuildMenu(std::vector<TMenuItem*>& commands) {
         info.hbmpItem = copy.Get();
         itemBitmaps_.push_back(std::move(copy));
       }
-      InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
+      // A submenu in place is freed with its parent.
+      if (InsertMenuItemW(menu.Get(), GetMenuItemCount(menu.Get()), TRUE, &info))
+        (void)submenu.Release();
     }
     return menu;
   };
@@ -224,13 +228,13 @@ TMenuItem* TPopupMenu::FindItem(UINT command, const std::vector<TMenuItem*>& com
 TMenuItem* TPopupMenu::Popup(int x, int y) {
   if (OnPopup) OnPopup(this);
   std::vector<TMenuItem*> commands;
-  HMENU menu = BuildMenu(commands);
+  Handles::Menu menu = BuildMenu(commands);
   const HWND owner = Application->Handle();
   SetForegroundWindow(owner);
   const UINT command = static_cast<UINT>(
-      TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0,
-                     owner, nullptr));
-  DestroyMenu(menu);
+      TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, x,
+                     y, 0, owner, nullptr));
+  menu.Reset();
   itemBitmaps_.clear();
   TMenuItem* item = FindItem(command, commands);
   if (item) item->Click();

@@ -12,7 +12,7 @@
 #include "framework/core/TComponent.h"
 #include "framework/core/TEvent.h"
 #include "framework/core/TPropertyBuilder.h"
-#include "framework/ui/Handles.h"
+#include "framework/core/win/Handles.h"
 #include "framework/ui/TMenuItem.h"
 
 class TImageList;
@@ -34,8 +34,9 @@ class TPopupMenu : public TComponent {
 
   // Shows the menu and runs the chosen item's click; returns the item or null.
   TMenuItem* Popup(int x, int y);
-  // Builds the platform menu (for tests and for hosts that show it themselves).
-  HMENU BuildMenu(std::vector<TMenuItem*>& commands);
+  // Builds the platform menu (for tests and for hosts that show it themselves). Its item
+  // pictures live in this component until the next build.
+  Handles::Menu BuildMenu(std::vector<TMenuItem*>& commands);
   TMenuItem* FindItem(UINT command, const std::vector<TMenuItem*>& commands) const;
 
   TNotifyEvent OnPopup;

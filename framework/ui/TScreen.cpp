@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/ui/Handles.h"
+#include "framework/core/win/Handles.h"
 #include "framework/ui/TCustomForm.h"
 
 namespace {

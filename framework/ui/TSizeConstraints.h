@@ -12,7 +12,7 @@
 #include "framework/core/TPropertyBuilder.h"
 #include "framework/core/TSet.h"
 #include "framework/core/TShiftState.h"
-#include "framework/ui/Handles.h"
+#include "framework/core/win/Handles.h"
 #include "framework/ui/Messages.h"
 
 class TWinControl;

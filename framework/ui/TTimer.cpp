@@ -4,18 +4,15 @@
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   window_ = AllocateUtilityWindow([this](TMessage& message) {
-    if (message.Msg == WM_TIMER) {
-      OnTimer(this);
-      return;
-    }
-    message.Result = DefWindowProcW(window_, message.Msg, message.WParam, message.LParam);
+    if (message.Msg != WM_TIMER) return false;
+    OnTimer(this);
+    return true;
   });
   UpdateTimer();
 }
 
 TTimer::~TTimer() {
-  if (running_) KillTimer(window_, 1);
-  DeallocateUtilityWindow(window_);
+  if (running_) KillTimer(window_.Get(), 1);
 }
 
 void TTimer::DeclareProperties(TPropertyBuilder<TTimer>& p) {
@@ -42,9 +39,9 @@ void TTimer::Loaded() {
 }
 
 void TTimer::UpdateTimer() {
-  if (running_) KillTimer(window_, 1);
+  if (running_) KillTimer(window_.Get(), 1);
   running_ = false;
   // One being loaded starts in Loaded, once its properties are all read.
   if (enabled_ && interval_ > 0 && !ComponentState().Contains(TComponentStateFlag::csLoading))
-    running_ = SetTimer(window_, 1, static_cast<UINT>(interval_), nullptr) != 0;
+    running_ = SetTimer(window_.Get(), 1, static_cast<UINT>(interval_), nullptr) != 0;
 }

@@ -6,6 +6,7 @@
 
 #include "framework/core/TComponent.h"
 #include "framework/core/TPropertyBuilder.h"
+#include "framework/core/win/Handles.h"
 
 class TTimer : public TComponent {
   QM_CLASS(TTimer, TComponent)
@@ -27,6 +28,6 @@ class TTimer : public TComponent {
 
   bool enabled_ = true;
   std::int32_t interval_ = 1000;
-  HWND window_ = nullptr;
+  Handles::Window window_;
   bool running_ = false;
 };

@@ -6,12 +6,14 @@
 
 #include <cstdio>
 
+#include "framework/core/CallbackGuard.h"
+#include "framework/core/ScopeGuard.h"
 #include "framework/ui/UiErrors.h"
 
 // The container side of in-place activation. Reference counted: the browser may keep it (and
 // call it from work it finishes later) after the control is gone, so the control only
 // detaches itself and drops its own reference. Every method is noexcept: nothing may unwind
-// into COM.
+// into COM; those that reach into the control go through the callback guard.
 class TWebBrowser::Site : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
  public:
   explicit Site(TWebBrowser* owner) : owner_(owner) {}
@@ -57,8 +59,11 @@ class TWebBrowser::Site : public IOleClientSite, public IOleInPlaceSite, public 
   // IOleWindow (shared by the site and the frame)
   HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) noexcept override {
     if (!window) return E_POINTER;
-    *window = owner_ && owner_->HandleAllocated() ? owner_->Handle() : nullptr;
-    return *window ? S_OK : E_FAIL;
+    *window = nullptr;
+    return GuardCallback(E_FAIL, [&] {
+      *window = owner_ && owner_->HandleAllocated() ? owner_->Handle() : nullptr;
+      return *window ? S_OK : E_FAIL;
+    });
   }
   HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) noexcept override { return E_NOTIMPL; }
 
@@ -70,23 +75,26 @@ class TWebBrowser::Site : public IOleClientSite, public IOleInPlaceSite, public 
                                              IOleInPlaceUIWindow** document, LPRECT position,
                                              LPRECT clip,
                                              LPOLEINPLACEFRAMEINFO info) noexcept override {
-    if (frame) {
-      *frame = this;
-      AddRef();
-    }
+    if (frame) *frame = nullptr;
     if (document) *document = nullptr;
-    RECT client{0, 0, 0, 0};
-    const bool live = owner_ && owner_->HandleAllocated();
-    if (live) GetClientRect(owner_->Handle(), &client);
-    if (position) *position = client;
-    if (clip) *clip = client;
-    if (info) {
-      info->fMDIApp = FALSE;
-      info->hwndFrame = live ? GetAncestor(owner_->Handle(), GA_ROOT) : nullptr;
-      info->haccel = nullptr;
-      info->cAccelEntries = 0;
-    }
-    return S_OK;
+    return GuardCallback(E_FAIL, [&] {
+      RECT client{0, 0, 0, 0};
+      const bool live = owner_ && owner_->HandleAllocated();
+      if (live) GetClientRect(owner_->Handle(), &client);
+      if (position) *position = client;
+      if (clip) *clip = client;
+      if (info) {
+        info->fMDIApp = FALSE;
+        info->hwndFrame = live ? GetAncestor(owner_->Handle(), GA_ROOT) : nullptr;
+        info->haccel = nullptr;
+        info->cAccelEntries = 0;
+      }
+      if (frame) {
+        *frame = this;
+        AddRef();
+      }
+      return S_OK;
+    });
   }
   HRESULT STDMETHODCALLTYPE Scroll(SIZE) noexcept override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) noexcept override { return S_OK; }
@@ -95,8 +103,10 @@ class TWebBrowser::Site : public IOleClientSite, public IOleInPlaceSite, public 
   HRESULT STDMETHODCALLTYPE DeactivateAndUndo() noexcept override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT rect) noexcept override {
     (void)rect;
-    if (owner_) owner_->UpdateObjectRect();
-    return S_OK;
+    return GuardCallback(E_FAIL, [&] {
+      if (owner_) owner_->UpdateObjectRect();
+      return S_OK;
+    });
   }
 
   // IOleInPlaceUIWindow
@@ -164,19 +174,17 @@ void TWebBrowser::CreateHandle() {
   Check(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER,
                          IID_IOleObject, reinterpret_cast<void**>(&object)));
   object_ = object;
-  try {
-    Check(object_->SetClientSite(static_cast<IOleClientSite*>(site_)));
-    RECT client;
-    GetClientRect(Handle(), &client);
-    Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(site_), 0,
-                          Handle(), &client));
-    IWebBrowser2* browser = nullptr;
-    Check(object_->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser)));
-    browser_ = browser;
-  } catch (...) {
-    ReleaseBrowser();
-    throw;
-  }
+  // Half an embedding is let go again.
+  ScopeGuard release([this] { ReleaseBrowser(); });
+  Check(object_->SetClientSite(static_cast<IOleClientSite*>(site_)));
+  RECT client;
+  GetClientRect(Handle(), &client);
+  Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(site_), 0,
+                        Handle(), &client));
+  IWebBrowser2* browser = nullptr;
+  Check(object_->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser)));
+  browser_ = browser;
+  release.Dismiss();
 }
 
 void TWebBrowser::ReleaseBrowser() {

@@ -1,11 +1,12 @@
 #include "framework/ui/TWinControl.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <map>
 
+#include "framework/core/CallbackGuard.h"
+#include "framework/core/ScopeGuard.h"
 #include "framework/core/UnicodeText.h"
+#include "framework/ui/MessageParams.h"
 #include "framework/ui/TApplication.h"
 #include "framework/ui/TCustomForm.h"
 #include "framework/ui/UiErrors.h"
@@ -34,13 +35,6 @@ WNDPROC ClassDefaultProc(HWND window) {
 
 }  // namespace
 
-// Marks a dispatch in progress; the control's destructor flags every open one, so the window
-// procedure does not touch a control that a handler destroyed.
-struct TWinControl::DispatchGuard {
-  DispatchGuard* Next;
-  bool Destroyed;
-};
-
 LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* control = static_cast<TWinControl*>(GetPropW(window, kControlProperty));
   if (!control && creatingControl) {
@@ -50,19 +44,11 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
   }
   if (!control) return CallWindowProcW(ClassDefaultProc(window), window, msg, wParam, lParam);
 
+  // The record lives here, not in the control: a handler may destroy the control.
   TMessage message{msg, wParam, lParam, 0};
-  TWinControl::DispatchGuard guard{control->guards_, false};
-  control->guards_ = &guard;
-  try {
-    control->WindowProc(message);
-  } catch (...) {
-    // Unwinding must stop here: it cannot pass through the platform's frames.
-    if (Application) Application->HandleException(std::current_exception());
-  }
-  if (!guard.Destroyed) {
-    control->guards_ = guard.Next;
-    if (msg == WM_NCDESTROY) control->Detach();
-  }
+  TMessageDispatcher::TLifetimeCheck alive(*control);
+  GuardCallback([&] { control->WindowProc(message); });
+  if (!alive.Destroyed() && msg == WM_NCDESTROY) control->Detach();
   return message.Result;
 }
 
@@ -92,8 +78,6 @@ void TWinControl::Loaded() {
 }
 
 TWinControl::~TWinControl() {
-  for (DispatchGuard* guard = guards_; guard; guard = guard->Next) guard->Destroyed = true;
-  guards_ = nullptr;
   // The derived parts are gone already: the window's last messages go to the platform's
   // default, not to WindowProc (a class that must see them destroys its window in its own
   // destructor). Child windows go with this one; their controls are still whole and see theirs.
@@ -174,14 +158,11 @@ void TWinControl::CreateWnd() {
   }
   defWndProc_ = ClassProcedures()[params.WinClassName];
 
-  SetControlState(ControlState() | csCreating);
-  try {
+  {
+    SetControlState(ControlState() | csCreating);
+    ScopeGuard created([this] { SetControlState(ControlState() & ~csCreating); });
     CreateWindowHandle(params);
-  } catch (...) {
-    SetControlState(ControlState() & ~csCreating);
-    throw;
   }
-  SetControlState(ControlState() & ~csCreating);
   CreateHandle();
 }
 
@@ -591,7 +572,7 @@ void TWinControl::DefaultHandler(TMessage& message) {
 
 void TWinControl::WndProc(TMessage& message) {
   if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) {
-    const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    const POINT point = MessageParams::Point(message);
     TControl* target = TControl::CaptureControl();
     if (target && target->Parent() != this) target = nullptr;
     if (!target && !GetCapture()) target = ControlAtPos(point, false);
@@ -657,7 +638,7 @@ void TWinControl::PaintHandler(TMessage& message) {
     PaintControls(dc, nullptr);
     return;
   }
-  Handles::PaintScope paint(handle_);
+  Handles::PaintDC paint(handle_);
   PaintWindow(paint.Get());
   PaintControls(paint.Get(), nullptr);
 }

@@ -211,7 +211,6 @@ class TWinControl : public TControl {
  private:
   friend class TControl;
   friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
-  struct DispatchGuard;
 
   void Detach();
   void AlignAll();
@@ -228,6 +227,5 @@ class TWinControl : public TControl {
   int alignDisabled_ = 0;
   bool alignNeeded_ = false;
   bool trackingLeave_ = false;
-  DispatchGuard* guards_ = nullptr;
   Handles::Brush colorBrush_;
 };

@@ -1,8 +1,8 @@
 #include "framework/ui/UtilityWindow.h"
 
-#include <exception>
+#include <memory>
 
-#include "framework/ui/TApplication.h"
+#include "framework/core/CallbackGuard.h"
 #include "framework/ui/UiErrors.h"
 
 namespace {
@@ -13,17 +13,20 @@ LRESULT CALLBACK UtilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   auto* method = reinterpret_cast<TUtilityMethod*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!method) return DefWindowProcW(window, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam, 0};
-  try {
-    (*method)(message);
-  } catch (...) {
-    if (Application) Application->HandleException(std::current_exception());
+  // A method that failed has handled its message as far as the platform is concerned.
+  if (!GuardCallback(true, [&] { return (*method)(message); }))
+    message.Result = DefWindowProcW(window, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    // The window's last message: the method goes with it.
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    delete method;
   }
   return message.Result;
 }
 
 }  // namespace
 
-HWND AllocateUtilityWindow(TUtilityMethod method) {
+Handles::Window AllocateUtilityWindow(TUtilityMethod method) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSW wc{};
   if (!GetClassInfoW(instance, kClassName, &wc)) {
@@ -32,20 +35,12 @@ HWND AllocateUtilityWindow(TUtilityMethod method) {
     wc.lpszClassName = kClassName;
     if (!RegisterClassW(&wc)) throw EWin32Error(UiMessages::SWindowClass);
   }
+  auto owned = std::make_unique<TUtilityMethod>(std::move(method));
   // Not a message-only window: the application's window must be findable and able to own
   // top-level windows.
-  HWND window = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                nullptr, instance, nullptr);
+  Handles::Window window(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0,
+                                         nullptr, nullptr, instance, nullptr));
   if (!window) RaiseLastOSError();
-  SetWindowLongPtrW(window, GWLP_USERDATA,
-                    reinterpret_cast<LONG_PTR>(new TUtilityMethod(std::move(method))));
+  SetWindowLongPtrW(window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owned.release()));
   return window;
-}
-
-void DeallocateUtilityWindow(HWND window) {
-  if (!window) return;
-  auto* method = reinterpret_cast<TUtilityMethod*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  DestroyWindow(window);
-  delete method;
 }

@@ -1,16 +1,19 @@
 #pragma once
 
 // Hidden windows that receive messages for non-visual components (timers, the application).
-// Their procedure catches every exception and hands it to the application.
+// Their procedure runs the method through the callback guard.
 
 #include <windows.h>
 
 #include <functional>
 
+#include "framework/core/win/Handles.h"
 #include "framework/ui/Messages.h"
 
-using TUtilityMethod = std::function<void(TMessage& message)>;
+// Answers true for a message it handled (its result in the record); the others go on to
+// DefWindowProc.
+using TUtilityMethod = std::function<bool(TMessage& message)>;
 
-// The method answers every message; it may leave the default to DefWindowProc by calling it.
-HWND AllocateUtilityWindow(TUtilityMethod method);
-void DeallocateUtilityWindow(HWND window);
+// The window keeps the method until its last message: destroying the window (the owner going)
+// frees both.
+Handles::Window AllocateUtilityWindow(TUtilityMethod method);

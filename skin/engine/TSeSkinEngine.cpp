@@ -5,7 +5,7 @@
 #include "framework/core/TFiler.h"
 #include "framework/core/TStream.h"
 #include "framework/core/TextCase.h"
-#include "skin/engine/SeSkinMessages.h"
+#include "skin/SkinMessages.h"
 #include "skin/engine/TSeChangeBroadcaster.h"
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/SkinObjectTypes.h"
@@ -60,10 +60,11 @@ TSeSkinEngine::TSeSkinEngine(TComponent* owner)
 TSeSkinEngine::~TSeSkinEngine() {
   // Clients are told that the engine goes while it and its skin are whole: a client may still
   // ask it something then. From here lookups answer none. The source is owned, so it goes
-  // after ~TComponent has told the components linked by FreeNotification; those are told
-  // only there, when this part of the engine is already gone.
+  // later, in ~TComponent. Both kinds of client are told here: those linked by FreeNotification
+  // (on other owners) and, through the owner, those beside the engine.
   Destroying();
   source_->Busy = true;
+  NotifyFreeNotificationClients();
   if (TComponent* owner = Owner()) owner->RemoveComponent(this);
 }
 

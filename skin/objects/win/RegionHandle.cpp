@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-HRGN CreateRegionHandle(const TSeRegion& region) {
-  if (region.Rects.empty()) return CreateRectRgn(0, 0, 0, 0);
+Handles::Region CreateRegionHandle(const TSeRegion& region) {
+  if (region.Rects.empty()) return Handles::Region(CreateRectRgn(0, 0, 0, 0));
   const std::size_t rectBytes = region.Rects.size() * sizeof(RECT);
   std::vector<std::uint8_t> data(sizeof(RGNDATAHEADER) + rectBytes);
   RGNDATAHEADER header{};
@@ -20,6 +20,6 @@ HRGN CreateRegionHandle(const TSeRegion& region) {
     const RECT rect{r.Left, r.Top, r.Right, r.Bottom};
     std::memcpy(data.data() + sizeof header + i * sizeof(RECT), &rect, sizeof rect);
   }
-  return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                         reinterpret_cast<const RGNDATA*>(data.data()));
+  return Handles::Region(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                         reinterpret_cast<const RGNDATA*>(data.data())));
 }

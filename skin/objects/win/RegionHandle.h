@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
+#include "framework/core/win/Handles.h"
 #include "skin/objects/TSeRegion.h"
 
-// The platform region of a rectangle list; the caller owns it (a window that takes it with
-// SetWindowRgn owns it from then on).
-HRGN CreateRegionHandle(const TSeRegion& region);
+// The platform region of a rectangle list. A window that takes it with SetWindowRgn owns it
+// from then on: hand it over with Release.
+Handles::Region CreateRegionHandle(const TSeRegion& region);

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "framework/core/win/Handles.h"
 #include "skin/objects/ESeBitmapError.h"
 #include "skin/objects/TSeBitmapSurface.h"
 
@@ -9,16 +10,17 @@ using namespace SeBitmapMessages;
 // memory the pixel work reads. The device copy is a screen-format bitmap for fast unmasked
 // blits.
 struct TSeBitmapSurface::Impl {
-  HBITMAP dib = nullptr;
-  HDC dc = nullptr;
-  HGDIOBJ oldBitmap = nullptr;
-  HBITMAP deviceCopy = nullptr;
+  // Freed in the reverse order: the section leaves the context, the context goes, then the
+  // section.
+  Handles::Bitmap dib;
+  Handles::CreatedDC dc;
+  Handles::SelectedObject selection;
+  Handles::Bitmap deviceCopy;
   std::int32_t copyWidth = 0;
   std::int32_t copyHeight = 0;
 
   void ReleaseDeviceCopy() {
-    if (deviceCopy) DeleteObject(deviceCopy);
-    deviceCopy = nullptr;
+    deviceCopy.Reset();
     copyWidth = copyHeight = 0;
   }
 };
@@ -38,38 +40,23 @@ std::uint32_t* TSeBitmapSurface::Create(std::int32_t width, std::int32_t height)
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!dib || !bits) {
-    if (dib) DeleteObject(dib);
-    throw ESeBitmapError(SDIBHandle);
-  }
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (!dc) {
-    DeleteObject(dib);
-    throw ESeBitmapError(SCompatibleDC);
-  }
-  HGDIOBJ old = SelectObject(dc, dib);
-  if (!old || old == HGDI_ERROR) {
-    DeleteDC(dc);
-    DeleteObject(dib);
-    throw ESeBitmapError(SSelectObject);
-  }
-  impl_->dib = dib;
-  impl_->dc = dc;
-  impl_->oldBitmap = old;
+  Handles::Bitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!dib || !bits) throw ESeBitmapError(SDIBHandle);
+  Handles::CreatedDC dc = Handles::CreatedDC::Compatible(nullptr);
+  if (!dc) throw ESeBitmapError(SCompatibleDC);
+  Handles::SelectedObject selection(dc.Get(), dib.Get());
+  if (!selection) throw ESeBitmapError(SSelectObject);
+  impl_->dib = std::move(dib);
+  impl_->dc = std::move(dc);
+  impl_->selection = std::move(selection);
   return static_cast<std::uint32_t*>(bits);
 }
 
 void TSeBitmapSurface::Release() {
   impl_->ReleaseDeviceCopy();
-  if (impl_->dc) {
-    SelectObject(impl_->dc, impl_->oldBitmap);
-    DeleteDC(impl_->dc);
-  }
-  if (impl_->dib) DeleteObject(impl_->dib);
-  impl_->dc = nullptr;
-  impl_->dib = nullptr;
-  impl_->oldBitmap = nullptr;
+  impl_->selection.Reset();
+  impl_->dc.Reset();
+  impl_->dib.Reset();
 }
 
 void TSeBitmapSurface::UpdateDeviceCopy(const std::uint32_t*, std::int32_t width,
@@ -77,28 +64,25 @@ void TSeBitmapSurface::UpdateDeviceCopy(const std::uint32_t*, std::int32_t width
   if (!impl_->dc) return;
   if (!impl_->deviceCopy || impl_->copyWidth != width || impl_->copyHeight != height) {
     impl_->ReleaseDeviceCopy();
-    HDC screen = GetDC(nullptr);
-    impl_->deviceCopy = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(nullptr, screen);
+    const Handles::WindowDC screen(nullptr);
+    impl_->deviceCopy.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
     if (!impl_->deviceCopy) return;  // unmasked skin drawing then draws nothing
     impl_->copyWidth = width;
     impl_->copyHeight = height;
   }
-  HDC copyDC = CreateCompatibleDC(impl_->dc);
-  HGDIOBJ old = SelectObject(copyDC, impl_->deviceCopy);
-  BitBlt(copyDC, 0, 0, width, height, impl_->dc, 0, 0, SRCCOPY);
-  SelectObject(copyDC, old);
-  DeleteDC(copyDC);
+  const Handles::CreatedDC copyDC = Handles::CreatedDC::Compatible(impl_->dc.Get());
+  const Handles::SelectedObject selected(copyDC.Get(), impl_->deviceCopy.Get());
+  BitBlt(copyDC.Get(), 0, 0, width, height, impl_->dc.Get(), 0, 0, SRCCOPY);
 }
 
 bool TSeBitmapSurface::HasDeviceCopy() const {
-  return impl_->deviceCopy != nullptr;
+  return static_cast<bool>(impl_->deviceCopy);
 }
 void* TSeBitmapSurface::NativeContext() const {
-  return impl_->dc;
+  return impl_->dc.Get();
 }
 void* TSeBitmapSurface::NativeDeviceCopy() const {
-  return impl_->deviceCopy;
+  return impl_->deviceCopy.Get();
 }
 const std::uint32_t* TSeBitmapSurface::DeviceCopyPixels() const {
   return nullptr;

@@ -57,42 +57,35 @@ bool TSeGdiCanvas::HasTransparentBlt() {
   return TransparentBltFunction() != nullptr;
 }
 
-TSeGdiCanvas::TSeGdiCanvas(HDC dc) : dc_(dc), savedState_(SaveDC(dc)) {
+TSeGdiCanvas::TSeGdiCanvas(HDC dc) : dc_(dc), saved_(dc) {
   POINT org{};
   GetViewportOrgEx(dc_, &org);
   origin_ = TPoint{org.x, org.y};
 }
 
 TSeGdiCanvas::~TSeGdiCanvas() {
-  if (oldFont_) SelectObject(dc_, oldFont_);
-  if (fontHandle_) DeleteObject(fontHandle_);
-  RestoreDC(dc_, savedState_);
   GdiFlush();
 }
 
 void TSeGdiCanvas::FillRect(const TRect& rect, TColor color) {
-  HBRUSH brush = CreateSolidBrush(Ref(color));
+  const Handles::Brush brush(CreateSolidBrush(Ref(color)));
   const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-  ::FillRect(dc_, &r, brush);
-  DeleteObject(brush);
+  ::FillRect(dc_, &r, brush.Get());
   GdiFlush();
 }
 
 void TSeGdiCanvas::FrameRect(const TRect& rect, TColor color) {
-  HBRUSH brush = CreateSolidBrush(Ref(color));
+  const Handles::Brush brush(CreateSolidBrush(Ref(color)));
   const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-  ::FrameRect(dc_, &r, brush);
-  DeleteObject(brush);
+  ::FrameRect(dc_, &r, brush.Get());
   GdiFlush();
 }
 
 void TSeGdiCanvas::Line(TPoint from, TPoint to, TColor color) {
-  HPEN pen = CreatePen(PS_SOLID, 1, Ref(color));
-  HGDIOBJ old = SelectObject(dc_, pen);
+  const Handles::Pen pen(CreatePen(PS_SOLID, 1, Ref(color)));
+  const Handles::SelectedObject selected(dc_, pen.Get());
   MoveToEx(dc_, from.X, from.Y, nullptr);
   LineTo(dc_, to.X, to.Y);
-  SelectObject(dc_, old);
-  DeleteObject(pen);
   GdiFlush();
 }
 
@@ -111,20 +104,17 @@ void TSeGdiCanvas::FillPattern(const TRect& rect, const TColor (&pattern)[64]) {
     const std::uint32_t pixel = ColorToPixel(pattern[i]);
     std::memcpy(packed.data() + sizeof header + i * 4, &pixel, 4);
   }
-  HBRUSH brush = CreateDIBPatternBrushPt(packed.data(), DIB_RGB_COLORS);
+  const Handles::Brush brush(CreateDIBPatternBrushPt(packed.data(), DIB_RGB_COLORS));
   const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-  ::FillRect(dc_, &r, brush);
-  DeleteObject(brush);
+  ::FillRect(dc_, &r, brush.Get());
   GdiFlush();
 }
 
 void TSeGdiCanvas::SetFont(const TSeFont& font) {
   if (font == font_ && fontHandle_) return;
   font_ = font;
-  if (oldFont_) SelectObject(dc_, oldFont_);
-  if (fontHandle_) DeleteObject(fontHandle_);
-  fontHandle_ = nullptr;
-  oldFont_ = nullptr;
+  fontSelection_.Reset();
+  fontHandle_.Reset();
 }
 
 void TSeGdiCanvas::SelectFont() {
@@ -139,8 +129,8 @@ void TSeGdiCanvas::SelectFont() {
   lf.lfQuality = NONANTIALIASED_QUALITY;  // blended edges would not stay out of the mask
   const int n = MultiByteToWideChar(CP_UTF8, 0, font_.Name.c_str(), -1, lf.lfFaceName, LF_FACESIZE);
   if (n == 0) lf.lfFaceName[0] = 0;
-  fontHandle_ = CreateFontIndirectW(&lf);
-  oldFont_ = SelectObject(dc_, fontHandle_);
+  fontHandle_.Reset(CreateFontIndirectW(&lf));
+  fontSelection_ = Handles::SelectedObject(dc_, fontHandle_.Get());
 }
 
 TSize TSeGdiCanvas::TextExtent(std::u16string_view text) {
@@ -171,11 +161,9 @@ void TSeGdiCanvas::CopyBitmap(const TSeBitmap& source, const TRect& dest, const 
 void TSeGdiCanvas::CopyDeviceCopy(const TSeBitmap& source, const TRect& dest, const TRect& src) {
   auto copy = static_cast<HBITMAP>(source.Surface().NativeDeviceCopy());
   if (!copy) return;
-  HDC from = CreateCompatibleDC(dc_);
-  HGDIOBJ old = SelectObject(from, copy);
-  Blit(dc_, dest, from, src);
-  SelectObject(from, old);
-  DeleteDC(from);
+  const Handles::CreatedDC from = Handles::CreatedDC::Compatible(dc_);
+  const Handles::SelectedObject selected(from.Get(), copy);
+  Blit(dc_, dest, from.Get(), src);
 }
 
 bool TSeGdiCanvas::TransparentBlit(const TSeBitmap& source, const TRect& dest, const TRect& src,
@@ -204,10 +192,9 @@ void TSeGdiCanvas::SetClipRect(const TRect* rect) {
     return;
   }
   // Clip regions are in device units: move by the origin.
-  HRGN region = CreateRectRgn(rect->Left + origin_.X, rect->Top + origin_.Y,
-                              rect->Right + origin_.X, rect->Bottom + origin_.Y);
-  SelectClipRgn(dc_, region);
-  DeleteObject(region);
+  const Handles::Region region(CreateRectRgn(rect->Left + origin_.X, rect->Top + origin_.Y,
+                                             rect->Right + origin_.X, rect->Bottom + origin_.Y));
+  SelectClipRgn(dc_, region.Get());
 }
 
 void TSeGdiCanvas::SetOrigin(TPoint origin) {

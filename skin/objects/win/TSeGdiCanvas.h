@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "framework/core/win/Handles.h"
 #include "skin/objects/TSeCanvas.h"
 
 // The canvas on a device context: GDI does the drawing. The context's state (origin, clip,
@@ -36,9 +37,10 @@ class TSeGdiCanvas : public TSeCanvas {
   void SelectFont();
 
   HDC dc_;
-  int savedState_;
+  Handles::SavedDC saved_;
   TPoint origin_;
   TSeFont font_;
-  HFONT fontHandle_ = nullptr;
-  HGDIOBJ oldFont_ = nullptr;
+  // The font goes out of the context before it is freed (members go in reverse order).
+  Handles::Font fontHandle_;
+  Handles::SelectedObject fontSelection_;
 };

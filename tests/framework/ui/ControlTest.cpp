@@ -234,7 +234,8 @@ TEST_F(Controls, APopupMenuCarriesCaptionsShortcutsImagesAndClicks) {
   EXPECT_EQ(restore->AcceleratorChar(), L'R');
 
   std::vector<TMenuItem*> commands;
-  HMENU platform = menu.BuildMenu(commands);
+  Handles::Menu owned = menu.BuildMenu(commands);
+  const HMENU platform = owned.Get();
   ASSERT_EQ(GetMenuItemCount(platform), 4);
   wchar_t text[64] = {};
   GetMenuStringW(platform, 2, text, 64, MF_BYPOSITION);
@@ -250,7 +251,6 @@ TEST_F(Controls, APopupMenuCarriesCaptionsShortcutsImagesAndClicks) {
   found->Click();
   disabled->Click();  // a disabled item does not fire
   EXPECT_EQ(clicks, (std::vector<std::string>{"&Close"}));
-  DestroyMenu(platform);
   EXPECT_EQ(menu.FindItem(0, commands), nullptr);
   EXPECT_EQ(menu.FindItem(99, commands), nullptr);
 }

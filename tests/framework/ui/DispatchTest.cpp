@@ -1,6 +1,7 @@
 // Message dispatch: the per-class tables are walked from the most derived class up and then to
-// the default handler; WindowProc can be replaced in front of it; a handler may destroy its own
-// control; exceptions end in the application's handler and the program goes on.
+// the default handler, for controls and for other objects alike; WindowProc can be replaced in
+// front of it; a handler may destroy its own object; exceptions end in the registered handler
+// (the application's) and the program goes on; the packed parameters read back signed.
 #include <cstring>
 #include <memory>
 #include <stdexcept>
@@ -8,11 +9,14 @@
 #include <vector>
 
 #include "UiTestSupport.h"
+#include "framework/core/CallbackGuard.h"
+#include "framework/ui/MessageParams.h"
 #include "framework/ui/TButton.h"
 #include "framework/ui/TForm.h"
 #include "framework/ui/TTimer.h"
 #include "framework/ui/TWinControl.h"
 #include "framework/ui/UiErrors.h"
+#include "framework/ui/UtilityWindow.h"
 
 namespace {
 
@@ -21,6 +25,7 @@ constexpr UINT WM_BASE_ONLY = WM_APP + 2;  // handled by the base only
 constexpr UINT WM_NEITHER = WM_APP + 3;    // handled by no table
 constexpr UINT WM_SUICIDE = WM_APP + 4;    // the handler deletes its control
 constexpr UINT WM_RELAY = WM_APP + 5;      // the handler sends WM_SUICIDE to its own window
+constexpr UINT WM_THROW = WM_APP + 6;      // the handler fails
 
 std::vector<std::string> trace;
 
@@ -50,7 +55,8 @@ class TDerivedProbe : public TBaseProbe {
   QM_MESSAGE_TABLE(TDerivedProbe, TBaseProbe,
     QM_MESSAGE(WM_BOTH, Both)
     QM_MESSAGE(WM_SUICIDE, Suicide)
-    QM_MESSAGE(WM_RELAY, Relay))
+    QM_MESSAGE(WM_RELAY, Relay)
+    QM_MESSAGE(WM_THROW, Throw))
   // clang-format on
 
  public:
@@ -86,6 +92,7 @@ class TDerivedProbe : public TBaseProbe {
     message.Result = 5;  // the message lives in the dispatch, not in this object
     SendMessageW(Handle(), WM_SUICIDE, 0, 0);
   }
+  void Throw(TMessage&) { throw std::runtime_error("from a handler"); }
 };
 
 class Dispatch : public UiTest {
@@ -222,6 +229,213 @@ TEST_F(Dispatch, AnExceptionInATimerIsHandledAndTheTimerKeepsRunning) {
   EXPECT_GE(ticks, 2);
   EXPECT_GE(errors.size(), 2u);
   EXPECT_EQ(errors[0], L"tick failed.");
+}
+
+// A component that is no control with tables of its own, as the frame's hooks are: the
+// dispatcher is its second base, so every handler call goes through a pointer adjustment.
+class THookProbe : public TComponent, public TMessageDispatcher {
+  // clang-format off
+  QM_MESSAGE_TABLE(THookProbe, TMessageDispatcher,
+    QM_MESSAGE(WM_BOTH, Both)
+    QM_MESSAGE(WM_BASE_ONLY, BaseOnly)
+    QM_MESSAGE(WM_SUICIDE, Suicide))
+  // clang-format on
+
+ public:
+  explicit THookProbe(TComponent* owner) : TComponent(owner) {}
+  void DefaultHandler(TMessage& message) override {
+    trace.push_back("hook default");
+    message.Result = -1;
+  }
+  int Calls = 0;
+
+ protected:
+  void Both(TMessage& message) {
+    trace.push_back("hook base");
+    message.Result += ++Calls;
+  }
+  void BaseOnly(TMessage& message) { message.Result = ++Calls * 100; }
+
+ private:
+  void Suicide(TMessage&) {
+    TMessageDispatcher::TLifetimeCheck inner(*this);
+    delete this;
+    trace.push_back(inner.Destroyed() ? "inner sees it gone" : "inner missed it");
+  }
+};
+
+class TDerivedHookProbe : public THookProbe {
+  // clang-format off
+  QM_MESSAGE_TABLE(TDerivedHookProbe, THookProbe,
+    QM_MESSAGE(WM_BOTH, Both))
+  // clang-format on
+
+ public:
+  explicit TDerivedHookProbe(TComponent* owner) : THookProbe(owner) {}
+
+ private:
+  void Both(TMessage& message) {
+    trace.push_back("hook derived");
+    message.Result = 10;
+    InheritedMessage<TDerivedHookProbe>(message);
+  }
+};
+
+TEST(DispatchBeyondControls, AnyObjectWalksItsTablesAndMaySurviveOrDestroyItself) {
+  trace.clear();
+  TComponent owner(nullptr);
+  auto* hook = new TDerivedHookProbe(&owner);
+  TMessage both{WM_BOTH, 0, 0, 0};
+  TMessage baseOnly{WM_BASE_ONLY, 0, 0, 0};
+  TMessage neither{WM_NEITHER, 0, 0, 0};
+  {
+    TMessageDispatcher::TLifetimeCheck alive(*hook);
+    hook->Dispatch(both);
+    hook->Dispatch(baseOnly);
+    hook->Dispatch(neither);
+    EXPECT_FALSE(alive.Destroyed());
+  }
+  EXPECT_EQ(both.Result, 11);
+  EXPECT_EQ(baseOnly.Result, 200);  // the same object's state: its second call
+  EXPECT_EQ(neither.Result, -1);
+  EXPECT_EQ(trace, (std::vector<std::string>{"hook derived", "hook base", "hook default"}));
+
+  // A handler that frees its own object: every open check, inner and outer, learns it.
+  trace.clear();
+  TMessage suicide{WM_SUICIDE, 0, 0, 0};
+  TMessageDispatcher::TLifetimeCheck outer(*hook);
+  hook->Dispatch(suicide);
+  EXPECT_TRUE(outer.Destroyed());
+  EXPECT_EQ(trace, (std::vector<std::string>{"inner sees it gone"}));
+  EXPECT_EQ(owner.ComponentCount(), 0);
+}
+
+std::vector<std::string> caught;
+
+void Catch(std::exception_ptr error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    caught.push_back(e.what());
+  }
+}
+
+TEST_F(Dispatch, EveryCallbackReportsThroughTheRegisteredHandlerAndTheLoopGoesOn) {
+  caught.clear();
+  const TCallbackExceptionHandler previous = SetCallbackExceptionHandler(&Catch);
+  // A window procedure, through the program's loop; the next message is handled as usual.
+  PostMessageW(probe->Handle(), WM_THROW, 0, 0);
+  PostMessageW(probe->Handle(), WM_BOTH, 0, 0);
+  Pump();
+  EXPECT_EQ(trace, (std::vector<std::string>{"derived", "base"}));
+  // A timer, which keeps running.
+  {
+    TTimer timer(nullptr);
+    timer.OnTimer = {[](TObject*) { throw std::runtime_error("from a timer"); }};
+    timer.SetInterval(10);
+    const DWORD start = GetTickCount();
+    while (caught.size() < 3 && GetTickCount() - start < 3000) Application->HandleMessage();
+  }
+  // A utility window: the failed message counts as handled, the others reach the default.
+  {
+    const Handles::Window window = AllocateUtilityWindow([](TMessage& message) {
+      if (message.Msg == WM_THROW) throw std::runtime_error("from a utility window");
+      return false;
+    });
+    EXPECT_EQ(SendMessageW(window.Get(), WM_THROW, 0, 0), 0);
+    SetWindowTextW(window.Get(), L"still there");
+    EXPECT_EQ(SendMessageW(window.Get(), WM_GETTEXTLENGTH, 0, 0), 11);
+  }
+  SetCallbackExceptionHandler(previous);
+  EXPECT_EQ(caught, (std::vector<std::string>{"from a handler", "from a timer", "from a timer",
+                                              "from a utility window"}));
+  EXPECT_TRUE(errors.empty());  // the application was not asked
+}
+
+// Records what the readers make of the position, size and non-client messages it is sent.
+class TParamProbe : public TForm {
+  // clang-format off
+  QM_MESSAGE_TABLE(TParamProbe, TForm,
+    QM_MESSAGE(WM_NCHITTEST, NcHitTest)
+    QM_MESSAGE(WM_NCLBUTTONDOWN, NcButtonDown)
+    QM_MESSAGE(WM_WINDOWPOSCHANGING, PosChanging)
+    QM_MESSAGE(WM_NCCALCSIZE, NcCalcSize)
+    QM_MESSAGE(WM_GETMINMAXINFO, MinMaxInfo)
+    QM_MESSAGE(WM_SIZE, Size)
+    QM_MESSAGE(WM_SYSCOMMAND, SysCommand))
+  // clang-format on
+
+ public:
+  explicit TParamProbe(TComponent* owner) : TForm(owner) {}
+  POINT hit{}, button{};
+  int hitCode = 0;
+  WINDOWPOS pos{};
+  RECT proposed{};
+  bool fullCalcSize = false;
+  MessageParams::TSizeParams size{};
+  UINT command = 0;
+
+ private:
+  void NcHitTest(TMessage& message) {
+    hit = MessageParams::Point(message);
+    InheritedMessage<TParamProbe>(message);
+  }
+  void NcButtonDown(TMessage& message) {  // not passed on: no move or size loop starts
+    button = MessageParams::Point(message);
+    hitCode = MessageParams::HitTest(message);
+  }
+  void PosChanging(TMessage& message) {
+    pos = MessageParams::WindowPos(message);
+    InheritedMessage<TParamProbe>(message);
+  }
+  void NcCalcSize(TMessage& message) {
+    fullCalcSize = MessageParams::CalcSizeParams(message) != nullptr;
+    proposed = MessageParams::CalcSizeRect(message);
+    InheritedMessage<TParamProbe>(message);
+  }
+  void MinMaxInfo(TMessage& message) {
+    InheritedMessage<TParamProbe>(message);
+    MessageParams::MinMaxInfo(message).ptMinTrackSize = POINT{333, 222};
+  }
+  void Size(TMessage& message) {
+    size = MessageParams::Size(message);
+    InheritedMessage<TParamProbe>(message);
+  }
+  void SysCommand(TMessage& message) { command = MessageParams::SysCommand(message); }
+};
+
+TEST_F(Dispatch, PackedParametersReadBackSignedFromRealMessages) {
+  std::unique_ptr<TParamProbe> window(new TParamProbe(nullptr));
+  const HWND handle = window->Handle();
+  // Points on a monitor left of and above the primary one.
+  SendMessageW(handle, WM_NCHITTEST, 0, MAKELPARAM(-100, -5));
+  EXPECT_EQ(window->hit.x, -100);
+  EXPECT_EQ(window->hit.y, -5);
+  SendMessageW(handle, WM_NCLBUTTONDOWN, static_cast<WPARAM>(HTERROR), MAKELPARAM(-1200, 300));
+  EXPECT_EQ(window->button.x, -1200);
+  EXPECT_EQ(window->button.y, 300);
+  EXPECT_EQ(window->hitCode, HTERROR);
+  SendMessageW(handle, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+  EXPECT_EQ(window->command, static_cast<UINT>(SC_MOVE));
+
+  // A move to negative coordinates with a size below the minimum the handler sets.
+  SetWindowPos(handle, nullptr, -300, -20, 250, 150,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  EXPECT_EQ(window->pos.x, -300);
+  EXPECT_EQ(window->pos.y, -20);
+  RECT placed{};
+  GetWindowRect(handle, &placed);
+  EXPECT_EQ(placed.right - placed.left, 333);
+  EXPECT_EQ(placed.bottom - placed.top, 222);
+  EXPECT_TRUE(window->fullCalcSize);
+  EXPECT_EQ(window->proposed.left, -300);
+  EXPECT_EQ(window->proposed.top, -20);
+  EXPECT_EQ(window->proposed.right, -300 + 333);
+  RECT client{};
+  GetClientRect(handle, &client);
+  EXPECT_EQ(window->size.Type, static_cast<UINT>(SIZE_RESTORED));
+  EXPECT_EQ(window->size.Width, client.right);
+  EXPECT_EQ(window->size.Height, client.bottom);
 }
 
 }  // namespace

@@ -102,6 +102,18 @@ TEST_F(Forms, ShowModalReturnsTheModalResultOfTheButtonPressed) {
   EXPECT_THROW(dialog->ShowModal(), EInvalidOperation);
 }
 
+TEST_F(Forms, AModalFormThatFailsToShowGivesTheOtherWindowsBack) {
+  std::unique_ptr<TForm> owner(NewForm());
+  owner->Show();
+  Pump();
+  std::unique_ptr<TForm> dialog(NewForm(200, 100));
+  dialog->OnShow = {[](TObject*) { throw Exception("Cannot show"); }};
+  EXPECT_THROW(dialog->ShowModal(), Exception);
+  EXPECT_TRUE(IsWindowEnabled(owner->Handle()));
+  EXPECT_FALSE(dialog->Visible());
+  EXPECT_FALSE(dialog->Modal());
+}
+
 TEST_F(Forms, ADefinitionIsLoadedFromTheResourceNamedAfterTheClass) {
   RegisterFrameworkClasses();
   std::unique_ptr<TForm> form(new TForm(nullptr));

@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "UiTestSupport.h"
-#include "framework/ui/Handles.h"
+#include "framework/core/win/Handles.h"
 #include "framework/ui/TBitmap.h"
 #include "framework/ui/TCanvas.h"
 #include "framework/ui/TIcon.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "skin/engine/SeSkinMessages.h"
+#include "skin/SkinMessages.h"
 #include "skin/engine/TSeSkinEngine.h"
 #include "skin/objects/SeHue.h"
 #include "skin/objects/SkinObjectRegistry.h"

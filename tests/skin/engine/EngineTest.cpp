@@ -14,7 +14,7 @@
 #include "framework/core/TMemoryStream.h"
 #include "framework/core/TReader.h"
 #include "framework/core/TWriter.h"
-#include "skin/engine/SeSkinMessages.h"
+#include "skin/SkinMessages.h"
 #include "skin/engine/TSeChangeBroadcaster.h"
 #include "skin/engine/TSeSkinEngine.h"
 #include "skin/objects/SeHue.h"
@@ -393,6 +393,7 @@ class TRemovalProbe : public TComponent {
  public:
   struct Seen {
     int Told = 0;
+    bool Whole = false;
     bool Found = true;
     bool Busy = false;
   };
@@ -402,6 +403,8 @@ class TRemovalProbe : public TComponent {
     TComponent::Notification(component, operation);
     if (operation != TOperation::opRemove || Engine == nullptr || component != Engine) return;
     ++seen_.Told;
+    // Still an engine, not a base part left behind by a destructor that has run.
+    seen_.Whole = dynamic_cast<TSeSkinEngine*>(component) != nullptr;
     seen_.Found = Engine->FindObject("Form") != nullptr;
     seen_.Busy = Engine->Busy();
     Engine = nullptr;
@@ -414,13 +417,15 @@ class TRemovalProbe : public TComponent {
 
 TEST(EngineRemoval, ClientsAreToldWhileTheEngineAndItsSkinAreWhole) {
   RegisterSkinEngineClass();
-  // A client beside the engine on its form, and one made before the engine on a form that is
-  // destroyed whole (the engine, made last, goes first).
-  TComponent form(nullptr), otherForm(nullptr);
-  TRemovalProbe::Seen beside, earlier;
+  // A client beside the engine on its form, one on another form linked by FreeNotification,
+  // and one made before the engine on a form that is destroyed whole (the engine, made last,
+  // goes first).
+  TComponent form(nullptr), otherForm(nullptr), thirdForm(nullptr);
+  TRemovalProbe::Seen beside, across, earlier;
   auto* engine = new TSeSkinEngine(&form);
   EngineTestSkin::Fill(*engine->Source(), 1);
   new TRemovalProbe(&form, engine, beside);
+  engine->FreeNotification(new TRemovalProbe(&thirdForm, engine, across));
   delete engine;
   EXPECT_EQ(form.ComponentCount(), 1);
 
@@ -430,8 +435,9 @@ TEST(EngineRemoval, ClientsAreToldWhileTheEngineAndItsSkinAreWhole) {
   first->Engine = last;
   otherForm.DestroyComponents();
 
-  for (const TRemovalProbe::Seen* seen : {&beside, &earlier}) {
+  for (const TRemovalProbe::Seen* seen : {&beside, &across, &earlier}) {
     EXPECT_EQ(seen->Told, 1);
+    EXPECT_TRUE(seen->Whole);
     // A going engine lends nothing more.
     EXPECT_FALSE(seen->Found);
     EXPECT_TRUE(seen->Busy);

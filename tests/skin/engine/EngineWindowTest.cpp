@@ -23,7 +23,7 @@
 #include "framework/ui/TForm.h"
 #include "framework/ui/TGraphicControl.h"
 #include "framework/ui/TPanel.h"
-#include "skin/engine/SeSkinMessages.h"
+#include "skin/SkinMessages.h"
 #include "skin/engine/TSeSkinEngine.h"
 
 namespace {

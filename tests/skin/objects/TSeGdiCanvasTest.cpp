@@ -11,31 +11,9 @@
 #include "skin/objects/win/RegionHandle.h"
 #include "skin/objects/win/SeIcon.h"
 #include "skin/objects/win/TSeGdiCanvas.h"
+#include "tests/support/GdiObjects.h"
 
 namespace {
-
-// Live GDI objects of this process. Wine answers GetGuiResources with 0, so there the count
-// comes from the process's GDI handle table (32-bit layout shared by Windows and Wine:
-// 24-byte entries, a non-zero type byte at offset 14 when live).
-DWORD GdiObjectCount() {
-  const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (counted != 0) return counted;
-  struct BasicInformation {
-    LONG ExitStatus;
-    const unsigned char* PebBaseAddress;
-    ULONG_PTR Reserved[4];
-  } info{};
-  using QueryProcess = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
-  auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
-  if (!query || query(GetCurrentProcess(), 0, &info, sizeof(info), nullptr) != 0) return 0;
-  const auto* table = *reinterpret_cast<const unsigned char* const*>(info.PebBaseAddress + 0x94);
-  if (!table) return 0;
-  DWORD live = 0;
-  for (int i = 0; i < 0x10000; ++i)
-    if (table[i * 24 + 14] != 0) ++live;
-  return live;
-}
 
 constexpr std::uint32_t kBackground = 0x00C0C0C0;
 
@@ -255,13 +233,13 @@ TEST(GdiSoak, BitmapsCanvasesAndRegionsGiveBackEveryHandle) {
     source.TileDraw(*canvas, Rect(0, 0, 50, 40), false, source.BoundsRect());
     source.StretchDraw(*canvas, Rect(0, 0, 33, 17), false, source.BoundsRect());
     TSeBitmap::SetMaskFallbackForced(false);
-    DeleteObject(CreateRegionHandle(CreateBitmapRegion(source, 0, 0)));
+    CreateRegionHandle(CreateBitmapRegion(source, 0, 0));  // made and freed again
   };
   cycle(0);  // first use creates the lasting objects (stock font cache and the like)
-  const DWORD before = GdiObjectCount();
+  const DWORD before = GdiObjects();
   ASSERT_GT(before, 0u);
   for (int i = 1; i <= 200; ++i) cycle(i);
-  EXPECT_EQ(GdiObjectCount(), before);
+  EXPECT_EQ(GdiObjects(), before);
 }
 
 TEST(GdiRegion, RectangleListBecomesAPlatformRegion) {
@@ -270,7 +248,8 @@ TEST(GdiRegion, RectangleListBecomesAPlatformRegion) {
   b.Fill(0xFF000000);
   b.SetPixel(1, 0, kSeKeyColor);
   b.SetPixel(3, 1, kSeKeyColor);
-  HRGN region = CreateRegionHandle(CreateBitmapRegion(b, 0, 0));
+  const Handles::Region owned = CreateRegionHandle(CreateBitmapRegion(b, 0, 0));
+  const HRGN region = owned.Get();
   ASSERT_NE(region, nullptr);
   EXPECT_TRUE(PtInRegion(region, 0, 0));
   EXPECT_FALSE(PtInRegion(region, 1, 0));
@@ -278,7 +257,6 @@ TEST(GdiRegion, RectangleListBecomesAPlatformRegion) {
   EXPECT_TRUE(PtInRegion(region, 2, 1));
   EXPECT_FALSE(PtInRegion(region, 3, 1));
   EXPECT_FALSE(PtInRegion(region, 0, 2));
-  DeleteObject(region);
 }
 
 TEST(GdiIcon, SmallIconIsCentred) {
