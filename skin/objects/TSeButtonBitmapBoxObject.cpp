@@ -2,10 +2,10 @@
 
 TSeButtonBitmapBoxObject::TSeButtonBitmapBoxObject(TComponent* owner)
     : TSeBitmapBoxObject(owner),
-      hotBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
-      focusedBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
-      pressedBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
-      disabledBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+      hotBitmap_(std::make_unique<TSeBitmapLink>()),
+      focusedBitmap_(std::make_unique<TSeBitmapLink>()),
+      pressedBitmap_(std::make_unique<TSeBitmapLink>()),
+      disabledBitmap_(std::make_unique<TSeBitmapLink>()) {}
 
 void TSeButtonBitmapBoxObject::ResolveBitmaps() {
   TSeBitmapBoxObject::ResolveBitmaps();
@@ -15,7 +15,7 @@ void TSeButtonBitmapBoxObject::ResolveBitmaps() {
   ResolveLink(disabledBitmap_);
 }
 
-void TSeButtonBitmapBoxObject::Draw(Canvas& canvas) {
+void TSeButtonBitmapBoxObject::Draw(TSeCanvas& canvas) {
   if (!IsValidLink(BitmapField())) return;
   LinkPtr* chosen = nullptr;
   switch (State()) {

@@ -1,6 +1,6 @@
 #include "skin/objects/TSeColorButtonObject.h"
 
-void TSeColorButtonObject::Draw(Canvas& canvas) {
+void TSeColorButtonObject::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   const StateLook* look = nullptr;
   switch (State()) {
@@ -25,7 +25,7 @@ void TSeColorButtonObject::Draw(Canvas& canvas) {
   }
   // The stored font and colour come back also when painting fails.
   TemporaryFont font(FontField(), look->TextFont);
-  TemporaryValue<Color> color(ColorField(), look->FillColor);
+  TemporaryValue<TColor> color(ColorField(), look->FillColor);
   TSeSkinObject::Draw(canvas);
 }
 

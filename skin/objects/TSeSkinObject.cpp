@@ -16,8 +16,6 @@
 
 namespace {
 
-using SkinSeam::Rect;
-
 bool SameNameIgnoringAsciiCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -156,7 +154,7 @@ void TSeSkinObject::SetMargins(std::int32_t left, std::int32_t top, std::int32_t
   marginBottom_ = bottom;
 }
 
-void TSeSkinObject::SetBounds(const Rect& rect) {
+void TSeSkinObject::SetBounds(const TRect& rect) {
   if (rect == BoundsRect()) return;
   prevWidth_ = width_;
   prevHeight_ = height_;
@@ -170,7 +168,7 @@ void TSeSkinObject::SetBounds(const Rect& rect) {
 void TSeSkinObject::Realign() {
   // One snapshot for all passes; placing a child never changes this object's child list.
   const std::vector<TSeSkinObject*> children = Children();
-  Rect r = BoundsRect();
+  TRect r = BoundsRect();
   auto edgePass = [&](TSeAlign nearSide, TSeAlign farSide, bool vertical) {
     for (TSeSkinObject* child : children) {
       if (!child->visible_) continue;
@@ -258,7 +256,7 @@ TSeSkinObject* TSeSkinObject::FindByKind(TSeKind kind) {
   return nullptr;
 }
 
-TSeSkinObject* TSeSkinObject::ObjectAtPoint(Point point) {
+TSeSkinObject* TSeSkinObject::ObjectAtPoint(TPoint point) {
   if (!visible_ || !PtInRect(BoundsRect(), point) || kind_ == TSeKind::skTranparent) return nullptr;
   if (ObjectCount() == 0) return this;
   TSeSkinObject* hit = nullptr;
@@ -268,10 +266,10 @@ TSeSkinObject* TSeSkinObject::ObjectAtPoint(Point point) {
   return hit != nullptr ? hit : this;
 }
 
-std::unique_ptr<SkinSeam::Region> TSeSkinObject::CreateTreeRegion() {
+std::unique_ptr<TSeRegion> TSeSkinObject::CreateTreeRegion() {
   if (width_ <= 0 || height_ <= 0) return nullptr;
   if (ObjectCount() == 0 || drawIfOwner_ || !masked_) return CreateRegion();
-  auto region = std::make_unique<Region>();
+  auto region = std::make_unique<TSeRegion>();
   ForEachChild([&](TSeSkinObject* child) {
     if (!child->visible_) return;
     if (auto part = child->CreateTreeRegion()) SkinSeam::UnionRegion(*region, *part);
@@ -279,8 +277,8 @@ std::unique_ptr<SkinSeam::Region> TSeSkinObject::CreateTreeRegion() {
   return region;
 }
 
-std::unique_ptr<SkinSeam::Region> TSeSkinObject::CreateRegion() {
-  auto region = std::make_unique<Region>();
+std::unique_ptr<TSeRegion> TSeSkinObject::CreateRegion() {
+  auto region = std::make_unique<TSeRegion>();
   region->Bounds = BoundsRect();
   region->Rects.push_back(BoundsRect());
   return region;
@@ -300,23 +298,23 @@ std::uint32_t TSeSkinObject::AdjustForRightToLeft(std::uint32_t format) const {
   return format;
 }
 
-void TSeSkinObject::DrawTextRun(Canvas& canvas, const std::u16string& text, const Rect& rect,
+void TSeSkinObject::DrawTextRun(TSeCanvas& canvas, const std::u16string& text, const TRect& rect,
                                 std::uint32_t format, const TSeFont& font) {
   if (textEffect_ == TSeTextEffect::teShadow) {
     TSeFont shadow = font;
     shadow.Color = clBlack;
     canvas.SetFont(shadow);
-    Rect moved = OffsetRect(rect, 1, 1);
+    TRect moved = OffsetRect(rect, 1, 1);
     canvas.DrawText(text, moved, format);
   }
   canvas.SetFont(font);
-  Rect target = rect;
+  TRect target = rect;
   canvas.DrawText(text, target, format);
 }
 
-void TSeSkinObject::PaintText(Canvas& canvas) {
+void TSeSkinObject::PaintText(TSeCanvas& canvas) {
   if (text_ == u"-") {
-    Rect line = BoundsRect();
+    TRect line = BoundsRect();
     const std::int32_t inset = height_ / 2 - 1;
     line.Left += 3;
     line.Right -= 3;
@@ -325,7 +323,7 @@ void TSeSkinObject::PaintText(Canvas& canvas) {
     canvas.FillRect(line, GetFont().Color());
     return;
   }
-  Rect textRect = BoundsRect();
+  TRect textRect = BoundsRect();
   textRect.Left += textMarginLeft_;
   textRect.Right -= textMarginRight_;
   textRect.Top += textMarginTop_;
@@ -346,13 +344,13 @@ void TSeSkinObject::PaintText(Canvas& canvas) {
   }
 }
 
-void TSeSkinObject::PaintChildren(Canvas& canvas) {
+void TSeSkinObject::PaintChildren(TSeCanvas& canvas) {
   ForEachChild([&](TSeSkinObject* child) {
     if (child->visible_ && child->width_ > 0 && child->height_ > 0) child->Draw(canvas);
   });
 }
 
-void TSeSkinObject::Draw(Canvas& canvas) {
+void TSeSkinObject::Draw(TSeCanvas& canvas) {
   if (!visible_ || width_ <= 0 || height_ <= 0) return;
   if (ObjectCount() == 0 || drawIfOwner_) {
     if (color_ != clNone) canvas.FillRect(BoundsRect(), color_);
@@ -378,7 +376,7 @@ void TSeSkinObject::SetControl(TSeObjectControl* control) {
   ForEachChild([&](TSeSkinObject* child) { child->SetControl(control); });
 }
 
-void TSeSkinObject::SetBitmaps(SkinSeam::BitmapList* list) {
+void TSeSkinObject::SetBitmaps(TSeBitmapList* list) {
   bitmaps_ = list;
   ForEachChild([&](TSeSkinObject* child) { child->SetBitmaps(list); });
 }
@@ -404,12 +402,12 @@ void TSeSkinObject::ResolveBitmaps() {
   ForEachChild([&](TSeSkinObject* child) { child->ResolveBitmaps(); });
 }
 
-void TSeSkinObject::ShiftColor(Color& color, int delta, bool skipNone) {
+void TSeSkinObject::ShiftColor(TColor& color, int delta, bool skipNone) {
   if (skipNone && color == clNone) return;
   color = ShiftHueColor(color, delta);
 }
 
-void TSeSkinObject::ShiftFontColor(Font& font, int delta) {
+void TSeSkinObject::ShiftFontColor(TFont& font, int delta) {
   font.SetColor(ShiftHueColor(font.Color(), delta));
 }
 
@@ -468,10 +466,10 @@ void TSeSkinObject::ResolveLink(LinkPtr& link) {
 
 void TSeSkinObject::CopyLink(LinkPtr& target, const LinkPtr& source) {
   if (!source) {
-    target = std::make_unique<SkinSeam::BitmapLink>();
+    target = std::make_unique<TSeBitmapLink>();
     return;
   }
-  if (!target) target = std::make_unique<SkinSeam::BitmapLink>();
+  if (!target) target = std::make_unique<TSeBitmapLink>();
   target->Assign(*source);
 }
 

@@ -7,8 +7,12 @@
 
 #include "framework/core/TComponent.h"
 #include "framework/core/TPropertyBuilder.h"
+#include "skin/objects/Geometry.h"
+#include "skin/objects/SeColor.h"
 #include "skin/objects/SkinObjectSeam.h"
 #include "skin/objects/SkinObjectTypes.h"
+#include "skin/objects/TSeBitmapLink.h"
+#include "skin/objects/TSeBitmapList.h"
 #include "skin/objects/TSeObjectControl.h"
 
 class TSeSkinFormActions;
@@ -21,13 +25,6 @@ class TSeSkinObject : public TComponent {
   QM_CLASS(TSeSkinObject, TComponent)
 
  public:
-  using Rect = SkinSeam::Rect;
-  using Point = SkinSeam::Point;
-  using Color = SkinSeam::Color;
-  using Font = SkinSeam::Font;
-  using Canvas = SkinSeam::Canvas;
-  using Region = SkinSeam::Region;
-
   // The owner, when given, takes the new object as its last child.
   explicit TSeSkinObject(TComponent* owner);
   ~TSeSkinObject() override;
@@ -53,13 +50,13 @@ class TSeSkinObject : public TComponent {
   // Published properties.
   TSeAlign Align() const { return align_; }
   void SetAlign(TSeAlign value) { align_ = value; }
-  Color GetColor() const { return color_; }
-  void SetColor(Color value) { color_ = value; }
+  TColor GetColor() const { return color_; }
+  void SetColor(TColor value) { color_ = value; }
   bool DrawIfOwner() const { return drawIfOwner_; }
   void SetDrawIfOwner(bool value) { drawIfOwner_ = value; }
-  const Font& GetFontField() const { return font_; }
-  Font& FontField() { return font_; }
-  void SetFont(const Font& value) { font_.Assign(&value); }
+  const TFont& GetFontField() const { return font_; }
+  TFont& FontField() { return font_; }
+  void SetFont(const TFont& value) { font_.Assign(&value); }
   TSeKind Kind() const { return kind_; }
   void SetKind(TSeKind value) { kind_ = value; }
   bool Masked() const { return masked_; }
@@ -104,33 +101,33 @@ class TSeSkinObject : public TComponent {
   const std::u16string& ShortCutText() const { return shortCutText_; }
   void SetShortCutText(const std::u16string& value) { shortCutText_ = value; }
   TSeObjectControl* Control() const { return control_; }
-  SkinSeam::BitmapList* Bitmaps() const { return bitmaps_; }
+  TSeBitmapList* Bitmaps() const { return bitmaps_; }
   TSeBiDiMode BiDiMode() const { return biDiMode_; }
   std::int32_t PrevWidth() const { return prevWidth_; }
   std::int32_t PrevHeight() const { return prevHeight_; }
 
-  Rect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
-  void SetBounds(const Rect& rect);
+  TRect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+  void SetBounds(const TRect& rect);
   void Realign();
 
   TSeSkinObject* FindByName(const std::string& name);
   TSeSkinObject* FindByKind(TSeKind kind);
-  TSeSkinObject* ObjectAtPoint(Point point);
-  std::unique_ptr<Region> CreateTreeRegion();
-  void PaintText(Canvas& canvas);
-  void PaintChildren(Canvas& canvas);
+  TSeSkinObject* ObjectAtPoint(TPoint point);
+  std::unique_ptr<TSeRegion> CreateTreeRegion();
+  void PaintText(TSeCanvas& canvas);
+  void PaintChildren(TSeCanvas& canvas);
   void SetActive(bool value);
   void SetControl(TSeObjectControl* control);
-  void SetBitmaps(SkinSeam::BitmapList* list);
+  void SetBitmaps(TSeBitmapList* list);
   void Invalidate();
   TSeSkinFormActions* GetSkinForm() const;
 
   // Virtual operations, in slot order.
-  virtual Font& GetFont() { return font_; }
+  virtual TFont& GetFont() { return font_; }
   virtual void SetState(TSeObjectState state);
   virtual void ResolveBitmaps();
-  virtual void Draw(Canvas& canvas);
-  virtual std::unique_ptr<Region> CreateRegion();
+  virtual void Draw(TSeCanvas& canvas);
+  virtual std::unique_ptr<TSeRegion> CreateRegion();
   virtual void ChangeHue(int delta);
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
@@ -150,14 +147,14 @@ class TSeSkinObject : public TComponent {
   // Sets Active on the subtree without the short-cut.
   void ForceActive(bool value);
   // Shifts one colour property unless it means no fill.
-  static void ShiftColor(Color& color, int delta, bool skipNone = true);
+  static void ShiftColor(TColor& color, int delta, bool skipNone = true);
   // Shifts a font's colour, also a system colour, which becomes a fixed one.
-  static void ShiftFontColor(Font& font, int delta);
+  static void ShiftFontColor(TFont& font, int delta);
 
   // Puts another font in place of a font for the length of a paint.
   class TemporaryFont {
    public:
-    TemporaryFont(Font& target, const Font& value) : target_(target) {
+    TemporaryFont(TFont& target, const TFont& value) : target_(target) {
       saved_.Assign(&target);
       target_.Assign(&value);
     }
@@ -166,8 +163,8 @@ class TSeSkinObject : public TComponent {
     TemporaryFont& operator=(const TemporaryFont&) = delete;
 
    private:
-    Font& target_;
-    Font saved_;
+    TFont& target_;
+    TFont saved_;
   };
 
   // Restores a value when a scope ends, also when painting raised.
@@ -184,9 +181,9 @@ class TSeSkinObject : public TComponent {
     T saved_;
   };
 
-  Color& ColorField() { return color_; }
+  TColor& ColorField() { return color_; }
 
-  using LinkPtr = std::unique_ptr<SkinSeam::BitmapLink>;
+  using LinkPtr = std::unique_ptr<TSeBitmapLink>;
   // Replaces the link by one resolved against the bitmap list; an unknown name keeps the
   // unresolved link, which then paints nothing.
   void ResolveLink(LinkPtr& link);
@@ -220,13 +217,13 @@ class TSeSkinObject : public TComponent {
   }
   void ReadChild(TStream& stream, bool binary);
   std::uint32_t AdjustForRightToLeft(std::uint32_t format) const;
-  void DrawTextRun(Canvas& canvas, const std::u16string& text, const Rect& rect,
+  void DrawTextRun(TSeCanvas& canvas, const std::u16string& text, const TRect& rect,
                    std::uint32_t format, const TSeFont& font);
 
   TSeAlign align_ = TSeAlign::saNone;
-  Color color_ = clWhite;
+  TColor color_ = clWhite;
   bool drawIfOwner_ = false;
-  Font font_;
+  TFont font_;
   TSeKind kind_ = TSeKind::skNone;
   bool masked_ = true;
   std::int32_t left_ = 0;
@@ -250,7 +247,7 @@ class TSeSkinObject : public TComponent {
   std::u16string text_;
   std::u16string shortCutText_;
   TSeObjectControl* control_ = nullptr;
-  SkinSeam::BitmapList* bitmaps_ = nullptr;
+  TSeBitmapList* bitmaps_ = nullptr;
   TSeBiDiMode biDiMode_ = TSeBiDiMode::bdLeftToRight;
   std::int32_t prevWidth_ = 0;
   std::int32_t prevHeight_ = 0;

@@ -5,8 +5,8 @@
 
 TSeSysButtonSkinObject::TSeSysButtonSkinObject(TComponent* owner)
     : TSeBitmapSkinObject(owner),
-      bitmapHover_(std::make_unique<SkinSeam::BitmapLink>()),
-      bitmapDown_(std::make_unique<SkinSeam::BitmapLink>()) {
+      bitmapHover_(std::make_unique<TSeBitmapLink>()),
+      bitmapDown_(std::make_unique<TSeBitmapLink>()) {
   SetKind(TSeKind::skSysButton);
 }
 
@@ -27,7 +27,7 @@ void TSeSysButtonSkinObject::ResolveBitmaps() {
   ResolveLink(bitmapDown_);
 }
 
-void TSeSysButtonSkinObject::Draw(Canvas& canvas) {
+void TSeSysButtonSkinObject::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   if (action_ == TSeAction::sbaSysMenu) {
     if (Control() != nullptr) Control()->DrawWindowIcon(canvas, Left(), Top());

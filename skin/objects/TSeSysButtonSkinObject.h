@@ -16,15 +16,15 @@ class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
 
   TSeAction Action() const { return action_; }
   void SetAction(TSeAction value) { action_ = value; }
-  SkinSeam::BitmapLink& BitmapHover() { return *bitmapHover_; }
-  SkinSeam::BitmapLink& BitmapDown() { return *bitmapDown_; }
+  TSeBitmapLink& BitmapHover() { return *bitmapHover_; }
+  TSeBitmapLink& BitmapDown() { return *bitmapDown_; }
   const std::string& RollPanel() const { return rollPanel_; }
   void SetRollPanel(const std::string& value) { rollPanel_ = value; }
   std::uint8_t ButtonState() const { return tracker_.ButtonState; }
 
   void SetState(TSeObjectState state) override;
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
+  void Draw(TSeCanvas& canvas) override;
   void MouseEnter() override;
   void MouseLeave() override;
   void MouseDown(TSeMouseButton button, std::int32_t x, std::int32_t y) override;

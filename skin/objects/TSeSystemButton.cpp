@@ -4,8 +4,8 @@
 
 TSeSystemButton::TSeSystemButton(TComponent* owner)
     : TSeActiveBitmap(owner),
-      bitmapHot_(std::make_unique<SkinSeam::BitmapLink>()),
-      bitmapPressed_(std::make_unique<SkinSeam::BitmapLink>()) {
+      bitmapHot_(std::make_unique<TSeBitmapLink>()),
+      bitmapPressed_(std::make_unique<TSeBitmapLink>()) {
   SetKind(TSeKind::skSysButton);
 }
 
@@ -26,7 +26,7 @@ void TSeSystemButton::ResolveBitmaps() {
   ResolveLink(bitmapPressed_);
 }
 
-void TSeSystemButton::DrawInState(Canvas& canvas, LinkPtr& picture, TSeObjectState childState) {
+void TSeSystemButton::DrawInState(TSeCanvas& canvas, LinkPtr& picture, TSeObjectState childState) {
   // The glyph children show the hot or pressed look while the button itself keeps its state;
   // clearing Active makes the inherited drawing use Bitmap, which now holds the state picture.
   struct Restore {
@@ -44,7 +44,7 @@ void TSeSystemButton::DrawInState(Canvas& canvas, LinkPtr& picture, TSeObjectSta
   TSeActiveBitmap::Draw(canvas);
 }
 
-void TSeSystemButton::Draw(Canvas& canvas) {
+void TSeSystemButton::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   if (action_ == TSeAction::sbaSysMenu) {
     if (Control() != nullptr) Control()->DrawWindowIcon(canvas, Left(), Top());

@@ -14,14 +14,14 @@ class TSeSystemButton : public TSeActiveBitmap {
 
   TSeAction Action() const { return action_; }
   void SetAction(TSeAction value) { action_ = value; }
-  SkinSeam::BitmapLink& BitmapHot() { return *bitmapHot_; }
-  SkinSeam::BitmapLink& BitmapPressed() { return *bitmapPressed_; }
+  TSeBitmapLink& BitmapHot() { return *bitmapHot_; }
+  TSeBitmapLink& BitmapPressed() { return *bitmapPressed_; }
   std::uint8_t ButtonState() const { return tracker_.ButtonState; }
   TSeShiftState LastShift() const { return tracker_.LastShift; }
 
   void SetState(TSeObjectState state) override;
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
+  void Draw(TSeCanvas& canvas) override;
   void MouseEnter() override;
   void MouseLeave() override;
   void MouseDown(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
@@ -31,7 +31,7 @@ class TSeSystemButton : public TSeActiveBitmap {
   void Assign(const TPersistent* source) override;
 
  private:
-  void DrawInState(Canvas& canvas, LinkPtr& picture, TSeObjectState childState);
+  void DrawInState(TSeCanvas& canvas, LinkPtr& picture, TSeObjectState childState);
 
   TSeAction action_ = TSeAction::sbaNone;
   LinkPtr bitmapHot_;

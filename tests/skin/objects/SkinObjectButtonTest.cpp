@@ -132,7 +132,7 @@ TEST(SystemButtonDraw, PicturesFollowTheMouseAndGlyphsTheButtonsState) {
   struct Glyph : TSeSkinObject {
     using TSeSkinObject::TSeSkinObject;
     std::vector<S> Seen;
-    void Draw(Canvas&) override { Seen.push_back(State()); }
+    void Draw(TSeCanvas&) override { Seen.push_back(State()); }
   };
   auto* glyph = new Glyph(&button);
   glyph->SetBounds({0, 0, 1, 1});

@@ -81,11 +81,11 @@ class FakeControl : public TSeObjectControl {
   TSeSkinFormActions* SkinForm() override { return Form; }
   TSeBiDiMode BiDiMode() const override { return Mode; }
   bool LocaleIsRightToLeft() const override { return RightToLeftLocale; }
-  bool DrawWindowIcon(SkinSeam::Canvas& canvas, std::int32_t x, std::int32_t y) override {
+  bool DrawWindowIcon(TSeCanvas& canvas, std::int32_t x, std::int32_t y) override {
     canvas.FillRect(Bounds(x, y, 16, 16), 0x123456);
     return true;
   }
-  void ActivateHint(SkinSeam::Point) override { ++Hints; }
+  void ActivateHint(TPoint) override { ++Hints; }
 
   TSeSkinFormActions* Form = nullptr;
   TSeBiDiMode Mode = TSeBiDiMode::bdLeftToRight;
