@@ -19,7 +19,7 @@ TSeFont CanvasFont(const TFont& font) {
 
 std::int32_t TextWidth(TSeCanvas& canvas, const std::u16string& text, const TFont& font) {
   canvas.SetFont(CanvasFont(font));
-  return TextWidthSkin(canvas, text, SeTextFormat::DT_SINGLELINE);
+  return TextWidthSkin(canvas, text, SeTextFormat::tfSingleLine);
 }
 
 std::int32_t ScreenTextWidth(const std::u16string& text, const TFont& font) {

@@ -14,7 +14,7 @@ void TSeLinkSkinObject::Draw(TSeCanvas& canvas) {
   canvas.SetFont(font);
   TRect rect = BoundsRect();
   canvas.DrawText(wide ? *wide : std::u16string(), rect,
-                  SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_CENTER | SeTextFormat::DT_VCENTER);
+                  SeTextFormat::tfSingleLine | SeTextFormat::tfCenter | SeTextFormat::tfVCenter);
 }
 
 void TSeLinkSkinObject::Assign(const TPersistent* source) {

@@ -25,55 +25,48 @@ bool SameNameIgnoringAsciiCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-constexpr std::uint32_t dtTop = 0x0;
-constexpr std::uint32_t dtLeft = SeTextFormat::DT_LEFT;
-constexpr std::uint32_t dtCenter = SeTextFormat::DT_CENTER;
-constexpr std::uint32_t dtRight = SeTextFormat::DT_RIGHT;
-constexpr std::uint32_t dtVCenter = SeTextFormat::DT_VCENTER;
-constexpr std::uint32_t dtBottom = SeTextFormat::DT_BOTTOM;
-constexpr std::uint32_t dtSingleLine = SeTextFormat::DT_SINGLELINE;
-constexpr std::uint32_t dtRtlReading = 0x20000;
+using namespace SeTextFormat;
 
 std::uint32_t TextFormatFor(TSeTextAlign align, bool mirrored) {
-  std::uint32_t vertical = dtTop;
-  std::uint32_t horizontal = dtLeft;
+  std::uint32_t vertical = tfTop;
+  std::uint32_t horizontal = tfLeft;
   switch (align) {
     case TSeTextAlign::taTopLeft:
-      horizontal = dtLeft;
+      horizontal = tfLeft;
       break;
     case TSeTextAlign::taTopCenter:
-      horizontal = dtCenter;
+      horizontal = tfCenter;
       break;
     case TSeTextAlign::taTopRight:
-      horizontal = dtRight;
+      horizontal = tfRight;
       break;
     case TSeTextAlign::taLeft:
-      vertical = dtVCenter;
-      horizontal = dtLeft;
+      vertical = tfVCenter;
+      horizontal = tfLeft;
       break;
     case TSeTextAlign::taCenter:
-      vertical = dtVCenter;
-      horizontal = dtCenter;
+      vertical = tfVCenter;
+      horizontal = tfCenter;
       break;
     case TSeTextAlign::taRight:
-      vertical = dtVCenter;
-      horizontal = dtRight;
+      vertical = tfVCenter;
+      horizontal = tfRight;
       break;
     case TSeTextAlign::taBottomLeft:
-      vertical = dtBottom;
-      horizontal = dtLeft;
+      vertical = tfBottom;
+      horizontal = tfLeft;
       break;
     case TSeTextAlign::taBottomCenter:
-      vertical = dtBottom;
-      horizontal = dtCenter;
+      vertical = tfBottom;
+      horizontal = tfCenter;
       break;
     case TSeTextAlign::taBottomRight:
-      vertical = dtBottom;
-      horizontal = dtRight;
+      vertical = tfBottom;
+      horizontal = tfRight;
       break;
   }
-  if (mirrored && horizontal != dtCenter) horizontal = horizontal == dtLeft ? dtRight : dtLeft;
-  return dtSingleLine | vertical | horizontal;
+  if (mirrored && horizontal != tfCenter) horizontal = horizontal == tfLeft ? tfRight : tfLeft;
+  return tfSingleLine | vertical | horizontal;
 }
 
 }  // namespace
@@ -289,12 +282,12 @@ std::uint32_t TSeSkinObject::AdjustForRightToLeft(std::uint32_t format) const {
       biDiMode_ == TSeBiDiMode::bdLeftToRight) {
     return format;
   }
-  if (format & dtRight) {
-    format &= ~static_cast<std::uint32_t>(dtRight);
-  } else if (!(format & dtCenter)) {
-    format |= dtRight;
+  if (format & tfRight) {
+    format &= ~static_cast<std::uint32_t>(tfRight);
+  } else if (!(format & tfCenter)) {
+    format |= tfRight;
   }
-  if (biDiMode_ == TSeBiDiMode::bdRightToLeft) format |= dtRtlReading;
+  if (biDiMode_ == TSeBiDiMode::bdRightToLeft) format |= tfRtlReading;
   return format;
 }
 

@@ -353,9 +353,9 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   item.PaintText(canvas);
   ASSERT_EQ(canvas.Texts.size(), 2u);
   EXPECT_EQ(canvas.Texts[0].Rect, (TRect{4, 2, 94, 20}));
-  EXPECT_EQ(canvas.Texts[0].Format, SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_LEFT);
+  EXPECT_EQ(canvas.Texts[0].Format, SeTextFormat::tfSingleLine | SeTextFormat::tfLeft);
   EXPECT_EQ(canvas.Texts[1].Text, u"Ctrl+O");
-  EXPECT_EQ(canvas.Texts[1].Format, SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_RIGHT);
+  EXPECT_EQ(canvas.Texts[1].Format, SeTextFormat::tfSingleLine | SeTextFormat::tfRight);
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x808080);
   EXPECT_EQ(item.GetFontField().Color(), 0x00AA00);  // the grey is the canvas's copy only
 
@@ -370,7 +370,7 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   EXPECT_EQ(canvas.Texts[0].Rect, (TRect{5, 3, 95, 21}));
   EXPECT_EQ(canvas.Texts[1].Font.Color, 0x00AA00);
   EXPECT_EQ(canvas.Texts[1].Format,
-            SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_BOTTOM | SeTextFormat::DT_CENTER);
+            SeTextFormat::tfSingleLine | SeTextFormat::tfBottom | SeTextFormat::tfCenter);
 
   canvas.Texts.clear();
   item.SetTextEffect(TSeTextEffect::teNone);
@@ -382,7 +382,7 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   ASSERT_GT(shown.size(), 3u);
   EXPECT_EQ(shown.substr(shown.size() - 3), u"...");
   canvas.SetFont(SkinSeam::CanvasFont(item.GetFontField()));
-  EXPECT_LE(TextWidthSkin(canvas, shown, SeTextFormat::DT_SINGLELINE), 90);
+  EXPECT_LE(TextWidthSkin(canvas, shown, SeTextFormat::tfSingleLine), 90);
 }
 
 TEST(SkinObjectDraw, RightToLeftMirrorsAlignmentOnlyWhereTheLocaleReadsSo) {
@@ -405,18 +405,18 @@ TEST(SkinObjectDraw, RightToLeftMirrorsAlignmentOnlyWhereTheLocaleReadsSo) {
   };
   // A locale without right-to-left scripts changes nothing.
   EXPECT_EQ(formats(TSeTextAlign::taLeft),
-            std::pair(DT_SINGLELINE | DT_VCENTER, DT_SINGLELINE | DT_VCENTER | DT_RIGHT));
+            std::pair(tfSingleLine | tfVCenter, tfSingleLine | tfVCenter | tfRight));
 
   control.RightToLeftLocale = true;
   const std::uint32_t rtl = 0x20000;
-  EXPECT_EQ(formats(TSeTextAlign::taLeft), std::pair(DT_SINGLELINE | DT_VCENTER | DT_RIGHT | rtl,
-                                                     DT_SINGLELINE | DT_VCENTER | rtl));
+  EXPECT_EQ(formats(TSeTextAlign::taLeft),
+            std::pair(tfSingleLine | tfVCenter | tfRight | rtl, tfSingleLine | tfVCenter | rtl));
   EXPECT_EQ(formats(TSeTextAlign::taTopCenter),
-            std::pair(DT_SINGLELINE | DT_CENTER | rtl, DT_SINGLELINE | DT_CENTER | rtl));
+            std::pair(tfSingleLine | tfCenter | rtl, tfSingleLine | tfCenter | rtl));
   control.Mode = TSeBiDiMode::bdRightToLeftNoAlign;
   item.SetControl(&control);
   EXPECT_EQ(formats(TSeTextAlign::taBottomRight),
-            std::pair(DT_SINGLELINE | DT_BOTTOM, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT));
+            std::pair(tfSingleLine | tfBottom, tfSingleLine | tfBottom | tfRight));
 }
 
 TEST(StateLooks, TemporaryColourAndFontComeBackAlsoWhenPaintingFails) {

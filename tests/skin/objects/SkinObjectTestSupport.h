@@ -34,7 +34,7 @@ class RecordingCanvas : public TSeMemoryCanvas {
     TSeMemoryCanvas::SetFont(font);
   }
   int DrawText(std::u16string_view text, TRect& rect, std::uint32_t format) override {
-    if (!(format & SeTextFormat::DT_CALCRECT)) {
+    if (!(format & SeTextFormat::tfCalcRect)) {
       Texts.push_back({std::u16string(text), rect, format, font_});
     }
     return TSeMemoryCanvas::DrawText(text, rect, format);
