@@ -14,8 +14,7 @@ TFont& TSeActiveObject::GetFont() {
 void TSeActiveObject::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   if (Active() || Highlighted(State())) {
-    TemporaryValue<TColor> color(ColorField(), activeColor_);
-    TemporaryFont font(FontField(), activeFont_);
+    TemporaryLook look(*this, activeColor_, activeFont_);
     TSeSkinObject::Draw(canvas);
     return;
   }

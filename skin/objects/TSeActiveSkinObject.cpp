@@ -3,8 +3,7 @@
 void TSeActiveSkinObject::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   if (State() == TSeObjectState::osFocused || State() == TSeObjectState::osHot) {
-    TemporaryValue<TColor> color(ColorField(), activeColor_);
-    TemporaryFont font(FontField(), activeFont_);
+    TemporaryLook look(*this, activeColor_, activeFont_);
     TSeSkinObject::Draw(canvas);
     return;
   }

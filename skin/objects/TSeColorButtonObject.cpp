@@ -24,8 +24,7 @@ void TSeColorButtonObject::Draw(TSeCanvas& canvas) {
     return;
   }
   // The stored font and colour come back also when painting fails.
-  TemporaryFont font(FontField(), look->TextFont);
-  TemporaryValue<TColor> color(ColorField(), look->FillColor);
+  TemporaryLook temporary(*this, look->FillColor, look->TextFont);
   TSeSkinObject::Draw(canvas);
 }
 

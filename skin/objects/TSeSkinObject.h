@@ -50,12 +50,13 @@ class TSeSkinObject : public TComponent {
   // Published properties.
   TSeAlign Align() const { return align_; }
   void SetAlign(TSeAlign value) { align_ = value; }
-  TColor GetColor() const { return color_; }
+  TColor Color() const { return color_; }
   void SetColor(TColor value) { color_ = value; }
   bool DrawIfOwner() const { return drawIfOwner_; }
   void SetDrawIfOwner(bool value) { drawIfOwner_ = value; }
-  const TFont& GetFontField() const { return font_; }
-  TFont& FontField() { return font_; }
+  // The stored font; GetFont names the one the current state shows.
+  const TFont& Font() const { return font_; }
+  TFont& Font() { return font_; }
   void SetFont(const TFont& value) { font_.Assign(&value); }
   TSeKind Kind() const { return kind_; }
   void SetKind(TSeKind value) { kind_ = value; }
@@ -151,37 +152,28 @@ class TSeSkinObject : public TComponent {
   // Shifts a font's colour, also a system colour, which becomes a fixed one.
   static void ShiftFontColor(TFont& font, int delta);
 
-  // Puts another font in place of a font for the length of a paint.
-  class TemporaryFont {
+  // Puts another fill colour and font in place of Color and Font for the length of a paint,
+  // and puts them back also when painting raised.
+  class TemporaryLook {
    public:
-    TemporaryFont(TFont& target, const TFont& value) : target_(target) {
-      saved_.Assign(&target);
-      target_.Assign(&value);
+    TemporaryLook(TSeSkinObject& object, TColor color, const TFont& font)
+        : object_(object), savedColor_(object.color_) {
+      savedFont_.Assign(&object.font_);
+      object_.color_ = color;
+      object_.font_.Assign(&font);
     }
-    ~TemporaryFont() { target_.Assign(&saved_); }
-    TemporaryFont(const TemporaryFont&) = delete;
-    TemporaryFont& operator=(const TemporaryFont&) = delete;
+    ~TemporaryLook() {
+      object_.color_ = savedColor_;
+      object_.font_.Assign(&savedFont_);
+    }
+    TemporaryLook(const TemporaryLook&) = delete;
+    TemporaryLook& operator=(const TemporaryLook&) = delete;
 
    private:
-    TFont& target_;
-    TFont saved_;
+    TSeSkinObject& object_;
+    TColor savedColor_;
+    TFont savedFont_;
   };
-
-  // Restores a value when a scope ends, also when painting raised.
-  template <class T>
-  class TemporaryValue {
-   public:
-    TemporaryValue(T& target, const T& value) : target_(target), saved_(target) { target_ = value; }
-    ~TemporaryValue() { target_ = saved_; }
-    TemporaryValue(const TemporaryValue&) = delete;
-    TemporaryValue& operator=(const TemporaryValue&) = delete;
-
-   private:
-    T& target_;
-    T saved_;
-  };
-
-  TColor& ColorField() { return color_; }
 
   using LinkPtr = std::unique_ptr<TSeBitmapLink>;
   // Replaces the link by one resolved against the bitmap list; an unknown name keeps the

@@ -19,7 +19,7 @@ void TSeTextObject::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   TFont stateFont;
   stateFont.Assign(&GetFont());
-  TemporaryFont font(FontField(), stateFont);
+  TemporaryLook look(*this, Color(), stateFont);
   TSeSkinObject::Draw(canvas);
 }
 

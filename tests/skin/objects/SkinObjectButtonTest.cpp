@@ -266,16 +266,16 @@ TEST(ColorButton, FillsWithTheStateColourAndKeepsItsStoredLook) {
     cell.Draw(canvas);
     ASSERT_FALSE(canvas.Fills.empty());
     EXPECT_EQ(canvas.Fills[0].second, colour);
-    EXPECT_EQ(cell.GetColor(), clWhite);
+    EXPECT_EQ(cell.Color(), clWhite);
   }
   ASSERT_EQ(canvas.Texts.size(), 1u);
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x0000FF);
-  EXPECT_EQ(cell.GetFontField().Color(), clBlack);
+  EXPECT_EQ(cell.Font().Color(), clBlack);
 
   canvas.FailOnFill = true;
   EXPECT_THROW(cell.Draw(canvas), std::runtime_error);
-  EXPECT_EQ(cell.GetColor(), clWhite);
-  EXPECT_EQ(cell.GetFontField().Color(), clBlack);
+  EXPECT_EQ(cell.Color(), clWhite);
+  EXPECT_EQ(cell.Font().Color(), clBlack);
 }
 
 TEST(CompositeObjects, LinkPlaceholderActiveBoxAndFrameBitmapLooks) {

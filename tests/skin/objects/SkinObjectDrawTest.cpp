@@ -308,7 +308,7 @@ TEST(SkinObjectDraw, OwnerPaintsOnlyChildrenUnlessDrawIfOwner) {
   auto fillColours = [&] {
     std::vector<TColor> colours;
     for (auto& [rect, colour] : canvas.Fills)
-      if (colour != owner.GetFontField().Color()) colours.push_back(colour);
+      if (colour != owner.Font().Color()) colours.push_back(colour);
     canvas.Fills.clear();
     return colours;
   };
@@ -357,7 +357,7 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   EXPECT_EQ(canvas.Texts[1].Text, u"Ctrl+O");
   EXPECT_EQ(canvas.Texts[1].Format, SeTextFormat::tfSingleLine | SeTextFormat::tfRight);
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x808080);
-  EXPECT_EQ(item.GetFontField().Color(), 0x00AA00);  // the grey is the canvas's copy only
+  EXPECT_EQ(item.Font().Color(), 0x00AA00);  // the grey is the canvas's copy only
 
   canvas.Texts.clear();
   item.SetEnabled(true);
@@ -381,7 +381,7 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   const std::u16string& shown = canvas.Texts[0].Text;
   ASSERT_GT(shown.size(), 3u);
   EXPECT_EQ(shown.substr(shown.size() - 3), u"...");
-  canvas.SetFont(SkinSeam::CanvasFont(item.GetFontField()));
+  canvas.SetFont(SkinSeam::CanvasFont(item.Font()));
   EXPECT_LE(TextWidthSkin(canvas, shown, SeTextFormat::tfSingleLine), 90);
 }
 
@@ -434,7 +434,7 @@ TEST(StateLooks, TemporaryColourAndFontComeBackAlsoWhenPaintingFails) {
 
   canvas.FailOnFill = true;
   EXPECT_THROW(item.Draw(canvas), std::runtime_error);
-  EXPECT_EQ(item.GetColor(), 0x111111);
+  EXPECT_EQ(item.Color(), 0x111111);
 }
 
 TEST(StateLooks, TextObjectPaintsWithTheStateFontAndHueReachesEveryStateFont) {
@@ -452,7 +452,7 @@ TEST(StateLooks, TextObjectPaintsWithTheStateFontAndHueReachesEveryStateFont) {
   text.Draw(canvas);
   ASSERT_EQ(canvas.Texts.size(), 1u);
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x808080);
-  EXPECT_EQ(text.GetFontField().Color(), clWindowText);
+  EXPECT_EQ(text.Font().Color(), clWindowText);
 
   TFont hot;
   hot.SetColor(clBtnText);  // a system colour becomes a fixed one

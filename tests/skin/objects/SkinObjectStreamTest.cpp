@@ -210,7 +210,7 @@ TEST(SkinObjectStream, TextFormChildrenWithoutTheMarkerAreReadAndGetTheDefaultCh
   ASSERT_NE(face, nullptr);
   EXPECT_EQ(face->Name(), "Face");
   EXPECT_EQ(face->Width(), 12);
-  EXPECT_EQ(face->GetFontField().Charset(), 1);
+  EXPECT_EQ(face->Font().Charset(), 1);
   EXPECT_EQ(parent.Objects(1)->Name(), "Face2");
 }
 

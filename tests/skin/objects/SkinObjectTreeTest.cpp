@@ -260,7 +260,7 @@ TEST(SkinObjectCopy, AssignCopiesStoredPartChildrenAndBoundsButNotRunTimeFields)
   TSeBitmapObject other(nullptr);
   other.Assign(&source);
   EXPECT_EQ(other.Name(), "Item");
-  EXPECT_EQ(other.GetColor(), 0x112233);
+  EXPECT_EQ(other.Color(), 0x112233);
   EXPECT_EQ(other.MarginBottom(), 4);
   EXPECT_EQ(other.BoundsRect(), (TRect{10, 20, 110, 40}));
   EXPECT_TRUE(other.Visible());
@@ -282,7 +282,7 @@ TEST(SkinObjectCopy, AssignCopiesStoredPartChildrenAndBoundsButNotRunTimeFields)
   fromPlain.SetActiveColor(0x777777);
   fromPlain.Assign(&other);
   EXPECT_EQ(fromPlain.ActiveColor(), 0x777777);
-  EXPECT_EQ(fromPlain.GetColor(), 0x112233);
+  EXPECT_EQ(fromPlain.Color(), 0x112233);
 }
 
 TEST(SkinObjectRegistry, EveryClassIsRegisteredByItsExactNameAndClonesDeeply) {

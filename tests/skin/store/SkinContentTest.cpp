@@ -85,7 +85,7 @@ TEST(SkinContent, TextChildrenWithoutMarkerAndCharsetForcedToDefault) {
   TSeSkinObject leaf(nullptr);
   leaf.SetName("Caption");
   leaf.SetLeft(5);
-  leaf.FontField().SetCharset(kAnsiCharset);
+  leaf.Font().SetCharset(kAnsiCharset);
   const std::string leafText = ObjectBinaryToText(TSeSkinContentWriter::BinaryForm(leaf));
   ASSERT_NE(leafText.find("ANSI_CHARSET"), std::string::npos);
 
@@ -107,11 +107,11 @@ TEST(SkinContent, TextChildrenWithoutMarkerAndCharsetForcedToDefault) {
   Load("uskn", source, content);
   ASSERT_EQ(source.Count(), 1);
   TSeSkinObject* form = source.Objects(0);
-  EXPECT_EQ(form->GetFontField().Charset(), kDefaultCharset);
+  EXPECT_EQ(form->Font().Charset(), kDefaultCharset);
   ASSERT_EQ(form->ObjectCount(), 1);
   EXPECT_EQ(form->Objects(0)->Name(), "Caption");
   EXPECT_EQ(form->Objects(0)->Left(), 5);
-  EXPECT_EQ(form->Objects(0)->GetFontField().Charset(), kDefaultCharset);
+  EXPECT_EQ(form->Objects(0)->Font().Charset(), kDefaultCharset);
   EXPECT_EQ(form->Objects(0)->Bitmaps(), &source.Bitmaps());
 
   // Written back, the children carry the marker: one child is 01 00 0F 00.
@@ -172,7 +172,7 @@ TEST(SkinContent, RecordsOfUnknownClassesArePassedOverByTheirLength) {
     auto* button = ObjectAs<TSeButtonObject>(source.Objects(1));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->Name(), "Last");
-    EXPECT_EQ(button->GetColor(), 0x00123456);
+    EXPECT_EQ(button->Color(), 0x00123456);
     EXPECT_EQ(button->Bitmap().GetName(), "PIC.BMP");
     EXPECT_EQ(source.SkippedClasses(),
               (std::vector<std::string>{"TSeGlowObject", "tseskinobject"}));
