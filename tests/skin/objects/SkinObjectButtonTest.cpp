@@ -81,20 +81,20 @@ TEST(SystemButtonMouse, AClickNeedsPressAndReleaseOverTheButton) {
   TSeSystemButton& close = *caption.Buttons[0].second;
 
   close.MouseEnter();
-  EXPECT_EQ(close.ButtonState(), 1);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsHot);
   close.MouseDown(TSeMouseButton::mbRight, 1, 1);
   close.MouseUp(TSeMouseButton::mbRight, 1, 1);
-  EXPECT_EQ(close.ButtonState(), 1);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsHot);
   EXPECT_TRUE(caption.Form.Calls.empty());
 
   close.MouseDown(TSeMouseButton::mbLeft, 1, 1);
-  EXPECT_EQ(close.ButtonState(), 2);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsDown);
   close.MouseMove(TShiftState{ssLeft}, 2, 2);
   close.MouseLeave();
-  EXPECT_EQ(close.ButtonState(), 0);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsNormal);
   // Coming back with the button held shows it down again.
   close.MouseEnter();
-  EXPECT_EQ(close.ButtonState(), 2);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsDown);
   close.MouseLeave();
   close.MouseUp(TSeMouseButton::mbLeft, 50, 50);
   EXPECT_TRUE(caption.Form.Calls.empty());
@@ -103,7 +103,7 @@ TEST(SystemButtonMouse, AClickNeedsPressAndReleaseOverTheButton) {
   close.MouseEnter();
   close.MouseDown(TSeMouseButton::mbLeft, 1, 1);
   close.MouseUp(TSeMouseButton::mbLeft, 1, 1);
-  EXPECT_EQ(close.ButtonState(), 1);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsHot);
   EXPECT_EQ(caption.Form.Calls, std::vector<std::string>{"close"});
   EXPECT_FALSE(caption.Control.Changed.empty());
 
