@@ -19,11 +19,7 @@ void TSeActiveBitmap::ResolveBitmaps() {
 }
 
 void TSeActiveBitmap::Draw(TSeCanvas& canvas) {
-  if ((Active() || HotOrFocused(State())) && IsValidLink(activeBitmap_)) {
-    SwappedLink swap(BitmapField(), activeBitmap_);
-    TSeBitmapObject::Draw(canvas);
-    return;
-  }
+  SwappedLink shown(BitmapField(), Active() || HotOrFocused(State()) ? &activeBitmap_ : nullptr);
   TSeBitmapObject::Draw(canvas);
 }
 

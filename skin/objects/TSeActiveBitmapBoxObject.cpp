@@ -10,12 +10,8 @@ void TSeActiveBitmapBoxObject::ResolveBitmaps() {
 
 void TSeActiveBitmapBoxObject::Draw(TSeCanvas& canvas) {
   if (!IsValidLink(BitmapField()) || Width() <= 0 || Height() <= 0) return;
-  const bool highlighted = State() == TSeObjectState::osFocused || State() == TSeObjectState::osHot;
-  if (highlighted && IsValidLink(focusedBitmap_)) {
-    SwappedLink swap(BitmapField(), focusedBitmap_);
-    TSeBitmapBoxObject::Draw(canvas);
-    return;
-  }
+  const StatePictures pictures{.Hot = &focusedBitmap_, .Focused = &focusedBitmap_};
+  SwappedLink shown(BitmapField(), pictures.For(State()));
   TSeBitmapBoxObject::Draw(canvas);
 }
 

@@ -17,28 +17,11 @@ void TSeButtonBitmapBoxObject::ResolveBitmaps() {
 
 void TSeButtonBitmapBoxObject::Draw(TSeCanvas& canvas) {
   if (!IsValidLink(BitmapField())) return;
-  LinkPtr* chosen = nullptr;
-  switch (State()) {
-    case TSeObjectState::osFocused:
-      chosen = &focusedBitmap_;
-      break;
-    case TSeObjectState::osHot:
-      chosen = &hotBitmap_;
-      break;
-    case TSeObjectState::osDisabled:
-      chosen = &disabledBitmap_;
-      break;
-    case TSeObjectState::osPressed:
-      chosen = &pressedBitmap_;
-      break;
-    default:
-      break;
-  }
-  if (chosen != nullptr && IsValidLink(*chosen)) {
-    SwappedLink swap(BitmapField(), *chosen);
-    TSeBitmapBoxObject::Draw(canvas);
-    return;
-  }
+  const StatePictures pictures{.Hot = &hotBitmap_,
+                               .Pressed = &pressedBitmap_,
+                               .Focused = &focusedBitmap_,
+                               .Disabled = &disabledBitmap_};
+  SwappedLink shown(BitmapField(), pictures.For(State()));
   TSeBitmapBoxObject::Draw(canvas);
 }
 

@@ -17,28 +17,11 @@ void TSeButtonObject::ResolveBitmaps() {
 
 void TSeButtonObject::Draw(TSeCanvas& canvas) {
   if (!IsValidLink(BitmapField()) || Width() <= 0 || Height() <= 0) return;
-  LinkPtr* chosen = nullptr;
-  switch (State()) {
-    case TSeObjectState::osFocused:
-      chosen = &bitmapFocused_;
-      break;
-    case TSeObjectState::osHot:
-      chosen = &bitmapHot_;
-      break;
-    case TSeObjectState::osDisabled:
-      chosen = &bitmapDisabled_;
-      break;
-    case TSeObjectState::osPressed:
-      chosen = &bitmapPressed_;
-      break;
-    default:
-      break;
-  }
-  if (chosen != nullptr && IsValidLink(*chosen)) {
-    SwappedLink swap(BitmapField(), *chosen);
-    TSeBitmapObject::Draw(canvas);
-    return;
-  }
+  const StatePictures pictures{.Hot = &bitmapHot_,
+                               .Pressed = &bitmapPressed_,
+                               .Focused = &bitmapFocused_,
+                               .Disabled = &bitmapDisabled_};
+  SwappedLink shown(BitmapField(), pictures.For(State()));
   TSeBitmapObject::Draw(canvas);
 }
 

@@ -42,6 +42,17 @@ bool TSeCaptionButton::VisibleIn(TSeAction action, TSeObjectState state, bool cu
   }
 }
 
+TSeObjectState TSeCaptionButton::Look() const {
+  switch (state_) {
+    case TSeButtonState::bsHot:
+      return TSeObjectState::osHot;
+    case TSeButtonState::bsDown:
+      return TSeObjectState::osPressed;
+    default:
+      return TSeObjectState::osNormal;
+  }
+}
+
 void TSeCaptionButton::ApplyWindowState(TSeObjectState state) {
   TSeSkinFormActions* form = button_.GetSkinForm();
   if (form == nullptr) return;

@@ -28,6 +28,8 @@ class TSeCaptionButton {
   TSeAction Action() const { return action_; }
   void SetAction(TSeAction value) { action_ = value; }
   TSeButtonState State() const { return state_; }
+  // The object state whose picture the mouse state shows: normal, hot or pressed.
+  TSeObjectState Look() const;
   TSeShiftState LastShift() const { return lastShift_; }
   // What sbaRollPanel does; without one it does nothing.
   void SetRollPanelAction(std::function<void()> action) { rollPanel_ = std::move(action); }

@@ -9,11 +9,7 @@ void TSeFormBitmapSkinObject::ResolveBitmaps() {
 }
 
 void TSeFormBitmapSkinObject::Draw(TSeCanvas& canvas) {
-  if (!Active() && IsValidLink(inactiveBitmap_)) {
-    SwappedLink swap(BitmapField(), inactiveBitmap_);
-    TSeBitmapSkinObject::Draw(canvas);
-    return;
-  }
+  SwappedLink shown(BitmapField(), Active() ? nullptr : &inactiveBitmap_);
   TSeBitmapSkinObject::Draw(canvas);
 }
 

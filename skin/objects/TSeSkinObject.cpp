@@ -457,6 +457,27 @@ void TSeSkinObject::ResolveLink(LinkPtr& link) {
     link = std::move(resolved);
 }
 
+TSeSkinObject::LinkPtr* TSeSkinObject::StatePictures::For(TSeObjectState state) const {
+  LinkPtr* picture = nullptr;
+  switch (state) {
+    case TSeObjectState::osHot:
+      picture = Hot;
+      break;
+    case TSeObjectState::osPressed:
+      picture = Pressed;
+      break;
+    case TSeObjectState::osFocused:
+      picture = Focused;
+      break;
+    case TSeObjectState::osDisabled:
+      picture = Disabled;
+      break;
+    default:
+      break;
+  }
+  return IsValidLink(picture) ? picture : nullptr;
+}
+
 void TSeSkinObject::CopyLink(LinkPtr& target, const LinkPtr& source) {
   if (!source) {
     target = std::make_unique<TSeBitmapLink>();

@@ -181,20 +181,36 @@ class TSeSkinObject : public TComponent {
   void ResolveLink(LinkPtr& link);
   static void CopyLink(LinkPtr& target, const LinkPtr& source);
   static bool IsValidLink(const LinkPtr& link) { return link && link->IsValid(); }
+  static bool IsValidLink(const LinkPtr* link) { return link != nullptr && IsValidLink(*link); }
 
-  // Puts another link in place of a link for the length of a paint.
+  // The per-state pictures of a button-like object; any may be missing.
+  struct StatePictures {
+    LinkPtr* Hot = nullptr;
+    LinkPtr* Pressed = nullptr;
+    LinkPtr* Focused = nullptr;
+    LinkPtr* Disabled = nullptr;
+    // The picture that state shows in place of the normal one: none when the state has no
+    // picture or its picture is not valid.
+    LinkPtr* For(TSeObjectState state) const;
+  };
+
+  // Shows another picture in place of a link for the length of a paint (also when painting
+  // raised); nothing changes when the replacement is none or not valid.
   class SwappedLink {
    public:
-    SwappedLink(LinkPtr& target, LinkPtr& replacement) : a_(target), b_(replacement) {
-      a_.swap(b_);
+    SwappedLink(LinkPtr& target, LinkPtr* replacement)
+        : target_(target), replacement_(IsValidLink(replacement) ? replacement : nullptr) {
+      if (replacement_ != nullptr) target_.swap(*replacement_);
     }
-    ~SwappedLink() { a_.swap(b_); }
+    ~SwappedLink() {
+      if (replacement_ != nullptr) target_.swap(*replacement_);
+    }
     SwappedLink(const SwappedLink&) = delete;
     SwappedLink& operator=(const SwappedLink&) = delete;
 
    private:
-    LinkPtr& a_;
-    LinkPtr& b_;
+    LinkPtr& target_;
+    LinkPtr* replacement_;
   };
 
  private:

@@ -24,14 +24,8 @@ void TSeSysButtonSkinObject::ResolveBitmaps() {
 void TSeSysButtonSkinObject::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   if (caption_.DrawWindowIcon(canvas)) return;
-  LinkPtr* picture = nullptr;
-  if (caption_.State() == TSeButtonState::bsHot) picture = &bitmapHover_;
-  if (caption_.State() == TSeButtonState::bsDown) picture = &bitmapDown_;
-  if (picture != nullptr && IsValidLink(*picture)) {
-    SwappedLink swap(BitmapField(), *picture);
-    TSeBitmapSkinObject::Draw(canvas);
-    return;
-  }
+  const StatePictures pictures{.Hot = &bitmapHover_, .Pressed = &bitmapDown_};
+  SwappedLink shown(BitmapField(), pictures.For(caption_.Look()));
   TSeBitmapSkinObject::Draw(canvas);
 }
 

@@ -18,45 +18,31 @@ void TSeSystemButton::ResolveBitmaps() {
   ResolveLink(bitmapPressed_);
 }
 
-void TSeSystemButton::DrawInState(TSeCanvas& canvas, LinkPtr& picture, TSeObjectState childState) {
-  // The glyph children show the hot or pressed look while the button itself keeps its state;
-  // clearing Active makes the inherited drawing use Bitmap, which now holds the state picture.
-  struct Restore {
-    TSeSystemButton& self;
-    ~Restore() {
-      self.SetActive(true);
-      self.SetChildrenState(TSeObjectState::osNormal);
-    }
-  };
-  std::optional<SwappedLink> swap;
-  if (IsValidLink(picture)) swap.emplace(BitmapField(), picture);
-  Restore restore{*this};
-  SetActive(false);
-  SetChildrenState(childState);
-  TSeActiveBitmap::Draw(canvas);
-}
-
 void TSeSystemButton::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   if (caption_.DrawWindowIcon(canvas)) return;
-  if (Active()) {
-    switch (caption_.State()) {
-      case TSeButtonState::bsHot:
-        DrawInState(canvas, bitmapHot_, TSeObjectState::osHot);
-        return;
-      case TSeButtonState::bsDown:
-        DrawInState(canvas, bitmapPressed_, TSeObjectState::osPressed);
-        return;
-      case TSeButtonState::bsNormal:
-        TSeActiveBitmap::Draw(canvas);
-        return;
-    }
+  // An active window's button shows ActiveBitmap, or under the mouse its hot or pressed
+  // picture; an inactive window's shows Bitmap. The glyph children show the hot, pressed or
+  // disabled look while the button keeps its own state.
+  const bool active = Active();
+  const TSeObjectState look = active ? caption_.Look() : TSeObjectState::osDisabled;
+  if (look == TSeObjectState::osNormal) {
+    TSeActiveBitmap::Draw(canvas);
+    return;
   }
+  const StatePictures pictures{.Hot = &bitmapHot_, .Pressed = &bitmapPressed_};
+  SwappedLink shown(BitmapField(), pictures.For(look));
   struct Restore {
     TSeSystemButton& self;
-    ~Restore() { self.SetChildrenState(TSeObjectState::osNormal); }
-  } restore{*this};
-  SetChildrenState(TSeObjectState::osDisabled);
+    bool active;
+    ~Restore() {
+      if (active) self.SetActive(true);
+      self.SetChildrenState(TSeObjectState::osNormal);
+    }
+  } restore{*this, active};
+  // Cleared, Active makes the inherited drawing use Bitmap, which now holds the state picture.
+  SetActive(false);
+  SetChildrenState(look);
   TSeActiveBitmap::Draw(canvas);
 }
 

@@ -39,8 +39,6 @@ class TSeSystemButton : public TSeActiveBitmap {
   void Assign(const TPersistent* source) override;
 
  private:
-  void DrawInState(TSeCanvas& canvas, LinkPtr& picture, TSeObjectState childState);
-
   LinkPtr bitmapHot_;
   LinkPtr bitmapPressed_;
   TSeCaptionButton caption_{*this};
