@@ -27,18 +27,7 @@ void TSeBitmapObject::Draw(TSeCanvas& canvas) {
 std::unique_ptr<TSeRegion> TSeBitmapObject::CreateRegion() {
   if (!IsValidLink(bitmap_) || Width() <= 0 || Height() <= 0) return nullptr;
   if (Kind() == TSeKind::skClient || !Masked()) return TSeSkinObject::CreateRegion();
-  const TRect bounds = BoundsRect();
-  // Paint at the origin on a key-coloured bitmap so the region is the shape of what the
-  // current state shows; the bounds come back also when painting fails.
-  struct RestoreBounds {
-    TSeBitmapObject& self;
-    TRect bounds;
-    ~RestoreBounds() { self.SetBounds(bounds); }
-  } restore{*this, bounds};
-  SetBounds({0, 0, RectWidth(bounds), RectHeight(bounds)});
-  return std::make_unique<TSeRegion>(SkinSeam::PaintedRegion(RectWidth(bounds), RectHeight(bounds),
-                                                             bounds.Left, bounds.Top,
-                                                             [this](TSeCanvas& c) { Draw(c); }));
+  return PaintedShape();
 }
 
 void TSeBitmapObject::Assign(const TPersistent* source) {

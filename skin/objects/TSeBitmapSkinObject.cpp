@@ -25,16 +25,7 @@ std::unique_ptr<TSeRegion> TSeBitmapSkinObject::CreateRegion() {
   if (!IsValidLink(bitmap_) || Width() <= 0 || Height() <= 0) return nullptr;
   if (Kind() == TSeKind::skClient) return TSeSkinObject::CreateRegion();
   // The painted shape whatever Masked says.
-  const TRect bounds = BoundsRect();
-  struct RestoreBounds {
-    TSeBitmapSkinObject& self;
-    TRect bounds;
-    ~RestoreBounds() { self.SetBounds(bounds); }
-  } restore{*this, bounds};
-  SetBounds({0, 0, RectWidth(bounds), RectHeight(bounds)});
-  return std::make_unique<TSeRegion>(SkinSeam::PaintedRegion(RectWidth(bounds), RectHeight(bounds),
-                                                             bounds.Left, bounds.Top,
-                                                             [this](TSeCanvas& c) { Draw(c); }));
+  return PaintedShape();
 }
 
 void TSeBitmapSkinObject::Assign(const TPersistent* source) {

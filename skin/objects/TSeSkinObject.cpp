@@ -277,6 +277,19 @@ std::unique_ptr<TSeRegion> TSeSkinObject::CreateRegion() {
   return region;
 }
 
+std::unique_ptr<TSeRegion> TSeSkinObject::PaintedShape() {
+  const TRect bounds = BoundsRect();
+  // The bounds come back also when painting fails.
+  struct RestoreBounds {
+    TSeSkinObject& self;
+    TRect bounds;
+    ~RestoreBounds() { self.SetBounds(bounds); }
+  } restore{*this, bounds};
+  SetBounds({0, 0, width_, height_});
+  return std::make_unique<TSeRegion>(SkinSeam::PaintedRegion(
+      width_, height_, bounds.Left, bounds.Top, [this](TSeCanvas& canvas) { Draw(canvas); }));
+}
+
 std::uint32_t TSeSkinObject::AdjustForRightToLeft(std::uint32_t format) const {
   if (control_ == nullptr || !control_->LocaleIsRightToLeft() ||
       biDiMode_ == TSeBiDiMode::bdLeftToRight) {
@@ -356,11 +369,6 @@ void TSeSkinObject::SetActive(bool value) {
   if (active_ == value) return;
   active_ = value;
   ForEachChild([&](TSeSkinObject* child) { child->SetActive(value); });
-}
-
-void TSeSkinObject::ForceActive(bool value) {
-  active_ = value;
-  ForEachChild([&](TSeSkinObject* child) { child->ForceActive(value); });
 }
 
 void TSeSkinObject::SetControl(TSeObjectControl* control) {

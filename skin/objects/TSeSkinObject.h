@@ -145,8 +145,9 @@ class TSeSkinObject : public TComponent {
   // Sets the state of the children only (caption buttons show their glyphs in another state
   // than their own).
   void SetChildrenState(TSeObjectState state);
-  // Sets Active on the subtree without the short-cut.
-  void ForceActive(bool value);
+  // The shape of what Draw paints in the current state, at the object's place: painted at the
+  // origin on a key-coloured bitmap, every pixel left in the key colour falls out.
+  std::unique_ptr<TSeRegion> PaintedShape();
   // Shifts one colour property unless it means no fill.
   static void ShiftColor(TColor& color, int delta, bool skipNone = true);
   // Shifts a font's colour, also a system colour, which becomes a fixed one.
