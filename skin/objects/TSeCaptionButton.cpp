@@ -58,7 +58,9 @@ void TSeCaptionButton::ApplyWindowState(TSeObjectState state) {
   if (form == nullptr) return;
   bool visible = VisibleIn(action_, state, button_.Visible());
   if (auto icon = RequiredIcon(action_); icon && !form->HasBorderIcon(*icon)) visible = false;
+  if (visible == button_.Visible()) return;
   button_.SetVisible(visible);
+  if (TSeSkinObject* container = button_.ParentObject()) container->Realign();
 }
 
 bool TSeCaptionButton::DrawWindowIcon(TSeCanvas& canvas) {

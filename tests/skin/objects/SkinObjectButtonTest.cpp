@@ -76,6 +76,71 @@ TEST(SystemButtonVisibility, WindowStateAndBorderIconsDecide) {
   EXPECT_FALSE(caption.Buttons[0].second->Visible());
 }
 
+// The visible buttons of a container in child order (right to left), with their left edges.
+std::vector<std::pair<std::string, std::int32_t>> ButtonRow(TSeSkinObject& container) {
+  std::vector<std::pair<std::string, std::int32_t>> row;
+  for (int i = 0; i < container.ObjectCount(); ++i) {
+    TSeSkinObject* button = container.Objects(i);
+    if (button->Visible()) row.push_back({button->Name(), button->Left()});
+  }
+  return row;
+}
+
+TEST(SystemButtonVisibility, ButtonsThatShowOrHideCloseUpFromTheRightEdge) {
+  // The program's caption: the container ends at 371; from there Close (21 wide) and then 23
+  // wide buttons in the order Restore, Max, Min, RollDown, RollUp, Tray, Help stack leftwards,
+  // skipping hidden ones: 350, 327, 304, 281, 258, 235.
+  auto form = ReadProgramSkinObject("Form");
+  ASSERT_TRUE(form);
+  TSeSkinObject* container = form->FindByName("ButtonContainer");
+  ASSERT_NE(container, nullptr);
+  FakeControl control;
+  FakeForm frame;
+  control.Form = &frame;
+  form->SetControl(&control);
+  using Row = std::vector<std::pair<std::string, std::int32_t>>;
+  auto rowIn = [&](S state) {
+    form->SetState(state);
+    return ButtonRow(*container);
+  };
+  const Row normal = {{"CloseButton", 350},  {"MaxButton", 327},  {"MinButton", 304},
+                      {"RollUpButton", 281}, {"TrayButton", 258}, {"HelpButton", 235}};
+  EXPECT_EQ(rowIn(S::osNormal), normal);
+  EXPECT_EQ(rowIn(S::osRolledUp), (Row{{"CloseButton", 350},
+                                       {"MaxButton", 327},
+                                       {"MinButton", 304},
+                                       {"RollDownButton", 281},
+                                       {"TrayButton", 258},
+                                       {"HelpButton", 235}}));
+  EXPECT_EQ(rowIn(S::osNormal), normal);
+  EXPECT_EQ(rowIn(S::osMaximized), (Row{{"CloseButton", 350},
+                                        {"RestoreButton", 327},
+                                        {"MinButton", 304},
+                                        {"RollUpButton", 281},
+                                        {"TrayButton", 258},
+                                        {"HelpButton", 235}}));
+  EXPECT_EQ(rowIn(S::osNormal), normal);
+  // The glyphs follow their buttons: the roll-up glyph (11 wide) is centred in 281..304.
+  EXPECT_EQ(form->FindByName("RollUpButton")->Objects(0)->Left(), 287);
+
+  // The simpler caption buttons close up the same way: 20 wide from 100 leftwards.
+  TSeSkinObject bar(nullptr);
+  bar.SetBounds({0, 0, 100, 20});
+  for (auto [name, action] : {std::pair{"Close", A::sbaClose}, std::pair{"Up", A::sbaRollUp},
+                              std::pair{"Down", A::sbaRollDown}, std::pair{"Help", A::sbaHelp}}) {
+    auto* button = new TSeSysButtonSkinObject(&bar);
+    button->SetName(name);
+    button->SetAction(action);
+    button->SetAlign(TSeAlign::saRight);
+    button->SetBounds({0, 0, 20, 20});
+  }
+  bar.SetControl(&control);
+  bar.SetState(S::osRolledUp);
+  EXPECT_EQ(ButtonRow(bar), (Row{{"Close", 80}, {"Down", 60}, {"Help", 40}}));
+  bar.SetState(S::osNormal);
+  EXPECT_EQ(ButtonRow(bar), (Row{{"Close", 80}, {"Up", 60}, {"Help", 40}}));
+}
+
 TEST(SystemButtonMouse, AClickNeedsPressAndReleaseOverTheButton) {
   Caption caption;
   TSeSystemButton& close = *caption.Buttons[0].second;

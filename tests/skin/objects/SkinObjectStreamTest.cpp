@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +17,7 @@
 #include "skin/objects/TSeSysButtonSkinObject.h"
 #include "skin/objects/TSeSystemButton.h"
 #include "skin/objects/TSeTextObject.h"
+#include "tests/skin/objects/SkinObjectTestSupport.h"
 
 namespace {
 
@@ -31,15 +30,6 @@ Bytes WriteBinary(TSeSkinObject& object) {
     writer.WriteRootComponent(object);
   }
   return stream.Bytes();
-}
-
-std::unique_ptr<TSeSkinObject> ReadBinary(const Bytes& bytes) {
-  TReadOnlyMemoryStream stream(bytes.data(), bytes.size());
-  TReader reader(stream, SkinObjectClasses());
-  std::unique_ptr<TComponent> root(reader.ReadRootComponent(nullptr));
-  auto* object = ObjectAs<TSeSkinObject>(root.get());
-  if (object != nullptr) root.release();
-  return std::unique_ptr<TSeSkinObject>(object);
 }
 
 Bytes BlobOf(const TSeSkinObject& object) {
@@ -157,7 +147,7 @@ TEST(SkinObjectStream, PropertiesAreStoredInClassOrderWithoutDefaults) {
 TEST(SkinObjectStream, WholeTreeRoundTripsThroughBinaryAndTextByteForByte) {
   auto tree = SampleTree();
   const Bytes first = WriteBinary(*tree);
-  auto read = ReadBinary(first);
+  auto read = ReadSkinObject(first);
   ASSERT_TRUE(read);
   EXPECT_EQ(WriteBinary(*read), first);
 
@@ -296,12 +286,12 @@ TEST(SkinObjectStream, NestingDeeperThanTheLimitIsRefused) {
     return root;
   };
   auto shallow = build(40);
-  EXPECT_TRUE(ReadBinary(WriteBinary(*shallow)));
+  EXPECT_TRUE(ReadSkinObject(WriteBinary(*shallow)));
 
   auto deep = build(100);
   const Bytes bytes = WriteBinary(*deep);
   try {
-    ReadBinary(bytes);
+    ReadSkinObject(bytes);
     FAIL() << "a 100-level tree was read";
   } catch (const EReadError& e) {
     EXPECT_EQ(e.Message(), "Invalid stream format");
@@ -309,14 +299,9 @@ TEST(SkinObjectStream, NestingDeeperThanTheLimitIsRefused) {
 }
 
 TEST(SkinObjectStream, TheProgramsFrameTreeReadsLaysOutAndRoundTrips) {
-  std::ifstream file(std::string(QM_SOURCE_DIR) + "/resources/skin/objects/Form.txt",
-                     std::ios::binary);
-  ASSERT_TRUE(file) << "the skin's Form source is missing";
-  std::stringstream text;
-  text << file.rdbuf();
   // The source nests its children as object records; they become the objects' children.
-  auto form = ReadBinary(ObjectTextToBinary(text.str()));
-  ASSERT_TRUE(form);
+  auto form = ReadProgramSkinObject("Form");
+  ASSERT_TRUE(form) << "the skin's Form source is missing";
   auto* close = ObjectAs<TSeSystemButton>(form->FindByName("CloseButton"));
   ASSERT_NE(close, nullptr);
   EXPECT_EQ(close->BoundsRect(), (TRect{350, 5, 371, 26}));
@@ -327,7 +312,7 @@ TEST(SkinObjectStream, TheProgramsFrameTreeReadsLaysOutAndRoundTrips) {
 
   // Stored as the skin stores it, every subtree in binary children blobs, then back.
   const Bytes stored = WriteBinary(*form);
-  auto again = ReadBinary(stored);
+  auto again = ReadSkinObject(stored);
   ASSERT_TRUE(again);
   EXPECT_EQ(WriteBinary(*again), stored);
   EXPECT_EQ(ObjectTextToBinary(ObjectBinaryToText(stored)), stored);
