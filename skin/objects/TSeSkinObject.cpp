@@ -13,6 +13,7 @@
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/SkinString.h"
 #include "skin/objects/TSeSkinFormActions.h"
+#include "skin/objects/TSeSkippedClassLog.h"
 
 namespace {
 
@@ -548,9 +549,21 @@ void TSeSkinObject::ReadObjects(TStream& stream) {
 
 void TSeSkinObject::ReadChild(TStream& stream, bool binary) {
   const std::string className = ReadSkinString(stream);
+  // No library names a class with nothing: that is damage, not a later class.
+  if (className.empty()) throw EReadError(FrameworkMessages::SInvalidImage);
   const TClassInfo* cls = FindSkinObjectClass(className);
   if (cls == nullptr) {
-    throw EClassNotFound(FormatText(FrameworkMessages::SClassNotFound, className));
+    // A class of a later library: the record gives its length in both forms, so the siblings
+    // after it can still be read.
+    if (binary) {
+      const std::int32_t size = stream.ReadInt32();
+      if (size < 0 || size > stream.Remaining()) throw EReadError(FrameworkMessages::SInvalidImage);
+      stream.SetPosition(stream.Position() + size);
+    } else {
+      ReadSkinString(stream);
+    }
+    TSeSkippedClassLog::Note(className);
+    return;
   }
   // Owned by this object from the start; a child that fails to read goes again.
   std::unique_ptr<TComponent> child(cls->Create(this));

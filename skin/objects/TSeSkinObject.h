@@ -43,7 +43,9 @@ class TSeSkinObject : public TComponent {
   // The owner when it is a skin object.
   TSeSkinObject* ParentObject() const;
 
-  // The children blob: a count word with the binary marker, then one record per child.
+  // The children blob: a count word with the binary marker, then one record per child. A
+  // record of an unregistered class is passed over by its length and its class noted in the
+  // thread's skipped-class log.
   void WriteObjects(TStream& stream) const;
   void ReadObjects(TStream& stream);
 
