@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "skin/objects/SeDrawing.h"
-#include "skin/objects/SeHue.h"
 #include "skin/objects/TSeActiveBitmap.h"
 #include "skin/objects/TSeActiveObject.h"
 #include "skin/objects/TSeBitmapObject.h"
@@ -454,18 +453,25 @@ TEST(StateLooks, TextObjectPaintsWithTheStateFontAndHueReachesEveryStateFont) {
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x808080);
   EXPECT_EQ(text.Font().Color(), clWindowText);
 
+  // Worked through the hue rule: a third of the circle (85 of 255) turns red into green,
+  // green into blue and blue into red; the classic button text, black, stays black but comes
+  // back as a plain colour.
   TFont hot;
-  hot.SetColor(clBtnText);  // a system colour becomes a fixed one
+  hot.SetColor(clBtnText);
   text.SetFontHot(hot);
   TFont pressed;
-  pressed.SetColor(0x0000FF);
+  pressed.SetColor(clRed);
   text.SetFontPressed(pressed);
-  text.ChangeHue(40);
-  EXPECT_EQ(text.FontHot().Color(), ShiftHueColor(clBtnText, 40));
-  EXPECT_GE(text.FontHot().Color(), 0);
-  EXPECT_EQ(text.FontPressed().Color(), ShiftHueColor(0x0000FF, 40));
-  EXPECT_NE(text.FontPressed().Color(), 0x0000FF);
-  EXPECT_EQ(text.FontDisabled().Color(), ShiftHueColor(0x808080, 40));
+  TFont focused;
+  focused.SetColor(clLime);
+  text.SetFontFocused(focused);
+  disabled.SetColor(clBlue);
+  text.SetFontDisabled(disabled);
+  text.ChangeHue(85);
+  EXPECT_EQ(text.FontHot().Color(), clBlack);
+  EXPECT_EQ(text.FontPressed().Color(), clLime);
+  EXPECT_EQ(text.FontFocused().Color(), clBlue);
+  EXPECT_EQ(text.FontDisabled().Color(), clRed);
 }
 
 }  // namespace
