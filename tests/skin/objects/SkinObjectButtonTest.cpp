@@ -3,6 +3,7 @@
 #include "skin/objects/TSeActiveBitmapBoxObject.h"
 #include "skin/objects/TSeActiveSkinObject.h"
 #include "skin/objects/TSeBitmapBoxObject.h"
+#include "skin/objects/TSeButtonBitmapBoxObject.h"
 #include "skin/objects/TSeButtonObject.h"
 #include "skin/objects/TSeColorButtonObject.h"
 #include "skin/objects/TSeFormBitmapSkinObject.h"
@@ -240,6 +241,51 @@ TEST(SystemButtonDraw, PicturesFollowTheMouseAndGlyphsTheButtonsState) {
   button.Draw(iconCanvas);
   EXPECT_EQ(PixelToColor(iconTarget.Pixel(4, 6)), 0x123456);
   EXPECT_EQ(Rgb(iconTarget, 3, 6), 0u);
+}
+
+TEST(StatePictures, BoxesAndSimpleCaptionButtonsShowTheirStatesPictureOrTheNormalOne) {
+  // A strip of four one-pixel pictures 1, 2, 3, 4.
+  OneBitmapSkin skin("STRIP", 4, 1, 0);
+  for (int i = 0; i < 4; ++i) skin.Picture->SetPixel(i, 0, 0xFF000000u | (i + 1));
+  skin.Picture->UpdateDeviceCopy();
+  TSeBitmap target;
+  target.SetSize(1, 1);
+  TSeMemoryCanvas canvas(target);
+  auto shown = [&](TSeSkinObject& object, S state) {
+    object.SetBitmaps(&skin.List);
+    object.ResolveBitmaps();
+    object.SetBounds({0, 0, 1, 1});
+    object.SetState(state);
+    object.Draw(canvas);
+    return Rgb(target, 0, 0);
+  };
+  auto pick = [](TSeBitmapLink& link, int i) { SetLink(link, "STRIP", {i, 0, i + 1, 1}); };
+
+  TSeButtonBitmapBoxObject box(nullptr);  // no focused picture
+  pick(box.Bitmap(), 0);
+  pick(box.HotBitmap(), 1);
+  pick(box.PressedBitmap(), 2);
+  pick(box.DisabledBitmap(), 3);
+  const std::pair<S, std::uint32_t> boxLooks[] = {
+      {S::osNormal, 1}, {S::osHot, 2}, {S::osPressed, 3}, {S::osDisabled, 4}, {S::osFocused, 1}};
+  for (auto [state, pixel] : boxLooks) EXPECT_EQ(shown(box, state), pixel);
+
+  TSeActiveBitmapBoxObject active(nullptr);
+  pick(active.Bitmap(), 0);
+  pick(active.FocusedBitmap(), 1);
+  const std::pair<S, std::uint32_t> activeLooks[] = {
+      {S::osNormal, 1}, {S::osHot, 2}, {S::osFocused, 2}, {S::osPressed, 1}};
+  for (auto [state, pixel] : activeLooks) EXPECT_EQ(shown(active, state), pixel);
+
+  TSeSysButtonSkinObject button(nullptr);  // no hover picture
+  pick(button.Bitmap(), 0);
+  pick(button.BitmapDown(), 2);
+  EXPECT_EQ(shown(button, S::osNormal), 1u);
+  button.MouseEnter();
+  EXPECT_EQ(shown(button, S::osNormal), 1u);
+  button.MouseDown(TSeMouseButton::mbLeft, 0, 0);
+  EXPECT_EQ(shown(button, S::osNormal), 3u);
+  EXPECT_EQ(button.Bitmap().GetRect(), (TRect{0, 0, 1, 1}));
 }
 
 TEST(SimpleCaptionButton, RollPanelActionTogglesThePanelFoundFromTheTop) {
