@@ -81,7 +81,7 @@ std::vector<std::uint8_t> MakeSkinStream(std::size_t& contentSize, int& objectCo
         child = picture;
       } else {
         auto* text = new TSeTextObject(top.get());
-        text->FontField().SetName("Tahoma");
+        text->Font().SetName("Tahoma");
         child = text;
       }
       child->SetName("Part" + std::to_string(c));

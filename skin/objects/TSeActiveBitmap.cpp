@@ -7,9 +7,9 @@ bool HotOrFocused(TSeObjectState state) {
 }  // namespace
 
 TSeActiveBitmap::TSeActiveBitmap(TComponent* owner)
-    : TSeBitmapObject(owner), activeBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+    : TSeBitmapObject(owner), activeBitmap_(std::make_unique<TSeBitmapLink>()) {}
 
-SkinSeam::Font& TSeActiveBitmap::GetFont() {
+TFont& TSeActiveBitmap::GetFont() {
   return HotOrFocused(State()) ? activeFont_ : TSeBitmapObject::GetFont();
 }
 
@@ -18,12 +18,8 @@ void TSeActiveBitmap::ResolveBitmaps() {
   ResolveLink(activeBitmap_);
 }
 
-void TSeActiveBitmap::Draw(Canvas& canvas) {
-  if ((Active() || HotOrFocused(State())) && IsValidLink(activeBitmap_)) {
-    SwappedLink swap(BitmapField(), activeBitmap_);
-    TSeBitmapObject::Draw(canvas);
-    return;
-  }
+void TSeActiveBitmap::Draw(TSeCanvas& canvas) {
+  SwappedLink shown(BitmapField(), Active() || HotOrFocused(State()) ? &activeBitmap_ : nullptr);
   TSeBitmapObject::Draw(canvas);
 }
 

@@ -12,18 +12,18 @@ class TSeActiveBitmap : public TSeBitmapObject {
   explicit TSeActiveBitmap(TComponent* owner);
   static void DeclareProperties(TPropertyBuilder<TSeActiveBitmap>& p);
 
-  SkinSeam::BitmapLink& ActiveBitmap() { return *activeBitmap_; }
-  void SetActiveBitmap(const SkinSeam::BitmapLink& value) { activeBitmap_->Assign(value); }
-  const Font& ActiveFont() const { return activeFont_; }
-  void SetActiveFont(const Font& value) { activeFont_.Assign(&value); }
+  TSeBitmapLink& ActiveBitmap() { return *activeBitmap_; }
+  void SetActiveBitmap(const TSeBitmapLink& value) { activeBitmap_->Assign(value); }
+  const TFont& ActiveFont() const { return activeFont_; }
+  void SetActiveFont(const TFont& value) { activeFont_.Assign(&value); }
 
-  Font& GetFont() override;
+  TFont& GetFont() override;
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
+  void Draw(TSeCanvas& canvas) override;
   void SetCharset(std::int32_t charset) override;
   void Assign(const TPersistent* source) override;
 
  private:
   LinkPtr activeBitmap_;
-  Font activeFont_;
+  TFont activeFont_;
 };

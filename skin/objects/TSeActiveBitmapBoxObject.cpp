@@ -1,21 +1,17 @@
 #include "skin/objects/TSeActiveBitmapBoxObject.h"
 
 TSeActiveBitmapBoxObject::TSeActiveBitmapBoxObject(TComponent* owner)
-    : TSeBitmapBoxObject(owner), focusedBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+    : TSeBitmapBoxObject(owner), focusedBitmap_(std::make_unique<TSeBitmapLink>()) {}
 
 void TSeActiveBitmapBoxObject::ResolveBitmaps() {
   TSeBitmapBoxObject::ResolveBitmaps();
   ResolveLink(focusedBitmap_);
 }
 
-void TSeActiveBitmapBoxObject::Draw(Canvas& canvas) {
+void TSeActiveBitmapBoxObject::Draw(TSeCanvas& canvas) {
   if (!IsValidLink(BitmapField()) || Width() <= 0 || Height() <= 0) return;
-  const bool highlighted = State() == TSeObjectState::osFocused || State() == TSeObjectState::osHot;
-  if (highlighted && IsValidLink(focusedBitmap_)) {
-    SwappedLink swap(BitmapField(), focusedBitmap_);
-    TSeBitmapBoxObject::Draw(canvas);
-    return;
-  }
+  const StatePictures pictures{.Hot = &focusedBitmap_, .Focused = &focusedBitmap_};
+  SwappedLink shown(BitmapField(), pictures.For(State()));
   TSeBitmapBoxObject::Draw(canvas);
 }
 

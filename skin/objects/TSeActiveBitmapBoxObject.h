@@ -10,10 +10,10 @@ class TSeActiveBitmapBoxObject : public TSeBitmapBoxObject {
   explicit TSeActiveBitmapBoxObject(TComponent* owner);
   static void DeclareProperties(TPropertyBuilder<TSeActiveBitmapBoxObject>& p);
 
-  SkinSeam::BitmapLink& FocusedBitmap() { return *focusedBitmap_; }
+  TSeBitmapLink& FocusedBitmap() { return *focusedBitmap_; }
 
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
+  void Draw(TSeCanvas& canvas) override;
   void Assign(const TPersistent* source) override;
 
  private:

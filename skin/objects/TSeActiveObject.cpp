@@ -7,15 +7,14 @@ bool Highlighted(TSeObjectState state) {
 }
 }  // namespace
 
-SkinSeam::Font& TSeActiveObject::GetFont() {
+TFont& TSeActiveObject::GetFont() {
   return Highlighted(State()) ? activeFont_ : TSeSkinObject::GetFont();
 }
 
-void TSeActiveObject::Draw(Canvas& canvas) {
+void TSeActiveObject::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   if (Active() || Highlighted(State())) {
-    TemporaryValue<Color> color(ColorField(), activeColor_);
-    TemporaryFont font(FontField(), activeFont_);
+    TemporaryLook look(*this, activeColor_, activeFont_);
     TSeSkinObject::Draw(canvas);
     return;
   }

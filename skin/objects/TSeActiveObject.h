@@ -11,18 +11,18 @@ class TSeActiveObject : public TSeSkinObject {
   explicit TSeActiveObject(TComponent* owner) : TSeSkinObject(owner) {}
   static void DeclareProperties(TPropertyBuilder<TSeActiveObject>& p);
 
-  Color ActiveColor() const { return activeColor_; }
-  void SetActiveColor(Color value) { activeColor_ = value; }
-  const Font& ActiveFont() const { return activeFont_; }
-  void SetActiveFont(const Font& value) { activeFont_.Assign(&value); }
+  TColor ActiveColor() const { return activeColor_; }
+  void SetActiveColor(TColor value) { activeColor_ = value; }
+  const TFont& ActiveFont() const { return activeFont_; }
+  void SetActiveFont(const TFont& value) { activeFont_.Assign(&value); }
 
-  Font& GetFont() override;
-  void Draw(Canvas& canvas) override;
+  TFont& GetFont() override;
+  void Draw(TSeCanvas& canvas) override;
   void ChangeHue(int delta) override;
   void SetCharset(std::int32_t charset) override;
   void Assign(const TPersistent* source) override;
 
  private:
-  Color activeColor_ = clBlack;
-  Font activeFont_;
+  TColor activeColor_ = clBlack;
+  TFont activeFont_;
 };

@@ -1,10 +1,9 @@
 #include "skin/objects/TSeActiveSkinObject.h"
 
-void TSeActiveSkinObject::Draw(Canvas& canvas) {
+void TSeActiveSkinObject::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   if (State() == TSeObjectState::osFocused || State() == TSeObjectState::osHot) {
-    TemporaryValue<Color> color(ColorField(), activeColor_);
-    TemporaryFont font(FontField(), activeFont_);
+    TemporaryLook look(*this, activeColor_, activeFont_);
     TSeSkinObject::Draw(canvas);
     return;
   }

@@ -2,7 +2,7 @@
 
 #include "skin/objects/TSeSkinPainter.h"
 
-void TSeBitmapBoxObject::Draw(Canvas& canvas) {
+void TSeBitmapBoxObject::Draw(TSeCanvas& canvas) {
   LinkPtr& bitmap = BitmapField();
   if (!IsValidLink(bitmap) || Width() <= 0 || Height() <= 0) return;
   const TSeSkinPainter::Margins margins{MarginLeft(), MarginTop(), MarginRight(), MarginBottom()};

@@ -13,7 +13,7 @@ class TSeBitmapBoxObject : public TSeBitmapSkinObject {
   TscTileStyle BorderTileStyle() const { return borderTileStyle_; }
   void SetBorderTileStyle(TscTileStyle value) { borderTileStyle_ = value; }
 
-  void Draw(Canvas& canvas) override;
+  void Draw(TSeCanvas& canvas) override;
   void Assign(const TPersistent* source) override;
 
  private:

@@ -3,14 +3,14 @@
 #include "skin/objects/TSeSkinPainter.h"
 
 TSeBitmapObject::TSeBitmapObject(TComponent* owner)
-    : TSeSkinObject(owner), bitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+    : TSeSkinObject(owner), bitmap_(std::make_unique<TSeBitmapLink>()) {}
 
 void TSeBitmapObject::ResolveBitmaps() {
   TSeSkinObject::ResolveBitmaps();
   ResolveLink(bitmap_);
 }
 
-void TSeBitmapObject::Draw(Canvas& canvas) {
+void TSeBitmapObject::Draw(TSeCanvas& canvas) {
   if (!IsValidLink(bitmap_) || Width() <= 0 || Height() <= 0) return;
   const TSeSkinPainter::Margins margins{MarginLeft(), MarginTop(), MarginRight(), MarginBottom()};
   TSeSkinPainter painter(canvas, *bitmap_, Masked(), TSeSkinPainter::Unmasked::FromDeviceCopy);
@@ -24,21 +24,10 @@ void TSeBitmapObject::Draw(Canvas& canvas) {
   PaintChildren(canvas);
 }
 
-std::unique_ptr<SkinSeam::Region> TSeBitmapObject::CreateRegion() {
+std::unique_ptr<TSeRegion> TSeBitmapObject::CreateRegion() {
   if (!IsValidLink(bitmap_) || Width() <= 0 || Height() <= 0) return nullptr;
   if (Kind() == TSeKind::skClient || !Masked()) return TSeSkinObject::CreateRegion();
-  const Rect bounds = BoundsRect();
-  // Paint at the origin on a key-coloured bitmap so the region is the shape of what the
-  // current state shows; the bounds come back also when painting fails.
-  struct RestoreBounds {
-    TSeBitmapObject& self;
-    Rect bounds;
-    ~RestoreBounds() { self.SetBounds(bounds); }
-  } restore{*this, bounds};
-  SetBounds({0, 0, RectWidth(bounds), RectHeight(bounds)});
-  return std::make_unique<Region>(SkinSeam::PaintedRegion(RectWidth(bounds), RectHeight(bounds),
-                                                          bounds.Left, bounds.Top,
-                                                          [this](Canvas& c) { Draw(c); }));
+  return PaintedShape();
 }
 
 void TSeBitmapObject::Assign(const TPersistent* source) {

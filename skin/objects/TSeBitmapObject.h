@@ -11,17 +11,17 @@ class TSeBitmapObject : public TSeSkinObject {
   explicit TSeBitmapObject(TComponent* owner);
   static void DeclareProperties(TPropertyBuilder<TSeBitmapObject>& p);
 
-  SkinSeam::BitmapLink& Bitmap() { return *bitmap_; }
-  const SkinSeam::BitmapLink& Bitmap() const { return *bitmap_; }
-  void SetBitmap(const SkinSeam::BitmapLink& value) { bitmap_->Assign(value); }
+  TSeBitmapLink& Bitmap() { return *bitmap_; }
+  const TSeBitmapLink& Bitmap() const { return *bitmap_; }
+  void SetBitmap(const TSeBitmapLink& value) { bitmap_->Assign(value); }
   TscTileStyle BorderTileStyle() const { return borderTileStyle_; }
   void SetBorderTileStyle(TscTileStyle value) { borderTileStyle_ = value; }
   TscTileStyle TileStyle() const { return tileStyle_; }
   void SetTileStyle(TscTileStyle value) { tileStyle_ = value; }
 
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
-  std::unique_ptr<Region> CreateRegion() override;
+  void Draw(TSeCanvas& canvas) override;
+  std::unique_ptr<TSeRegion> CreateRegion() override;
   void Assign(const TPersistent* source) override;
 
  protected:

@@ -3,38 +3,29 @@
 #include "skin/objects/TSeSkinPainter.h"
 
 TSeBitmapSkinObject::TSeBitmapSkinObject(TComponent* owner)
-    : TSeSkinObject(owner), bitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+    : TSeSkinObject(owner), bitmap_(std::make_unique<TSeBitmapLink>()) {}
 
 void TSeBitmapSkinObject::ResolveBitmaps() {
   TSeSkinObject::ResolveBitmaps();
   ResolveLink(bitmap_);
 }
 
-void TSeBitmapSkinObject::DrawPicture(Canvas& canvas) {
+void TSeBitmapSkinObject::DrawPicture(TSeCanvas& canvas) {
   if (!IsValidLink(bitmap_) || Width() <= 0 || Height() <= 0) return;
   TSeSkinPainter(canvas, *bitmap_, Masked(), TSeSkinPainter::Unmasked::FromBitmap)
       .PaintPart(bitmap_->GetRect(), BoundsRect(), tileStyle_);
   PaintText(canvas);
 }
 
-void TSeBitmapSkinObject::Draw(Canvas& canvas) {
+void TSeBitmapSkinObject::Draw(TSeCanvas& canvas) {
   DrawPicture(canvas);
 }
 
-std::unique_ptr<SkinSeam::Region> TSeBitmapSkinObject::CreateRegion() {
+std::unique_ptr<TSeRegion> TSeBitmapSkinObject::CreateRegion() {
   if (!IsValidLink(bitmap_) || Width() <= 0 || Height() <= 0) return nullptr;
   if (Kind() == TSeKind::skClient) return TSeSkinObject::CreateRegion();
   // The painted shape whatever Masked says.
-  const Rect bounds = BoundsRect();
-  struct RestoreBounds {
-    TSeBitmapSkinObject& self;
-    Rect bounds;
-    ~RestoreBounds() { self.SetBounds(bounds); }
-  } restore{*this, bounds};
-  SetBounds({0, 0, RectWidth(bounds), RectHeight(bounds)});
-  return std::make_unique<Region>(SkinSeam::PaintedRegion(RectWidth(bounds), RectHeight(bounds),
-                                                          bounds.Left, bounds.Top,
-                                                          [this](Canvas& c) { Draw(c); }));
+  return PaintedShape();
 }
 
 void TSeBitmapSkinObject::Assign(const TPersistent* source) {

@@ -11,20 +11,20 @@ class TSeBitmapSkinObject : public TSeSkinObject {
   explicit TSeBitmapSkinObject(TComponent* owner);
   static void DeclareProperties(TPropertyBuilder<TSeBitmapSkinObject>& p);
 
-  SkinSeam::BitmapLink& Bitmap() { return *bitmap_; }
-  void SetBitmap(const SkinSeam::BitmapLink& value) { bitmap_->Assign(value); }
+  TSeBitmapLink& Bitmap() { return *bitmap_; }
+  void SetBitmap(const TSeBitmapLink& value) { bitmap_->Assign(value); }
   TscTileStyle TileStyle() const { return tileStyle_; }
   void SetTileStyle(TscTileStyle value) { tileStyle_ = value; }
 
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
-  std::unique_ptr<Region> CreateRegion() override;
+  void Draw(TSeCanvas& canvas) override;
+  std::unique_ptr<TSeRegion> CreateRegion() override;
   void Assign(const TPersistent* source) override;
 
  protected:
   LinkPtr& BitmapField() { return bitmap_; }
   // The picture by TileStyle, then the text.
-  void DrawPicture(Canvas& canvas);
+  void DrawPicture(TSeCanvas& canvas);
 
  private:
   LinkPtr bitmap_;

@@ -2,10 +2,10 @@
 
 TSeButtonBitmapBoxObject::TSeButtonBitmapBoxObject(TComponent* owner)
     : TSeBitmapBoxObject(owner),
-      hotBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
-      focusedBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
-      pressedBitmap_(std::make_unique<SkinSeam::BitmapLink>()),
-      disabledBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+      hotBitmap_(std::make_unique<TSeBitmapLink>()),
+      focusedBitmap_(std::make_unique<TSeBitmapLink>()),
+      pressedBitmap_(std::make_unique<TSeBitmapLink>()),
+      disabledBitmap_(std::make_unique<TSeBitmapLink>()) {}
 
 void TSeButtonBitmapBoxObject::ResolveBitmaps() {
   TSeBitmapBoxObject::ResolveBitmaps();
@@ -15,30 +15,13 @@ void TSeButtonBitmapBoxObject::ResolveBitmaps() {
   ResolveLink(disabledBitmap_);
 }
 
-void TSeButtonBitmapBoxObject::Draw(Canvas& canvas) {
+void TSeButtonBitmapBoxObject::Draw(TSeCanvas& canvas) {
   if (!IsValidLink(BitmapField())) return;
-  LinkPtr* chosen = nullptr;
-  switch (State()) {
-    case TSeObjectState::osFocused:
-      chosen = &focusedBitmap_;
-      break;
-    case TSeObjectState::osHot:
-      chosen = &hotBitmap_;
-      break;
-    case TSeObjectState::osDisabled:
-      chosen = &disabledBitmap_;
-      break;
-    case TSeObjectState::osPressed:
-      chosen = &pressedBitmap_;
-      break;
-    default:
-      break;
-  }
-  if (chosen != nullptr && IsValidLink(*chosen)) {
-    SwappedLink swap(BitmapField(), *chosen);
-    TSeBitmapBoxObject::Draw(canvas);
-    return;
-  }
+  const StatePictures pictures{.Hot = &hotBitmap_,
+                               .Pressed = &pressedBitmap_,
+                               .Focused = &focusedBitmap_,
+                               .Disabled = &disabledBitmap_};
+  SwappedLink shown(BitmapField(), pictures.For(State()));
   TSeBitmapBoxObject::Draw(canvas);
 }
 

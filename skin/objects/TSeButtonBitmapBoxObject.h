@@ -10,13 +10,13 @@ class TSeButtonBitmapBoxObject : public TSeBitmapBoxObject {
   explicit TSeButtonBitmapBoxObject(TComponent* owner);
   static void DeclareProperties(TPropertyBuilder<TSeButtonBitmapBoxObject>& p);
 
-  SkinSeam::BitmapLink& HotBitmap() { return *hotBitmap_; }
-  SkinSeam::BitmapLink& FocusedBitmap() { return *focusedBitmap_; }
-  SkinSeam::BitmapLink& PressedBitmap() { return *pressedBitmap_; }
-  SkinSeam::BitmapLink& DisabledBitmap() { return *disabledBitmap_; }
+  TSeBitmapLink& HotBitmap() { return *hotBitmap_; }
+  TSeBitmapLink& FocusedBitmap() { return *focusedBitmap_; }
+  TSeBitmapLink& PressedBitmap() { return *pressedBitmap_; }
+  TSeBitmapLink& DisabledBitmap() { return *disabledBitmap_; }
 
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
+  void Draw(TSeCanvas& canvas) override;
   void Assign(const TPersistent* source) override;
 
  private:

@@ -2,10 +2,10 @@
 
 TSeButtonObject::TSeButtonObject(TComponent* owner)
     : TSeBitmapObject(owner),
-      bitmapHot_(std::make_unique<SkinSeam::BitmapLink>()),
-      bitmapFocused_(std::make_unique<SkinSeam::BitmapLink>()),
-      bitmapPressed_(std::make_unique<SkinSeam::BitmapLink>()),
-      bitmapDisabled_(std::make_unique<SkinSeam::BitmapLink>()) {}
+      bitmapHot_(std::make_unique<TSeBitmapLink>()),
+      bitmapFocused_(std::make_unique<TSeBitmapLink>()),
+      bitmapPressed_(std::make_unique<TSeBitmapLink>()),
+      bitmapDisabled_(std::make_unique<TSeBitmapLink>()) {}
 
 void TSeButtonObject::ResolveBitmaps() {
   TSeBitmapObject::ResolveBitmaps();
@@ -15,30 +15,13 @@ void TSeButtonObject::ResolveBitmaps() {
   ResolveLink(bitmapDisabled_);
 }
 
-void TSeButtonObject::Draw(Canvas& canvas) {
+void TSeButtonObject::Draw(TSeCanvas& canvas) {
   if (!IsValidLink(BitmapField()) || Width() <= 0 || Height() <= 0) return;
-  LinkPtr* chosen = nullptr;
-  switch (State()) {
-    case TSeObjectState::osFocused:
-      chosen = &bitmapFocused_;
-      break;
-    case TSeObjectState::osHot:
-      chosen = &bitmapHot_;
-      break;
-    case TSeObjectState::osDisabled:
-      chosen = &bitmapDisabled_;
-      break;
-    case TSeObjectState::osPressed:
-      chosen = &bitmapPressed_;
-      break;
-    default:
-      break;
-  }
-  if (chosen != nullptr && IsValidLink(*chosen)) {
-    SwappedLink swap(BitmapField(), *chosen);
-    TSeBitmapObject::Draw(canvas);
-    return;
-  }
+  const StatePictures pictures{.Hot = &bitmapHot_,
+                               .Pressed = &bitmapPressed_,
+                               .Focused = &bitmapFocused_,
+                               .Disabled = &bitmapDisabled_};
+  SwappedLink shown(BitmapField(), pictures.For(State()));
   TSeBitmapObject::Draw(canvas);
 }
 

@@ -11,13 +11,13 @@ class TSeButtonObject : public TSeBitmapObject {
   explicit TSeButtonObject(TComponent* owner);
   static void DeclareProperties(TPropertyBuilder<TSeButtonObject>& p);
 
-  SkinSeam::BitmapLink& BitmapHot() { return *bitmapHot_; }
-  SkinSeam::BitmapLink& BitmapFocused() { return *bitmapFocused_; }
-  SkinSeam::BitmapLink& BitmapPressed() { return *bitmapPressed_; }
-  SkinSeam::BitmapLink& BitmapDisabled() { return *bitmapDisabled_; }
+  TSeBitmapLink& BitmapHot() { return *bitmapHot_; }
+  TSeBitmapLink& BitmapFocused() { return *bitmapFocused_; }
+  TSeBitmapLink& BitmapPressed() { return *bitmapPressed_; }
+  TSeBitmapLink& BitmapDisabled() { return *bitmapDisabled_; }
 
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
+  void Draw(TSeCanvas& canvas) override;
   void Assign(const TPersistent* source) override;
 
  private:

@@ -10,9 +10,11 @@
 
 class TSeBitmap;
 
-// Draw-text format bits; the values are the platform's, so they pass straight through. The
-// names differ from the platform's because those are macros wherever <windows.h> is seen.
+// Draw-text format bits; the values are the platform's, so they pass straight through (the
+// platform canvas checks that they match). The names differ from the platform's because those
+// are macros wherever <windows.h> is seen.
 namespace SeTextFormat {
+inline constexpr std::uint32_t tfTop = 0x0;
 inline constexpr std::uint32_t tfLeft = 0x0;
 inline constexpr std::uint32_t tfCenter = 0x1;
 inline constexpr std::uint32_t tfRight = 0x2;
@@ -22,19 +24,7 @@ inline constexpr std::uint32_t tfWordBreak = 0x10;
 inline constexpr std::uint32_t tfSingleLine = 0x20;
 inline constexpr std::uint32_t tfCalcRect = 0x400;
 inline constexpr std::uint32_t tfNoPrefix = 0x800;
-#ifndef DT_LEFT
-// Earlier spellings, kept for portable code not yet moved to the names above; where
-// <windows.h> came first they are the platform's macros and cannot be declared.
-inline constexpr std::uint32_t DT_LEFT = tfLeft;
-inline constexpr std::uint32_t DT_CENTER = tfCenter;
-inline constexpr std::uint32_t DT_RIGHT = tfRight;
-inline constexpr std::uint32_t DT_VCENTER = tfVCenter;
-inline constexpr std::uint32_t DT_BOTTOM = tfBottom;
-inline constexpr std::uint32_t DT_WORDBREAK = tfWordBreak;
-inline constexpr std::uint32_t DT_SINGLELINE = tfSingleLine;
-inline constexpr std::uint32_t DT_CALCRECT = tfCalcRect;
-inline constexpr std::uint32_t DT_NOPREFIX = tfNoPrefix;
-#endif
+inline constexpr std::uint32_t tfRtlReading = 0x20000;
 }  // namespace SeTextFormat
 
 // Where skin drawing meets the platform. All coordinates are logical: the origin is added and

@@ -1,6 +1,6 @@
 #include "skin/objects/TSeColorButtonObject.h"
 
-void TSeColorButtonObject::Draw(Canvas& canvas) {
+void TSeColorButtonObject::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
   const StateLook* look = nullptr;
   switch (State()) {
@@ -24,8 +24,7 @@ void TSeColorButtonObject::Draw(Canvas& canvas) {
     return;
   }
   // The stored font and colour come back also when painting fails.
-  TemporaryFont font(FontField(), look->TextFont);
-  TemporaryValue<Color> color(ColorField(), look->FillColor);
+  TemporaryLook temporary(*this, look->FillColor, look->TextFont);
   TSeSkinObject::Draw(canvas);
 }
 

@@ -11,8 +11,8 @@ class TSeColorButtonObject : public TSeSkinObject {
   static void DeclareProperties(TPropertyBuilder<TSeColorButtonObject>& p);
 
   struct StateLook {
-    Color FillColor = clBlack;
-    Font TextFont;
+    TColor FillColor = clBlack;
+    TFont TextFont;
     void Assign(const StateLook& other) {
       FillColor = other.FillColor;
       TextFont.Assign(&other.TextFont);
@@ -23,7 +23,7 @@ class TSeColorButtonObject : public TSeSkinObject {
   StateLook& Focused() { return focused_; }
   StateLook& Disabled() { return disabled_; }
 
-  void Draw(Canvas& canvas) override;
+  void Draw(TSeCanvas& canvas) override;
   void Assign(const TPersistent* source) override;
 
  private:

@@ -1,19 +1,15 @@
 #include "skin/objects/TSeFormBitmapSkinObject.h"
 
 TSeFormBitmapSkinObject::TSeFormBitmapSkinObject(TComponent* owner)
-    : TSeBitmapSkinObject(owner), inactiveBitmap_(std::make_unique<SkinSeam::BitmapLink>()) {}
+    : TSeBitmapSkinObject(owner), inactiveBitmap_(std::make_unique<TSeBitmapLink>()) {}
 
 void TSeFormBitmapSkinObject::ResolveBitmaps() {
   TSeBitmapSkinObject::ResolveBitmaps();
   ResolveLink(inactiveBitmap_);
 }
 
-void TSeFormBitmapSkinObject::Draw(Canvas& canvas) {
-  if (!Active() && IsValidLink(inactiveBitmap_)) {
-    SwappedLink swap(BitmapField(), inactiveBitmap_);
-    TSeBitmapSkinObject::Draw(canvas);
-    return;
-  }
+void TSeFormBitmapSkinObject::Draw(TSeCanvas& canvas) {
+  SwappedLink shown(BitmapField(), Active() ? nullptr : &inactiveBitmap_);
   TSeBitmapSkinObject::Draw(canvas);
 }
 

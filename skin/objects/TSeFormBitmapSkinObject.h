@@ -10,10 +10,10 @@ class TSeFormBitmapSkinObject : public TSeBitmapSkinObject {
   explicit TSeFormBitmapSkinObject(TComponent* owner);
   static void DeclareProperties(TPropertyBuilder<TSeFormBitmapSkinObject>& p);
 
-  SkinSeam::BitmapLink& InactiveBitmap() { return *inactiveBitmap_; }
+  TSeBitmapLink& InactiveBitmap() { return *inactiveBitmap_; }
 
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
+  void Draw(TSeCanvas& canvas) override;
   void Assign(const TPersistent* source) override;
 
  private:

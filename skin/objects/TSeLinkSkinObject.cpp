@@ -2,7 +2,7 @@
 
 #include "framework/core/UnicodeText.h"
 
-void TSeLinkSkinObject::Draw(Canvas& canvas) {
+void TSeLinkSkinObject::Draw(TSeCanvas& canvas) {
   if (State() != TSeObjectState::osPlaceholder || Width() <= 0 || Height() <= 0) return;
   canvas.FillRect(BoundsRect(), clWhite);
   canvas.FrameRect(BoundsRect(), clBlack);
@@ -12,9 +12,9 @@ void TSeLinkSkinObject::Draw(Canvas& canvas) {
   font.Style = fsItalic;
   const auto wide = UnicodeText::FromUtf8(linkControl_);
   canvas.SetFont(font);
-  Rect rect = BoundsRect();
+  TRect rect = BoundsRect();
   canvas.DrawText(wide ? *wide : std::u16string(), rect,
-                  SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_CENTER | SeTextFormat::DT_VCENTER);
+                  SeTextFormat::tfSingleLine | SeTextFormat::tfCenter | SeTextFormat::tfVCenter);
 }
 
 void TSeLinkSkinObject::Assign(const TPersistent* source) {

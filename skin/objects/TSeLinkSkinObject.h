@@ -15,7 +15,7 @@ class TSeLinkSkinObject : public TSeSkinObject {
   const std::string& LinkControl() const { return linkControl_; }
   void SetLinkControl(const std::string& value) { linkControl_ = value; }
 
-  void Draw(Canvas& canvas) override;
+  void Draw(TSeCanvas& canvas) override;
   void Assign(const TPersistent* source) override;
 
  private:

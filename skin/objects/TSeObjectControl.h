@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-#include "skin/objects/SkinObjectSeam.h"
+#include "skin/objects/Geometry.h"
+#include "skin/objects/TSeCanvas.h"
 
 class TSeSkinObject;
 class TSeSkinFormActions;
@@ -29,8 +30,8 @@ class TSeObjectControl {
   virtual bool LocaleIsRightToLeft() const { return false; }
   // Paints the window's icon (form icon, else application icon, else the standard one) with
   // its top-left corner at x, y; false when the control is not a form.
-  virtual bool DrawWindowIcon(SkinSeam::Canvas& canvas, std::int32_t x, std::int32_t y) = 0;
-  virtual SkinSeam::Point ClientToScreen(SkinSeam::Point point) const { return point; }
+  virtual bool DrawWindowIcon(TSeCanvas& canvas, std::int32_t x, std::int32_t y) = 0;
+  virtual TPoint ClientToScreen(TPoint point) const { return point; }
   // Shows the application's hint window at a screen position.
-  virtual void ActivateHint(SkinSeam::Point screen) = 0;
+  virtual void ActivateHint(TPoint screen) = 0;
 };

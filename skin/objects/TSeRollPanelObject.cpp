@@ -11,7 +11,7 @@ void TSeRollPanelObject::Toggle() {
     expandedSize_ = current;
     target = rollValue_;
   }
-  const Rect b = BoundsRect();
+  const TRect b = BoundsRect();
   switch (rollKind_) {
     case TSeRollKind::rkLeft:
       SetBounds({b.Right - target, b.Top, b.Right, b.Bottom});

@@ -13,10 +13,9 @@
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/SkinString.h"
 #include "skin/objects/TSeSkinFormActions.h"
+#include "skin/objects/TSeSkippedClassLog.h"
 
 namespace {
-
-using SkinSeam::Rect;
 
 bool SameNameIgnoringAsciiCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -27,55 +26,48 @@ bool SameNameIgnoringAsciiCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-constexpr std::uint32_t dtTop = 0x0;
-constexpr std::uint32_t dtLeft = SeTextFormat::DT_LEFT;
-constexpr std::uint32_t dtCenter = SeTextFormat::DT_CENTER;
-constexpr std::uint32_t dtRight = SeTextFormat::DT_RIGHT;
-constexpr std::uint32_t dtVCenter = SeTextFormat::DT_VCENTER;
-constexpr std::uint32_t dtBottom = SeTextFormat::DT_BOTTOM;
-constexpr std::uint32_t dtSingleLine = SeTextFormat::DT_SINGLELINE;
-constexpr std::uint32_t dtRtlReading = 0x20000;
+using namespace SeTextFormat;
 
 std::uint32_t TextFormatFor(TSeTextAlign align, bool mirrored) {
-  std::uint32_t vertical = dtTop;
-  std::uint32_t horizontal = dtLeft;
+  std::uint32_t vertical = tfTop;
+  std::uint32_t horizontal = tfLeft;
   switch (align) {
     case TSeTextAlign::taTopLeft:
-      horizontal = dtLeft;
+      horizontal = tfLeft;
       break;
     case TSeTextAlign::taTopCenter:
-      horizontal = dtCenter;
+      horizontal = tfCenter;
       break;
     case TSeTextAlign::taTopRight:
-      horizontal = dtRight;
+      horizontal = tfRight;
       break;
     case TSeTextAlign::taLeft:
-      vertical = dtVCenter;
-      horizontal = dtLeft;
+      vertical = tfVCenter;
+      horizontal = tfLeft;
       break;
     case TSeTextAlign::taCenter:
-      vertical = dtVCenter;
-      horizontal = dtCenter;
+      vertical = tfVCenter;
+      horizontal = tfCenter;
       break;
     case TSeTextAlign::taRight:
-      vertical = dtVCenter;
-      horizontal = dtRight;
+      vertical = tfVCenter;
+      horizontal = tfRight;
       break;
     case TSeTextAlign::taBottomLeft:
-      vertical = dtBottom;
-      horizontal = dtLeft;
+      vertical = tfBottom;
+      horizontal = tfLeft;
       break;
     case TSeTextAlign::taBottomCenter:
-      vertical = dtBottom;
-      horizontal = dtCenter;
+      vertical = tfBottom;
+      horizontal = tfCenter;
       break;
     case TSeTextAlign::taBottomRight:
-      vertical = dtBottom;
-      horizontal = dtRight;
+      vertical = tfBottom;
+      horizontal = tfRight;
       break;
   }
-  if (mirrored && horizontal != dtCenter) horizontal = horizontal == dtLeft ? dtRight : dtLeft;
-  return dtSingleLine | vertical | horizontal;
+  if (mirrored && horizontal != tfCenter) horizontal = horizontal == tfLeft ? tfRight : tfLeft;
+  return tfSingleLine | vertical | horizontal;
 }
 
 }  // namespace
@@ -156,7 +148,7 @@ void TSeSkinObject::SetMargins(std::int32_t left, std::int32_t top, std::int32_t
   marginBottom_ = bottom;
 }
 
-void TSeSkinObject::SetBounds(const Rect& rect) {
+void TSeSkinObject::SetBounds(const TRect& rect) {
   if (rect == BoundsRect()) return;
   prevWidth_ = width_;
   prevHeight_ = height_;
@@ -170,7 +162,7 @@ void TSeSkinObject::SetBounds(const Rect& rect) {
 void TSeSkinObject::Realign() {
   // One snapshot for all passes; placing a child never changes this object's child list.
   const std::vector<TSeSkinObject*> children = Children();
-  Rect r = BoundsRect();
+  TRect r = BoundsRect();
   auto edgePass = [&](TSeAlign nearSide, TSeAlign farSide, bool vertical) {
     for (TSeSkinObject* child : children) {
       if (!child->visible_) continue;
@@ -258,7 +250,7 @@ TSeSkinObject* TSeSkinObject::FindByKind(TSeKind kind) {
   return nullptr;
 }
 
-TSeSkinObject* TSeSkinObject::ObjectAtPoint(Point point) {
+TSeSkinObject* TSeSkinObject::ObjectAtPoint(TPoint point) {
   if (!visible_ || !PtInRect(BoundsRect(), point) || kind_ == TSeKind::skTranparent) return nullptr;
   if (ObjectCount() == 0) return this;
   TSeSkinObject* hit = nullptr;
@@ -268,10 +260,10 @@ TSeSkinObject* TSeSkinObject::ObjectAtPoint(Point point) {
   return hit != nullptr ? hit : this;
 }
 
-std::unique_ptr<SkinSeam::Region> TSeSkinObject::CreateTreeRegion() {
+std::unique_ptr<TSeRegion> TSeSkinObject::CreateTreeRegion() {
   if (width_ <= 0 || height_ <= 0) return nullptr;
   if (ObjectCount() == 0 || drawIfOwner_ || !masked_) return CreateRegion();
-  auto region = std::make_unique<Region>();
+  auto region = std::make_unique<TSeRegion>();
   ForEachChild([&](TSeSkinObject* child) {
     if (!child->visible_) return;
     if (auto part = child->CreateTreeRegion()) SkinSeam::UnionRegion(*region, *part);
@@ -279,11 +271,24 @@ std::unique_ptr<SkinSeam::Region> TSeSkinObject::CreateTreeRegion() {
   return region;
 }
 
-std::unique_ptr<SkinSeam::Region> TSeSkinObject::CreateRegion() {
-  auto region = std::make_unique<Region>();
+std::unique_ptr<TSeRegion> TSeSkinObject::CreateRegion() {
+  auto region = std::make_unique<TSeRegion>();
   region->Bounds = BoundsRect();
   region->Rects.push_back(BoundsRect());
   return region;
+}
+
+std::unique_ptr<TSeRegion> TSeSkinObject::PaintedShape() {
+  const TRect bounds = BoundsRect();
+  // The bounds come back also when painting fails.
+  struct RestoreBounds {
+    TSeSkinObject& self;
+    TRect bounds;
+    ~RestoreBounds() { self.SetBounds(bounds); }
+  } restore{*this, bounds};
+  SetBounds({0, 0, width_, height_});
+  return std::make_unique<TSeRegion>(SkinSeam::PaintedRegion(
+      width_, height_, bounds.Left, bounds.Top, [this](TSeCanvas& canvas) { Draw(canvas); }));
 }
 
 std::uint32_t TSeSkinObject::AdjustForRightToLeft(std::uint32_t format) const {
@@ -291,32 +296,32 @@ std::uint32_t TSeSkinObject::AdjustForRightToLeft(std::uint32_t format) const {
       biDiMode_ == TSeBiDiMode::bdLeftToRight) {
     return format;
   }
-  if (format & dtRight) {
-    format &= ~static_cast<std::uint32_t>(dtRight);
-  } else if (!(format & dtCenter)) {
-    format |= dtRight;
+  if (format & tfRight) {
+    format &= ~static_cast<std::uint32_t>(tfRight);
+  } else if (!(format & tfCenter)) {
+    format |= tfRight;
   }
-  if (biDiMode_ == TSeBiDiMode::bdRightToLeft) format |= dtRtlReading;
+  if (biDiMode_ == TSeBiDiMode::bdRightToLeft) format |= tfRtlReading;
   return format;
 }
 
-void TSeSkinObject::DrawTextRun(Canvas& canvas, const std::u16string& text, const Rect& rect,
+void TSeSkinObject::DrawTextRun(TSeCanvas& canvas, const std::u16string& text, const TRect& rect,
                                 std::uint32_t format, const TSeFont& font) {
   if (textEffect_ == TSeTextEffect::teShadow) {
     TSeFont shadow = font;
     shadow.Color = clBlack;
     canvas.SetFont(shadow);
-    Rect moved = OffsetRect(rect, 1, 1);
+    TRect moved = OffsetRect(rect, 1, 1);
     canvas.DrawText(text, moved, format);
   }
   canvas.SetFont(font);
-  Rect target = rect;
+  TRect target = rect;
   canvas.DrawText(text, target, format);
 }
 
-void TSeSkinObject::PaintText(Canvas& canvas) {
+void TSeSkinObject::PaintText(TSeCanvas& canvas) {
   if (text_ == u"-") {
-    Rect line = BoundsRect();
+    TRect line = BoundsRect();
     const std::int32_t inset = height_ / 2 - 1;
     line.Left += 3;
     line.Right -= 3;
@@ -325,7 +330,7 @@ void TSeSkinObject::PaintText(Canvas& canvas) {
     canvas.FillRect(line, GetFont().Color());
     return;
   }
-  Rect textRect = BoundsRect();
+  TRect textRect = BoundsRect();
   textRect.Left += textMarginLeft_;
   textRect.Right -= textMarginRight_;
   textRect.Top += textMarginTop_;
@@ -346,13 +351,13 @@ void TSeSkinObject::PaintText(Canvas& canvas) {
   }
 }
 
-void TSeSkinObject::PaintChildren(Canvas& canvas) {
+void TSeSkinObject::PaintChildren(TSeCanvas& canvas) {
   ForEachChild([&](TSeSkinObject* child) {
     if (child->visible_ && child->width_ > 0 && child->height_ > 0) child->Draw(canvas);
   });
 }
 
-void TSeSkinObject::Draw(Canvas& canvas) {
+void TSeSkinObject::Draw(TSeCanvas& canvas) {
   if (!visible_ || width_ <= 0 || height_ <= 0) return;
   if (ObjectCount() == 0 || drawIfOwner_) {
     if (color_ != clNone) canvas.FillRect(BoundsRect(), color_);
@@ -367,18 +372,13 @@ void TSeSkinObject::SetActive(bool value) {
   ForEachChild([&](TSeSkinObject* child) { child->SetActive(value); });
 }
 
-void TSeSkinObject::ForceActive(bool value) {
-  active_ = value;
-  ForEachChild([&](TSeSkinObject* child) { child->ForceActive(value); });
-}
-
 void TSeSkinObject::SetControl(TSeObjectControl* control) {
   control_ = control;
   if (control != nullptr) biDiMode_ = control->BiDiMode();
   ForEachChild([&](TSeSkinObject* child) { child->SetControl(control); });
 }
 
-void TSeSkinObject::SetBitmaps(SkinSeam::BitmapList* list) {
+void TSeSkinObject::SetBitmaps(TSeBitmapList* list) {
   bitmaps_ = list;
   ForEachChild([&](TSeSkinObject* child) { child->SetBitmaps(list); });
 }
@@ -404,12 +404,12 @@ void TSeSkinObject::ResolveBitmaps() {
   ForEachChild([&](TSeSkinObject* child) { child->ResolveBitmaps(); });
 }
 
-void TSeSkinObject::ShiftColor(Color& color, int delta, bool skipNone) {
+void TSeSkinObject::ShiftColor(TColor& color, int delta, bool skipNone) {
   if (skipNone && color == clNone) return;
   color = ShiftHueColor(color, delta);
 }
 
-void TSeSkinObject::ShiftFontColor(Font& font, int delta) {
+void TSeSkinObject::ShiftFontColor(TFont& font, int delta) {
   font.SetColor(ShiftHueColor(font.Color(), delta));
 }
 
@@ -466,12 +466,33 @@ void TSeSkinObject::ResolveLink(LinkPtr& link) {
     link = std::move(resolved);
 }
 
+TSeSkinObject::LinkPtr* TSeSkinObject::StatePictures::For(TSeObjectState state) const {
+  LinkPtr* picture = nullptr;
+  switch (state) {
+    case TSeObjectState::osHot:
+      picture = Hot;
+      break;
+    case TSeObjectState::osPressed:
+      picture = Pressed;
+      break;
+    case TSeObjectState::osFocused:
+      picture = Focused;
+      break;
+    case TSeObjectState::osDisabled:
+      picture = Disabled;
+      break;
+    default:
+      break;
+  }
+  return IsValidLink(picture) ? picture : nullptr;
+}
+
 void TSeSkinObject::CopyLink(LinkPtr& target, const LinkPtr& source) {
   if (!source) {
-    target = std::make_unique<SkinSeam::BitmapLink>();
+    target = std::make_unique<TSeBitmapLink>();
     return;
   }
-  if (!target) target = std::make_unique<SkinSeam::BitmapLink>();
+  if (!target) target = std::make_unique<TSeBitmapLink>();
   target->Assign(*source);
 }
 
@@ -528,9 +549,21 @@ void TSeSkinObject::ReadObjects(TStream& stream) {
 
 void TSeSkinObject::ReadChild(TStream& stream, bool binary) {
   const std::string className = ReadSkinString(stream);
+  // No library names a class with nothing: that is damage, not a later class.
+  if (className.empty()) throw EReadError(FrameworkMessages::SInvalidImage);
   const TClassInfo* cls = FindSkinObjectClass(className);
   if (cls == nullptr) {
-    throw EClassNotFound(FormatText(FrameworkMessages::SClassNotFound, className));
+    // A class of a later library: the record gives its length in both forms, so the siblings
+    // after it can still be read.
+    if (binary) {
+      const std::int32_t size = stream.ReadInt32();
+      if (size < 0 || size > stream.Remaining()) throw EReadError(FrameworkMessages::SInvalidImage);
+      stream.SetPosition(stream.Position() + size);
+    } else {
+      ReadSkinString(stream);
+    }
+    TSeSkippedClassLog::Note(className);
+    return;
   }
   // Owned by this object from the start; a child that fails to read goes again.
   std::unique_ptr<TComponent> child(cls->Create(this));

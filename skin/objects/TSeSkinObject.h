@@ -7,8 +7,12 @@
 
 #include "framework/core/TComponent.h"
 #include "framework/core/TPropertyBuilder.h"
+#include "skin/objects/Geometry.h"
+#include "skin/objects/SeColor.h"
 #include "skin/objects/SkinObjectSeam.h"
 #include "skin/objects/SkinObjectTypes.h"
+#include "skin/objects/TSeBitmapLink.h"
+#include "skin/objects/TSeBitmapList.h"
 #include "skin/objects/TSeObjectControl.h"
 
 class TSeSkinFormActions;
@@ -21,13 +25,6 @@ class TSeSkinObject : public TComponent {
   QM_CLASS(TSeSkinObject, TComponent)
 
  public:
-  using Rect = SkinSeam::Rect;
-  using Point = SkinSeam::Point;
-  using Color = SkinSeam::Color;
-  using Font = SkinSeam::Font;
-  using Canvas = SkinSeam::Canvas;
-  using Region = SkinSeam::Region;
-
   // The owner, when given, takes the new object as its last child.
   explicit TSeSkinObject(TComponent* owner);
   ~TSeSkinObject() override;
@@ -46,20 +43,23 @@ class TSeSkinObject : public TComponent {
   // The owner when it is a skin object.
   TSeSkinObject* ParentObject() const;
 
-  // The children blob: a count word with the binary marker, then one record per child.
+  // The children blob: a count word with the binary marker, then one record per child. A
+  // record of an unregistered class is passed over by its length and its class noted in the
+  // thread's skipped-class log.
   void WriteObjects(TStream& stream) const;
   void ReadObjects(TStream& stream);
 
   // Published properties.
   TSeAlign Align() const { return align_; }
   void SetAlign(TSeAlign value) { align_ = value; }
-  Color GetColor() const { return color_; }
-  void SetColor(Color value) { color_ = value; }
+  TColor Color() const { return color_; }
+  void SetColor(TColor value) { color_ = value; }
   bool DrawIfOwner() const { return drawIfOwner_; }
   void SetDrawIfOwner(bool value) { drawIfOwner_ = value; }
-  const Font& GetFontField() const { return font_; }
-  Font& FontField() { return font_; }
-  void SetFont(const Font& value) { font_.Assign(&value); }
+  // The stored font; GetFont names the one the current state shows.
+  const TFont& Font() const { return font_; }
+  TFont& Font() { return font_; }
+  void SetFont(const TFont& value) { font_.Assign(&value); }
   TSeKind Kind() const { return kind_; }
   void SetKind(TSeKind value) { kind_ = value; }
   bool Masked() const { return masked_; }
@@ -104,33 +104,33 @@ class TSeSkinObject : public TComponent {
   const std::u16string& ShortCutText() const { return shortCutText_; }
   void SetShortCutText(const std::u16string& value) { shortCutText_ = value; }
   TSeObjectControl* Control() const { return control_; }
-  SkinSeam::BitmapList* Bitmaps() const { return bitmaps_; }
+  TSeBitmapList* Bitmaps() const { return bitmaps_; }
   TSeBiDiMode BiDiMode() const { return biDiMode_; }
   std::int32_t PrevWidth() const { return prevWidth_; }
   std::int32_t PrevHeight() const { return prevHeight_; }
 
-  Rect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
-  void SetBounds(const Rect& rect);
+  TRect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+  void SetBounds(const TRect& rect);
   void Realign();
 
   TSeSkinObject* FindByName(const std::string& name);
   TSeSkinObject* FindByKind(TSeKind kind);
-  TSeSkinObject* ObjectAtPoint(Point point);
-  std::unique_ptr<Region> CreateTreeRegion();
-  void PaintText(Canvas& canvas);
-  void PaintChildren(Canvas& canvas);
+  TSeSkinObject* ObjectAtPoint(TPoint point);
+  std::unique_ptr<TSeRegion> CreateTreeRegion();
+  void PaintText(TSeCanvas& canvas);
+  void PaintChildren(TSeCanvas& canvas);
   void SetActive(bool value);
   void SetControl(TSeObjectControl* control);
-  void SetBitmaps(SkinSeam::BitmapList* list);
+  void SetBitmaps(TSeBitmapList* list);
   void Invalidate();
   TSeSkinFormActions* GetSkinForm() const;
 
   // Virtual operations, in slot order.
-  virtual Font& GetFont() { return font_; }
+  virtual TFont& GetFont() { return font_; }
   virtual void SetState(TSeObjectState state);
   virtual void ResolveBitmaps();
-  virtual void Draw(Canvas& canvas);
-  virtual std::unique_ptr<Region> CreateRegion();
+  virtual void Draw(TSeCanvas& canvas);
+  virtual std::unique_ptr<TSeRegion> CreateRegion();
   virtual void ChangeHue(int delta);
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
@@ -147,65 +147,73 @@ class TSeSkinObject : public TComponent {
   // Sets the state of the children only (caption buttons show their glyphs in another state
   // than their own).
   void SetChildrenState(TSeObjectState state);
-  // Sets Active on the subtree without the short-cut.
-  void ForceActive(bool value);
+  // The shape of what Draw paints in the current state, at the object's place: painted at the
+  // origin on a key-coloured bitmap, every pixel left in the key colour falls out.
+  std::unique_ptr<TSeRegion> PaintedShape();
   // Shifts one colour property unless it means no fill.
-  static void ShiftColor(Color& color, int delta, bool skipNone = true);
+  static void ShiftColor(TColor& color, int delta, bool skipNone = true);
   // Shifts a font's colour, also a system colour, which becomes a fixed one.
-  static void ShiftFontColor(Font& font, int delta);
+  static void ShiftFontColor(TFont& font, int delta);
 
-  // Puts another font in place of a font for the length of a paint.
-  class TemporaryFont {
+  // Puts another fill colour and font in place of Color and Font for the length of a paint,
+  // and puts them back also when painting raised.
+  class TemporaryLook {
    public:
-    TemporaryFont(Font& target, const Font& value) : target_(target) {
-      saved_.Assign(&target);
-      target_.Assign(&value);
+    TemporaryLook(TSeSkinObject& object, TColor color, const TFont& font)
+        : object_(object), savedColor_(object.color_) {
+      savedFont_.Assign(&object.font_);
+      object_.color_ = color;
+      object_.font_.Assign(&font);
     }
-    ~TemporaryFont() { target_.Assign(&saved_); }
-    TemporaryFont(const TemporaryFont&) = delete;
-    TemporaryFont& operator=(const TemporaryFont&) = delete;
+    ~TemporaryLook() {
+      object_.color_ = savedColor_;
+      object_.font_.Assign(&savedFont_);
+    }
+    TemporaryLook(const TemporaryLook&) = delete;
+    TemporaryLook& operator=(const TemporaryLook&) = delete;
 
    private:
-    Font& target_;
-    Font saved_;
+    TSeSkinObject& object_;
+    TColor savedColor_;
+    TFont savedFont_;
   };
 
-  // Restores a value when a scope ends, also when painting raised.
-  template <class T>
-  class TemporaryValue {
-   public:
-    TemporaryValue(T& target, const T& value) : target_(target), saved_(target) { target_ = value; }
-    ~TemporaryValue() { target_ = saved_; }
-    TemporaryValue(const TemporaryValue&) = delete;
-    TemporaryValue& operator=(const TemporaryValue&) = delete;
-
-   private:
-    T& target_;
-    T saved_;
-  };
-
-  Color& ColorField() { return color_; }
-
-  using LinkPtr = std::unique_ptr<SkinSeam::BitmapLink>;
+  using LinkPtr = std::unique_ptr<TSeBitmapLink>;
   // Replaces the link by one resolved against the bitmap list; an unknown name keeps the
   // unresolved link, which then paints nothing.
   void ResolveLink(LinkPtr& link);
   static void CopyLink(LinkPtr& target, const LinkPtr& source);
   static bool IsValidLink(const LinkPtr& link) { return link && link->IsValid(); }
+  static bool IsValidLink(const LinkPtr* link) { return link != nullptr && IsValidLink(*link); }
 
-  // Puts another link in place of a link for the length of a paint.
+  // The per-state pictures of a button-like object; any may be missing.
+  struct StatePictures {
+    LinkPtr* Hot = nullptr;
+    LinkPtr* Pressed = nullptr;
+    LinkPtr* Focused = nullptr;
+    LinkPtr* Disabled = nullptr;
+    // The picture that state shows in place of the normal one: none when the state has no
+    // picture or its picture is not valid.
+    LinkPtr* For(TSeObjectState state) const;
+  };
+
+  // Shows another picture in place of a link for the length of a paint (also when painting
+  // raised); nothing changes when the replacement is none or not valid.
   class SwappedLink {
    public:
-    SwappedLink(LinkPtr& target, LinkPtr& replacement) : a_(target), b_(replacement) {
-      a_.swap(b_);
+    SwappedLink(LinkPtr& target, LinkPtr* replacement)
+        : target_(target), replacement_(IsValidLink(replacement) ? replacement : nullptr) {
+      if (replacement_ != nullptr) target_.swap(*replacement_);
     }
-    ~SwappedLink() { a_.swap(b_); }
+    ~SwappedLink() {
+      if (replacement_ != nullptr) target_.swap(*replacement_);
+    }
     SwappedLink(const SwappedLink&) = delete;
     SwappedLink& operator=(const SwappedLink&) = delete;
 
    private:
-    LinkPtr& a_;
-    LinkPtr& b_;
+    LinkPtr& target_;
+    LinkPtr* replacement_;
   };
 
  private:
@@ -220,13 +228,13 @@ class TSeSkinObject : public TComponent {
   }
   void ReadChild(TStream& stream, bool binary);
   std::uint32_t AdjustForRightToLeft(std::uint32_t format) const;
-  void DrawTextRun(Canvas& canvas, const std::u16string& text, const Rect& rect,
+  void DrawTextRun(TSeCanvas& canvas, const std::u16string& text, const TRect& rect,
                    std::uint32_t format, const TSeFont& font);
 
   TSeAlign align_ = TSeAlign::saNone;
-  Color color_ = clWhite;
+  TColor color_ = clWhite;
   bool drawIfOwner_ = false;
-  Font font_;
+  TFont font_;
   TSeKind kind_ = TSeKind::skNone;
   bool masked_ = true;
   std::int32_t left_ = 0;
@@ -250,7 +258,7 @@ class TSeSkinObject : public TComponent {
   std::u16string text_;
   std::u16string shortCutText_;
   TSeObjectControl* control_ = nullptr;
-  SkinSeam::BitmapList* bitmaps_ = nullptr;
+  TSeBitmapList* bitmaps_ = nullptr;
   TSeBiDiMode biDiMode_ = TSeBiDiMode::bdLeftToRight;
   std::int32_t prevWidth_ = 0;
   std::int32_t prevHeight_ = 0;

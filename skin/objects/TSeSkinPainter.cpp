@@ -10,7 +10,7 @@ bool HasArea(const TRect& r) {
 }
 }  // namespace
 
-void TSeSkinPainter::Copy(const Rect& source, const Rect& dest) {
+void TSeSkinPainter::Copy(const TRect& source, const TRect& dest) {
   const TSeBitmap* image = link_.GetImage();
   if (image == nullptr) return;
   if (masked_) {
@@ -22,7 +22,7 @@ void TSeSkinPainter::Copy(const Rect& source, const Rect& dest) {
   }
 }
 
-void TSeSkinPainter::PaintPart(const Rect& source, const Rect& dest, TscTileStyle style) {
+void TSeSkinPainter::PaintPart(const TRect& source, const TRect& dest, TscTileStyle style) {
   if (!HasArea(source) || !HasArea(dest)) return;
   const std::int32_t sw = RectWidth(source);
   const std::int32_t sh = RectHeight(source);
@@ -48,13 +48,13 @@ void TSeSkinPainter::PaintPart(const Rect& source, const Rect& dest, TscTileStyl
   }
 }
 
-void TSeSkinPainter::PaintNineGrid(const Rect& bounds, const Margins& m, TscTileStyle centreStyle,
+void TSeSkinPainter::PaintNineGrid(const TRect& bounds, const Margins& m, TscTileStyle centreStyle,
                                    TscTileStyle borderStyle) {
-  const Rect s = link_.GetRect();
+  const TRect s = link_.GetRect();
   const std::int32_t w = RectWidth(bounds);
   const std::int32_t h = RectHeight(bounds);
   auto at = [&](std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) {
-    return Rect{bounds.Left + l, bounds.Top + t, bounds.Left + r, bounds.Top + b};
+    return TRect{bounds.Left + l, bounds.Top + t, bounds.Left + r, bounds.Top + b};
   };
   // Parts of an object smaller than its margins have no area and are skipped.
   PaintPart({s.Left + m.Left, s.Top + m.Top, s.Right - m.Right, s.Bottom - m.Bottom},
@@ -67,7 +67,7 @@ void TSeSkinPainter::PaintNineGrid(const Rect& bounds, const Margins& m, TscTile
             at(0, m.Top, m.Left, h - m.Bottom), borderStyle);
   PaintPart({s.Right - m.Right, s.Top + m.Top, s.Right, s.Bottom - m.Bottom},
             at(w - m.Right, m.Top, w, h - m.Bottom), borderStyle);
-  auto corner = [&](const Rect& source, std::int32_t x, std::int32_t y) {
+  auto corner = [&](const TRect& source, std::int32_t x, std::int32_t y) {
     if (!HasArea(source)) return;
     Copy(source, at(x, y, x + RectWidth(source), y + RectHeight(source)));
   };

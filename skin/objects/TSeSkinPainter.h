@@ -2,8 +2,10 @@
 
 #include <cstdint>
 
-#include "skin/objects/SkinObjectSeam.h"
+#include "skin/objects/Geometry.h"
 #include "skin/objects/SkinObjectTypes.h"
+#include "skin/objects/TSeBitmapLink.h"
+#include "skin/objects/TSeCanvas.h"
 
 // The picture painting that bitmap objects share: a link's source painted into a rectangle
 // tiled, stretched or centred, and the nine-grid with fixed borders. Unmasked parts come from
@@ -11,8 +13,6 @@
 // family, as each family always did.
 class TSeSkinPainter {
  public:
-  using Rect = SkinSeam::Rect;
-
   enum class Unmasked : std::uint8_t { FromDeviceCopy, FromBitmap };
 
   struct Margins {
@@ -23,20 +23,19 @@ class TSeSkinPainter {
     bool Any() const { return Left != 0 || Top != 0 || Right != 0 || Bottom != 0; }
   };
 
-  TSeSkinPainter(SkinSeam::Canvas& canvas, const SkinSeam::BitmapLink& link, bool masked,
-                 Unmasked unmasked)
+  TSeSkinPainter(TSeCanvas& canvas, const TSeBitmapLink& link, bool masked, Unmasked unmasked)
       : canvas_(canvas), link_(link), masked_(masked), unmasked_(unmasked) {}
 
-  void PaintPart(const Rect& source, const Rect& dest, TscTileStyle style);
+  void PaintPart(const TRect& source, const TRect& dest, TscTileStyle style);
   // Nine parts in a fixed order: centre, top, bottom, left, right, then the four corners.
-  void PaintNineGrid(const Rect& bounds, const Margins& margins, TscTileStyle centreStyle,
+  void PaintNineGrid(const TRect& bounds, const Margins& margins, TscTileStyle centreStyle,
                      TscTileStyle borderStyle);
 
  private:
-  void Copy(const Rect& source, const Rect& dest);
+  void Copy(const TRect& source, const TRect& dest);
 
-  SkinSeam::Canvas& canvas_;
-  const SkinSeam::BitmapLink& link_;
+  TSeCanvas& canvas_;
+  const TSeBitmapLink& link_;
   bool masked_;
   Unmasked unmasked_;
 };

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "skin/objects/TSeBitmapSkinObject.h"
-#include "skin/objects/TSeSystemButtonRules.h"
+#include "skin/objects/TSeCaptionButton.h"
 
 // The simpler caption button: normal, hover and down pictures, the same hiding and mouse rules
 // as TSeSystemButton, and a roll-panel action that toggles a panel of its tree.
@@ -14,31 +14,38 @@ class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
   explicit TSeSysButtonSkinObject(TComponent* owner);
   static void DeclareProperties(TPropertyBuilder<TSeSysButtonSkinObject>& p);
 
-  TSeAction Action() const { return action_; }
-  void SetAction(TSeAction value) { action_ = value; }
-  SkinSeam::BitmapLink& BitmapHover() { return *bitmapHover_; }
-  SkinSeam::BitmapLink& BitmapDown() { return *bitmapDown_; }
+  TSeAction Action() const { return caption_.Action(); }
+  void SetAction(TSeAction value) { caption_.SetAction(value); }
+  TSeBitmapLink& BitmapHover() { return *bitmapHover_; }
+  TSeBitmapLink& BitmapDown() { return *bitmapDown_; }
   const std::string& RollPanel() const { return rollPanel_; }
   void SetRollPanel(const std::string& value) { rollPanel_ = value; }
-  std::uint8_t ButtonState() const { return tracker_.ButtonState; }
+  TSeButtonState ButtonState() const { return caption_.State(); }
 
   void SetState(TSeObjectState state) override;
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
-  void MouseEnter() override;
-  void MouseLeave() override;
-  void MouseDown(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
-  void MouseMove(TSeShiftState shift, std::int32_t x, std::int32_t y) override;
-  void MouseUp(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
-  void DblClick(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
+  void Draw(TSeCanvas& canvas) override;
+  void MouseEnter() override { caption_.MouseEnter(); }
+  void MouseLeave() override { caption_.MouseLeave(); }
+  void MouseDown(TSeMouseButton button, std::int32_t, std::int32_t) override {
+    caption_.MouseDown(button);
+  }
+  void MouseMove(TSeShiftState shift, std::int32_t, std::int32_t) override {
+    caption_.MouseMove(shift);
+  }
+  void MouseUp(TSeMouseButton button, std::int32_t, std::int32_t) override {
+    caption_.MouseUp(button);
+  }
+  void DblClick(TSeMouseButton button, std::int32_t, std::int32_t) override {
+    caption_.DblClick(button);
+  }
   void Assign(const TPersistent* source) override;
 
  private:
-  void Perform(TSeSkinFormActions& form);
+  void ToggleRollPanel();
 
-  TSeAction action_ = TSeAction::sbaNone;
   LinkPtr bitmapHover_;
   LinkPtr bitmapDown_;
   std::string rollPanel_;
-  TSeSystemButtonRules::Tracker tracker_;
+  TSeCaptionButton caption_{*this};
 };

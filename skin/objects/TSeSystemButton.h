@@ -1,7 +1,7 @@
 #pragma once
 
 #include "skin/objects/TSeActiveBitmap.h"
-#include "skin/objects/TSeSystemButtonRules.h"
+#include "skin/objects/TSeCaptionButton.h"
 
 // A caption button of the window frame: normal, active, hot and pressed pictures, hidden by
 // window state and border icons, performing its Action on the frame when clicked.
@@ -12,29 +12,34 @@ class TSeSystemButton : public TSeActiveBitmap {
   explicit TSeSystemButton(TComponent* owner);
   static void DeclareProperties(TPropertyBuilder<TSeSystemButton>& p);
 
-  TSeAction Action() const { return action_; }
-  void SetAction(TSeAction value) { action_ = value; }
-  SkinSeam::BitmapLink& BitmapHot() { return *bitmapHot_; }
-  SkinSeam::BitmapLink& BitmapPressed() { return *bitmapPressed_; }
-  std::uint8_t ButtonState() const { return tracker_.ButtonState; }
-  TSeShiftState LastShift() const { return tracker_.LastShift; }
+  TSeAction Action() const { return caption_.Action(); }
+  void SetAction(TSeAction value) { caption_.SetAction(value); }
+  TSeBitmapLink& BitmapHot() { return *bitmapHot_; }
+  TSeBitmapLink& BitmapPressed() { return *bitmapPressed_; }
+  TSeButtonState ButtonState() const { return caption_.State(); }
+  TSeShiftState LastShift() const { return caption_.LastShift(); }
 
   void SetState(TSeObjectState state) override;
   void ResolveBitmaps() override;
-  void Draw(Canvas& canvas) override;
-  void MouseEnter() override;
-  void MouseLeave() override;
-  void MouseDown(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
-  void MouseMove(TSeShiftState shift, std::int32_t x, std::int32_t y) override;
-  void MouseUp(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
-  void DblClick(TSeMouseButton button, std::int32_t x, std::int32_t y) override;
+  void Draw(TSeCanvas& canvas) override;
+  void MouseEnter() override { caption_.MouseEnter(); }
+  void MouseLeave() override { caption_.MouseLeave(); }
+  void MouseDown(TSeMouseButton button, std::int32_t, std::int32_t) override {
+    caption_.MouseDown(button);
+  }
+  void MouseMove(TSeShiftState shift, std::int32_t, std::int32_t) override {
+    caption_.MouseMove(shift);
+  }
+  void MouseUp(TSeMouseButton button, std::int32_t, std::int32_t) override {
+    caption_.MouseUp(button);
+  }
+  void DblClick(TSeMouseButton button, std::int32_t, std::int32_t) override {
+    caption_.DblClick(button);
+  }
   void Assign(const TPersistent* source) override;
 
  private:
-  void DrawInState(Canvas& canvas, LinkPtr& picture, TSeObjectState childState);
-
-  TSeAction action_ = TSeAction::sbaNone;
   LinkPtr bitmapHot_;
   LinkPtr bitmapPressed_;
-  TSeSystemButtonRules::Tracker tracker_;
+  TSeCaptionButton caption_{*this};
 };

@@ -1,6 +1,6 @@
 #include "skin/objects/TSeTextObject.h"
 
-SkinSeam::Font& TSeTextObject::GetFont() {
+TFont& TSeTextObject::GetFont() {
   switch (State()) {
     case TSeObjectState::osHot:
       return fontHot_;
@@ -15,24 +15,24 @@ SkinSeam::Font& TSeTextObject::GetFont() {
   }
 }
 
-void TSeTextObject::Draw(Canvas& canvas) {
+void TSeTextObject::Draw(TSeCanvas& canvas) {
   if (Width() <= 0 || Height() <= 0) return;
-  Font stateFont;
+  TFont stateFont;
   stateFont.Assign(&GetFont());
-  TemporaryFont font(FontField(), stateFont);
+  TemporaryLook look(*this, Color(), stateFont);
   TSeSkinObject::Draw(canvas);
 }
 
 void TSeTextObject::ChangeHue(int delta) {
   TSeSkinObject::ChangeHue(delta);
-  for (Font* f : {&fontHot_, &fontFocused_, &fontPressed_, &fontDisabled_}) {
+  for (TFont* f : {&fontHot_, &fontFocused_, &fontPressed_, &fontDisabled_}) {
     ShiftFontColor(*f, delta);
   }
 }
 
 void TSeTextObject::SetCharset(std::int32_t charset) {
   TSeSkinObject::SetCharset(charset);
-  for (Font* f : {&fontHot_, &fontFocused_, &fontPressed_, &fontDisabled_})
+  for (TFont* f : {&fontHot_, &fontFocused_, &fontPressed_, &fontDisabled_})
     f->SetCharset(static_cast<TFontCharset>(charset));
 }
 

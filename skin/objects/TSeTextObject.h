@@ -11,24 +11,24 @@ class TSeTextObject : public TSeSkinObject {
   explicit TSeTextObject(TComponent* owner) : TSeSkinObject(owner) {}
   static void DeclareProperties(TPropertyBuilder<TSeTextObject>& p);
 
-  const Font& FontHot() const { return fontHot_; }
-  const Font& FontFocused() const { return fontFocused_; }
-  const Font& FontPressed() const { return fontPressed_; }
-  const Font& FontDisabled() const { return fontDisabled_; }
-  void SetFontHot(const Font& value) { fontHot_.Assign(&value); }
-  void SetFontFocused(const Font& value) { fontFocused_.Assign(&value); }
-  void SetFontPressed(const Font& value) { fontPressed_.Assign(&value); }
-  void SetFontDisabled(const Font& value) { fontDisabled_.Assign(&value); }
+  const TFont& FontHot() const { return fontHot_; }
+  const TFont& FontFocused() const { return fontFocused_; }
+  const TFont& FontPressed() const { return fontPressed_; }
+  const TFont& FontDisabled() const { return fontDisabled_; }
+  void SetFontHot(const TFont& value) { fontHot_.Assign(&value); }
+  void SetFontFocused(const TFont& value) { fontFocused_.Assign(&value); }
+  void SetFontPressed(const TFont& value) { fontPressed_.Assign(&value); }
+  void SetFontDisabled(const TFont& value) { fontDisabled_.Assign(&value); }
 
-  Font& GetFont() override;
-  void Draw(Canvas& canvas) override;
+  TFont& GetFont() override;
+  void Draw(TSeCanvas& canvas) override;
   void ChangeHue(int delta) override;
   void SetCharset(std::int32_t charset) override;
   void Assign(const TPersistent* source) override;
 
  private:
-  Font fontHot_;
-  Font fontFocused_;
-  Font fontPressed_;
-  Font fontDisabled_;
+  TFont fontHot_;
+  TFont fontFocused_;
+  TFont fontPressed_;
+  TFont fontDisabled_;
 };

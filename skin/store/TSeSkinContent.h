@@ -18,7 +18,7 @@ struct TSeSkinContent {
   // Declared before the objects so that the objects, which refer to the bitmaps, go first.
   TSeBitmapList Bitmaps;
   std::vector<std::unique_ptr<TSeSkinObject>> Objects;
-  // Classes of top-level records that were passed over because no class of that name is
-  // registered, each once, in stream order.
+  // Classes of object records, top-level or children, that were passed over because no class
+  // of that name is registered, each once, in stream order.
   std::vector<std::string> SkippedClasses;
 };

@@ -8,6 +8,7 @@
 #include "skin/objects/SeColor.h"
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/SkinString.h"
+#include "skin/objects/TSeSkippedClassLog.h"
 #include "skin/store/ESeSkinFormatError.h"
 #include "skin/store/SePackedBitmap.h"
 
@@ -55,6 +56,8 @@ std::unique_ptr<TSeSkinContent> TSeSkinContentReader::ReadPacked() {
 std::unique_ptr<TSeSkinContent> TSeSkinContentReader::Read(bool packed) {
   // On the heap: the objects keep the address of its bitmap list.
   auto content = std::make_unique<TSeSkinContent>();
+  // Records of unknown classes, top-level or children at any depth, are noted here.
+  TSeSkippedClassLog skipped(content->SkippedClasses);
   content->SkinName = ReadSkinString(stream_);
   content->SkinVersion = ReadSkinString(stream_);
   content->Author = ReadSkinString(stream_);
@@ -102,9 +105,7 @@ void TSeSkinContentReader::ReadObject(TSeSkinContent& content, bool packed) {
     // A class of a later library: both layouts give the record's length (the text form's or
     // the binary form's), so the rest of the skin can still be read.
     SkipBlock(stream_);
-    std::vector<std::string>& skipped = content.SkippedClasses;
-    if (std::find(skipped.begin(), skipped.end(), className) == skipped.end())
-      skipped.push_back(className);
+    TSeSkippedClassLog::Note(className);
     return;
   }
   std::vector<std::uint8_t> form;

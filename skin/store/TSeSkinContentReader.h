@@ -17,9 +17,9 @@ class TStream;
 // Nothing trusts the stream: strings and blocks grow only as bytes really arrive (a stream
 // behind a decompressor does not know its size), the content may not exceed kMaxContentSize
 // (a small compressed file cannot expand into gigabytes of skin), and counts above kMaxCount
-// are refused. A top-level record of an unregistered class (a skin made for a later library)
-// is passed over by its length, which must be there like any other, and its class name is
-// kept in the content's SkippedClasses.
+// are refused. A record of an unregistered class (a skin made for a later library), top-level
+// or a child at any depth, is passed over by its length, which must be there like any other,
+// and its class name is kept in the content's SkippedClasses.
 class TSeSkinContentReader {
  public:
   // Skins are well under a megabyte: the bound leaves them ample room and caps what a stream

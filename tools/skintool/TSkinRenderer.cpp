@@ -198,8 +198,8 @@ std::unique_ptr<TSeBitmap> TSkinRenderer::Sheet(TSeSkinSource& source) {
   if (sheet->IsEmpty()) throw ESkinToolError("out of memory for the sheet");
   sheet->Fill(0xFFF7F8FA);
   TSeSkinObject* form = source.GetFormObject();
-  const TColor face = form != nullptr && form->GetColor() != clNone ? form->GetColor()
-                                                                    : static_cast<TColor>(0xEAE3DD);
+  const TColor face =
+      form != nullptr && form->Color() != clNone ? form->Color() : static_cast<TColor>(0xEAE3DD);
   {
     std::unique_ptr<TSeCanvas> canvas = CreateBitmapCanvas(*sheet);
     for (const auto& [name, at] : titles)

@@ -7,6 +7,15 @@
 
 namespace {
 
+// The portable format bits go to DrawTextW unchanged.
+static_assert(SeTextFormat::tfTop == DT_TOP && SeTextFormat::tfLeft == DT_LEFT);
+static_assert(SeTextFormat::tfCenter == DT_CENTER && SeTextFormat::tfRight == DT_RIGHT);
+static_assert(SeTextFormat::tfVCenter == DT_VCENTER && SeTextFormat::tfBottom == DT_BOTTOM);
+static_assert(SeTextFormat::tfWordBreak == DT_WORDBREAK);
+static_assert(SeTextFormat::tfSingleLine == DT_SINGLELINE);
+static_assert(SeTextFormat::tfCalcRect == DT_CALCRECT && SeTextFormat::tfNoPrefix == DT_NOPREFIX);
+static_assert(SeTextFormat::tfRtlReading == DT_RTLREADING);
+
 using TransparentBltFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, UINT);
 
 // Looked up once: older systems lack the function (and Windows 9x's leaks), so it is only

@@ -61,7 +61,7 @@ void TClientBinding::Handle(std::uint32_t message, std::intptr_t lParam) {
 }
 
 std::uint32_t TClientBinding::CopyColor() const {
-  return copy_ ? static_cast<std::uint32_t>(copy_->GetColor()) : 0xFFFFFFFFu;
+  return copy_ ? static_cast<std::uint32_t>(copy_->Color()) : 0xFFFFFFFFu;
 }
 
 namespace EngineProbe {
@@ -72,7 +72,7 @@ bool HasObject(TSeSkinEngine& engine, const std::string& name) {
 
 std::uint32_t ObjectColor(TSeSkinEngine& engine, const std::string& name) {
   TSeSkinObject* object = engine.FindObject(name);
-  return object ? static_cast<std::uint32_t>(object->GetColor()) : 0xFFFFFFFFu;
+  return object ? static_cast<std::uint32_t>(object->Color()) : 0xFFFFFFFFu;
 }
 
 std::vector<std::uint32_t> Pixels(TSeSkinEngine& engine, int index) {

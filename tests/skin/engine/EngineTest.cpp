@@ -167,7 +167,7 @@ TEST_F(Engine, LookupsIgnoreCaseFallBackToTheFormKindAndAnswerNothingWhileBusy) 
 TEST_F(Engine, HueChangesAreAppliedAsStepsAndAnnouncedAroundTheChange) {
   Fill(1);
   const std::vector<std::uint32_t> original = Pixels(*engine->Source());
-  const TColor buttonColor = engine->FindObject("Button")->GetColor();
+  const TColor buttonColor = engine->FindObject("Button")->Color();
 
   engine->SetDeltaHue(30);
   const std::vector<std::uint32_t> after30 = Shifted(original, 30);
@@ -180,7 +180,7 @@ TEST_F(Engine, HueChangesAreAppliedAsStepsAndAnnouncedAroundTheChange) {
   // 50 after 30 moves the pixels by another 20, not by 50 from the originals.
   engine->SetDeltaHue(50);
   EXPECT_EQ(Pixels(*engine->Source()), Shifted(after30, 20));
-  EXPECT_EQ(engine->FindObject("Button")->GetColor(),
+  EXPECT_EQ(engine->FindObject("Button")->Color(),
             ShiftHueColor(ShiftHueColor(buttonColor, 30), 20));
   EXPECT_EQ(engine->CurrentHue(), 50);
   EXPECT_EQ(engine->LastAppliedHue(), 50);

@@ -3,6 +3,7 @@
 #include "skin/objects/TSeActiveBitmapBoxObject.h"
 #include "skin/objects/TSeActiveSkinObject.h"
 #include "skin/objects/TSeBitmapBoxObject.h"
+#include "skin/objects/TSeButtonBitmapBoxObject.h"
 #include "skin/objects/TSeButtonObject.h"
 #include "skin/objects/TSeColorButtonObject.h"
 #include "skin/objects/TSeFormBitmapSkinObject.h"
@@ -76,25 +77,90 @@ TEST(SystemButtonVisibility, WindowStateAndBorderIconsDecide) {
   EXPECT_FALSE(caption.Buttons[0].second->Visible());
 }
 
+// The visible buttons of a container in child order (right to left), with their left edges.
+std::vector<std::pair<std::string, std::int32_t>> ButtonRow(TSeSkinObject& container) {
+  std::vector<std::pair<std::string, std::int32_t>> row;
+  for (int i = 0; i < container.ObjectCount(); ++i) {
+    TSeSkinObject* button = container.Objects(i);
+    if (button->Visible()) row.push_back({button->Name(), button->Left()});
+  }
+  return row;
+}
+
+TEST(SystemButtonVisibility, ButtonsThatShowOrHideCloseUpFromTheRightEdge) {
+  // The program's caption: the container ends at 371; from there Close (21 wide) and then 23
+  // wide buttons in the order Restore, Max, Min, RollDown, RollUp, Tray, Help stack leftwards,
+  // skipping hidden ones: 350, 327, 304, 281, 258, 235.
+  auto form = ReadProgramSkinObject("Form");
+  ASSERT_TRUE(form);
+  TSeSkinObject* container = form->FindByName("ButtonContainer");
+  ASSERT_NE(container, nullptr);
+  FakeControl control;
+  FakeForm frame;
+  control.Form = &frame;
+  form->SetControl(&control);
+  using Row = std::vector<std::pair<std::string, std::int32_t>>;
+  auto rowIn = [&](S state) {
+    form->SetState(state);
+    return ButtonRow(*container);
+  };
+  const Row normal = {{"CloseButton", 350},  {"MaxButton", 327},  {"MinButton", 304},
+                      {"RollUpButton", 281}, {"TrayButton", 258}, {"HelpButton", 235}};
+  EXPECT_EQ(rowIn(S::osNormal), normal);
+  EXPECT_EQ(rowIn(S::osRolledUp), (Row{{"CloseButton", 350},
+                                       {"MaxButton", 327},
+                                       {"MinButton", 304},
+                                       {"RollDownButton", 281},
+                                       {"TrayButton", 258},
+                                       {"HelpButton", 235}}));
+  EXPECT_EQ(rowIn(S::osNormal), normal);
+  EXPECT_EQ(rowIn(S::osMaximized), (Row{{"CloseButton", 350},
+                                        {"RestoreButton", 327},
+                                        {"MinButton", 304},
+                                        {"RollUpButton", 281},
+                                        {"TrayButton", 258},
+                                        {"HelpButton", 235}}));
+  EXPECT_EQ(rowIn(S::osNormal), normal);
+  // The glyphs follow their buttons: the roll-up glyph (11 wide) is centred in 281..304.
+  EXPECT_EQ(form->FindByName("RollUpButton")->Objects(0)->Left(), 287);
+
+  // The simpler caption buttons close up the same way: 20 wide from 100 leftwards.
+  TSeSkinObject bar(nullptr);
+  bar.SetBounds({0, 0, 100, 20});
+  for (auto [name, action] : {std::pair{"Close", A::sbaClose}, std::pair{"Up", A::sbaRollUp},
+                              std::pair{"Down", A::sbaRollDown}, std::pair{"Help", A::sbaHelp}}) {
+    auto* button = new TSeSysButtonSkinObject(&bar);
+    button->SetName(name);
+    button->SetAction(action);
+    button->SetAlign(TSeAlign::saRight);
+    button->SetBounds({0, 0, 20, 20});
+  }
+  bar.SetControl(&control);
+  bar.SetState(S::osRolledUp);
+  EXPECT_EQ(ButtonRow(bar), (Row{{"Close", 80}, {"Down", 60}, {"Help", 40}}));
+  bar.SetState(S::osNormal);
+  EXPECT_EQ(ButtonRow(bar), (Row{{"Close", 80}, {"Up", 60}, {"Help", 40}}));
+}
+
 TEST(SystemButtonMouse, AClickNeedsPressAndReleaseOverTheButton) {
   Caption caption;
   TSeSystemButton& close = *caption.Buttons[0].second;
 
   close.MouseEnter();
-  EXPECT_EQ(close.ButtonState(), 1);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsHot);
   close.MouseDown(TSeMouseButton::mbRight, 1, 1);
   close.MouseUp(TSeMouseButton::mbRight, 1, 1);
-  EXPECT_EQ(close.ButtonState(), 1);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsHot);
   EXPECT_TRUE(caption.Form.Calls.empty());
 
   close.MouseDown(TSeMouseButton::mbLeft, 1, 1);
-  EXPECT_EQ(close.ButtonState(), 2);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsDown);
   close.MouseMove(TShiftState{ssLeft}, 2, 2);
   close.MouseLeave();
-  EXPECT_EQ(close.ButtonState(), 0);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsNormal);
   // Coming back with the button held shows it down again.
   close.MouseEnter();
-  EXPECT_EQ(close.ButtonState(), 2);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsDown);
   close.MouseLeave();
   close.MouseUp(TSeMouseButton::mbLeft, 50, 50);
   EXPECT_TRUE(caption.Form.Calls.empty());
@@ -103,7 +169,7 @@ TEST(SystemButtonMouse, AClickNeedsPressAndReleaseOverTheButton) {
   close.MouseEnter();
   close.MouseDown(TSeMouseButton::mbLeft, 1, 1);
   close.MouseUp(TSeMouseButton::mbLeft, 1, 1);
-  EXPECT_EQ(close.ButtonState(), 1);
+  EXPECT_EQ(close.ButtonState(), TSeButtonState::bsHot);
   EXPECT_EQ(caption.Form.Calls, std::vector<std::string>{"close"});
   EXPECT_FALSE(caption.Control.Changed.empty());
 
@@ -132,7 +198,7 @@ TEST(SystemButtonDraw, PicturesFollowTheMouseAndGlyphsTheButtonsState) {
   struct Glyph : TSeSkinObject {
     using TSeSkinObject::TSeSkinObject;
     std::vector<S> Seen;
-    void Draw(Canvas&) override { Seen.push_back(State()); }
+    void Draw(TSeCanvas&) override { Seen.push_back(State()); }
   };
   auto* glyph = new Glyph(&button);
   glyph->SetBounds({0, 0, 1, 1});
@@ -175,6 +241,51 @@ TEST(SystemButtonDraw, PicturesFollowTheMouseAndGlyphsTheButtonsState) {
   button.Draw(iconCanvas);
   EXPECT_EQ(PixelToColor(iconTarget.Pixel(4, 6)), 0x123456);
   EXPECT_EQ(Rgb(iconTarget, 3, 6), 0u);
+}
+
+TEST(StatePictures, BoxesAndSimpleCaptionButtonsShowTheirStatesPictureOrTheNormalOne) {
+  // A strip of four one-pixel pictures 1, 2, 3, 4.
+  OneBitmapSkin skin("STRIP", 4, 1, 0);
+  for (int i = 0; i < 4; ++i) skin.Picture->SetPixel(i, 0, 0xFF000000u | (i + 1));
+  skin.Picture->UpdateDeviceCopy();
+  TSeBitmap target;
+  target.SetSize(1, 1);
+  TSeMemoryCanvas canvas(target);
+  auto shown = [&](TSeSkinObject& object, S state) {
+    object.SetBitmaps(&skin.List);
+    object.ResolveBitmaps();
+    object.SetBounds({0, 0, 1, 1});
+    object.SetState(state);
+    object.Draw(canvas);
+    return Rgb(target, 0, 0);
+  };
+  auto pick = [](TSeBitmapLink& link, int i) { SetLink(link, "STRIP", {i, 0, i + 1, 1}); };
+
+  TSeButtonBitmapBoxObject box(nullptr);  // no focused picture
+  pick(box.Bitmap(), 0);
+  pick(box.HotBitmap(), 1);
+  pick(box.PressedBitmap(), 2);
+  pick(box.DisabledBitmap(), 3);
+  const std::pair<S, std::uint32_t> boxLooks[] = {
+      {S::osNormal, 1}, {S::osHot, 2}, {S::osPressed, 3}, {S::osDisabled, 4}, {S::osFocused, 1}};
+  for (auto [state, pixel] : boxLooks) EXPECT_EQ(shown(box, state), pixel);
+
+  TSeActiveBitmapBoxObject active(nullptr);
+  pick(active.Bitmap(), 0);
+  pick(active.FocusedBitmap(), 1);
+  const std::pair<S, std::uint32_t> activeLooks[] = {
+      {S::osNormal, 1}, {S::osHot, 2}, {S::osFocused, 2}, {S::osPressed, 1}};
+  for (auto [state, pixel] : activeLooks) EXPECT_EQ(shown(active, state), pixel);
+
+  TSeSysButtonSkinObject button(nullptr);  // no hover picture
+  pick(button.Bitmap(), 0);
+  pick(button.BitmapDown(), 2);
+  EXPECT_EQ(shown(button, S::osNormal), 1u);
+  button.MouseEnter();
+  EXPECT_EQ(shown(button, S::osNormal), 1u);
+  button.MouseDown(TSeMouseButton::mbLeft, 0, 0);
+  EXPECT_EQ(shown(button, S::osNormal), 3u);
+  EXPECT_EQ(button.Bitmap().GetRect(), (TRect{0, 0, 1, 1}));
 }
 
 TEST(SimpleCaptionButton, RollPanelActionTogglesThePanelFoundFromTheTop) {
@@ -266,16 +377,16 @@ TEST(ColorButton, FillsWithTheStateColourAndKeepsItsStoredLook) {
     cell.Draw(canvas);
     ASSERT_FALSE(canvas.Fills.empty());
     EXPECT_EQ(canvas.Fills[0].second, colour);
-    EXPECT_EQ(cell.GetColor(), clWhite);
+    EXPECT_EQ(cell.Color(), clWhite);
   }
   ASSERT_EQ(canvas.Texts.size(), 1u);
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x0000FF);
-  EXPECT_EQ(cell.GetFontField().Color(), clBlack);
+  EXPECT_EQ(cell.Font().Color(), clBlack);
 
   canvas.FailOnFill = true;
   EXPECT_THROW(cell.Draw(canvas), std::runtime_error);
-  EXPECT_EQ(cell.GetColor(), clWhite);
-  EXPECT_EQ(cell.GetFontField().Color(), clBlack);
+  EXPECT_EQ(cell.Color(), clWhite);
+  EXPECT_EQ(cell.Font().Color(), clBlack);
 }
 
 TEST(CompositeObjects, LinkPlaceholderActiveBoxAndFrameBitmapLooks) {

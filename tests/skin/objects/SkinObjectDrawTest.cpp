@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "skin/objects/SeDrawing.h"
-#include "skin/objects/SeHue.h"
 #include "skin/objects/TSeActiveBitmap.h"
 #include "skin/objects/TSeActiveObject.h"
 #include "skin/objects/TSeBitmapObject.h"
@@ -308,7 +307,7 @@ TEST(SkinObjectDraw, OwnerPaintsOnlyChildrenUnlessDrawIfOwner) {
   auto fillColours = [&] {
     std::vector<TColor> colours;
     for (auto& [rect, colour] : canvas.Fills)
-      if (colour != owner.GetFontField().Color()) colours.push_back(colour);
+      if (colour != owner.Font().Color()) colours.push_back(colour);
     canvas.Fills.clear();
     return colours;
   };
@@ -353,11 +352,11 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   item.PaintText(canvas);
   ASSERT_EQ(canvas.Texts.size(), 2u);
   EXPECT_EQ(canvas.Texts[0].Rect, (TRect{4, 2, 94, 20}));
-  EXPECT_EQ(canvas.Texts[0].Format, SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_LEFT);
+  EXPECT_EQ(canvas.Texts[0].Format, SeTextFormat::tfSingleLine | SeTextFormat::tfLeft);
   EXPECT_EQ(canvas.Texts[1].Text, u"Ctrl+O");
-  EXPECT_EQ(canvas.Texts[1].Format, SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_RIGHT);
+  EXPECT_EQ(canvas.Texts[1].Format, SeTextFormat::tfSingleLine | SeTextFormat::tfRight);
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x808080);
-  EXPECT_EQ(item.GetFontField().Color(), 0x00AA00);  // the grey is the canvas's copy only
+  EXPECT_EQ(item.Font().Color(), 0x00AA00);  // the grey is the canvas's copy only
 
   canvas.Texts.clear();
   item.SetEnabled(true);
@@ -370,7 +369,7 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   EXPECT_EQ(canvas.Texts[0].Rect, (TRect{5, 3, 95, 21}));
   EXPECT_EQ(canvas.Texts[1].Font.Color, 0x00AA00);
   EXPECT_EQ(canvas.Texts[1].Format,
-            SeTextFormat::DT_SINGLELINE | SeTextFormat::DT_BOTTOM | SeTextFormat::DT_CENTER);
+            SeTextFormat::tfSingleLine | SeTextFormat::tfBottom | SeTextFormat::tfCenter);
 
   canvas.Texts.clear();
   item.SetTextEffect(TSeTextEffect::teNone);
@@ -381,8 +380,8 @@ TEST(SkinObjectDraw, TextFormatsSeparatorTitleEllipsisShadowAndDisabledGrey) {
   const std::u16string& shown = canvas.Texts[0].Text;
   ASSERT_GT(shown.size(), 3u);
   EXPECT_EQ(shown.substr(shown.size() - 3), u"...");
-  canvas.SetFont(SkinSeam::CanvasFont(item.GetFontField()));
-  EXPECT_LE(TextWidthSkin(canvas, shown, SeTextFormat::DT_SINGLELINE), 90);
+  canvas.SetFont(SkinSeam::CanvasFont(item.Font()));
+  EXPECT_LE(TextWidthSkin(canvas, shown, SeTextFormat::tfSingleLine), 90);
 }
 
 TEST(SkinObjectDraw, RightToLeftMirrorsAlignmentOnlyWhereTheLocaleReadsSo) {
@@ -405,18 +404,18 @@ TEST(SkinObjectDraw, RightToLeftMirrorsAlignmentOnlyWhereTheLocaleReadsSo) {
   };
   // A locale without right-to-left scripts changes nothing.
   EXPECT_EQ(formats(TSeTextAlign::taLeft),
-            std::pair(DT_SINGLELINE | DT_VCENTER, DT_SINGLELINE | DT_VCENTER | DT_RIGHT));
+            std::pair(tfSingleLine | tfVCenter, tfSingleLine | tfVCenter | tfRight));
 
   control.RightToLeftLocale = true;
   const std::uint32_t rtl = 0x20000;
-  EXPECT_EQ(formats(TSeTextAlign::taLeft), std::pair(DT_SINGLELINE | DT_VCENTER | DT_RIGHT | rtl,
-                                                     DT_SINGLELINE | DT_VCENTER | rtl));
+  EXPECT_EQ(formats(TSeTextAlign::taLeft),
+            std::pair(tfSingleLine | tfVCenter | tfRight | rtl, tfSingleLine | tfVCenter | rtl));
   EXPECT_EQ(formats(TSeTextAlign::taTopCenter),
-            std::pair(DT_SINGLELINE | DT_CENTER | rtl, DT_SINGLELINE | DT_CENTER | rtl));
+            std::pair(tfSingleLine | tfCenter | rtl, tfSingleLine | tfCenter | rtl));
   control.Mode = TSeBiDiMode::bdRightToLeftNoAlign;
   item.SetControl(&control);
   EXPECT_EQ(formats(TSeTextAlign::taBottomRight),
-            std::pair(DT_SINGLELINE | DT_BOTTOM, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT));
+            std::pair(tfSingleLine | tfBottom, tfSingleLine | tfBottom | tfRight));
 }
 
 TEST(StateLooks, TemporaryColourAndFontComeBackAlsoWhenPaintingFails) {
@@ -434,7 +433,7 @@ TEST(StateLooks, TemporaryColourAndFontComeBackAlsoWhenPaintingFails) {
 
   canvas.FailOnFill = true;
   EXPECT_THROW(item.Draw(canvas), std::runtime_error);
-  EXPECT_EQ(item.GetColor(), 0x111111);
+  EXPECT_EQ(item.Color(), 0x111111);
 }
 
 TEST(StateLooks, TextObjectPaintsWithTheStateFontAndHueReachesEveryStateFont) {
@@ -452,20 +451,27 @@ TEST(StateLooks, TextObjectPaintsWithTheStateFontAndHueReachesEveryStateFont) {
   text.Draw(canvas);
   ASSERT_EQ(canvas.Texts.size(), 1u);
   EXPECT_EQ(canvas.Texts[0].Font.Color, 0x808080);
-  EXPECT_EQ(text.GetFontField().Color(), clWindowText);
+  EXPECT_EQ(text.Font().Color(), clWindowText);
 
+  // Worked through the hue rule: a third of the circle (85 of 255) turns red into green,
+  // green into blue and blue into red; the classic button text, black, stays black but comes
+  // back as a plain colour.
   TFont hot;
-  hot.SetColor(clBtnText);  // a system colour becomes a fixed one
+  hot.SetColor(clBtnText);
   text.SetFontHot(hot);
   TFont pressed;
-  pressed.SetColor(0x0000FF);
+  pressed.SetColor(clRed);
   text.SetFontPressed(pressed);
-  text.ChangeHue(40);
-  EXPECT_EQ(text.FontHot().Color(), ShiftHueColor(clBtnText, 40));
-  EXPECT_GE(text.FontHot().Color(), 0);
-  EXPECT_EQ(text.FontPressed().Color(), ShiftHueColor(0x0000FF, 40));
-  EXPECT_NE(text.FontPressed().Color(), 0x0000FF);
-  EXPECT_EQ(text.FontDisabled().Color(), ShiftHueColor(0x808080, 40));
+  TFont focused;
+  focused.SetColor(clLime);
+  text.SetFontFocused(focused);
+  disabled.SetColor(clBlue);
+  text.SetFontDisabled(disabled);
+  text.ChangeHue(85);
+  EXPECT_EQ(text.FontHot().Color(), clBlack);
+  EXPECT_EQ(text.FontPressed().Color(), clLime);
+  EXPECT_EQ(text.FontFocused().Color(), clBlue);
+  EXPECT_EQ(text.FontDisabled().Color(), clRed);
 }
 
 }  // namespace

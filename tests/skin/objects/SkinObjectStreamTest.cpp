@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,9 +15,11 @@
 #include "skin/objects/TSeButtonObject.h"
 #include "skin/objects/TSeColorButtonObject.h"
 #include "skin/objects/TSeRollPanelObject.h"
+#include "skin/objects/TSeSkippedClassLog.h"
 #include "skin/objects/TSeSysButtonSkinObject.h"
 #include "skin/objects/TSeSystemButton.h"
 #include "skin/objects/TSeTextObject.h"
+#include "tests/skin/objects/SkinObjectTestSupport.h"
 
 namespace {
 
@@ -31,15 +32,6 @@ Bytes WriteBinary(TSeSkinObject& object) {
     writer.WriteRootComponent(object);
   }
   return stream.Bytes();
-}
-
-std::unique_ptr<TSeSkinObject> ReadBinary(const Bytes& bytes) {
-  TReadOnlyMemoryStream stream(bytes.data(), bytes.size());
-  TReader reader(stream, SkinObjectClasses());
-  std::unique_ptr<TComponent> root(reader.ReadRootComponent(nullptr));
-  auto* object = ObjectAs<TSeSkinObject>(root.get());
-  if (object != nullptr) root.release();
-  return std::unique_ptr<TSeSkinObject>(object);
 }
 
 Bytes BlobOf(const TSeSkinObject& object) {
@@ -157,7 +149,7 @@ TEST(SkinObjectStream, PropertiesAreStoredInClassOrderWithoutDefaults) {
 TEST(SkinObjectStream, WholeTreeRoundTripsThroughBinaryAndTextByteForByte) {
   auto tree = SampleTree();
   const Bytes first = WriteBinary(*tree);
-  auto read = ReadBinary(first);
+  auto read = ReadSkinObject(first);
   ASSERT_TRUE(read);
   EXPECT_EQ(WriteBinary(*read), first);
 
@@ -210,7 +202,7 @@ TEST(SkinObjectStream, TextFormChildrenWithoutTheMarkerAreReadAndGetTheDefaultCh
   ASSERT_NE(face, nullptr);
   EXPECT_EQ(face->Name(), "Face");
   EXPECT_EQ(face->Width(), 12);
-  EXPECT_EQ(face->GetFontField().Charset(), 1);
+  EXPECT_EQ(face->Font().Charset(), 1);
   EXPECT_EQ(parent.Objects(1)->Name(), "Face2");
 }
 
@@ -251,20 +243,78 @@ TEST(SkinObjectStream, HostileChildrenBlobsFailWithClearErrors) {
   partialMarker[2] = 0x07;
   EXPECT_THROW(readBlob(partialMarker), EReadError);
 
-  // An unknown class names itself and leaves no half-read child behind.
+  // A record of an unknown class whose length the block does not hold.
   TMemoryStream unknown;
   unknown.WriteUInt32(0x000F0001);
   WriteSkinString(unknown, "TSeBogusObject");
+  unknown.WriteInt32(9);
   unknown.WriteInt32(0);
   unknown.SetPosition(0);
   TSeSkinObject parent(nullptr);
-  try {
-    parent.ReadObjects(unknown);
-    FAIL() << "an unknown class was accepted";
-  } catch (const EClassNotFound& e) {
-    EXPECT_EQ(e.Message(), "Class TSeBogusObject not found");
-  }
+  EXPECT_THROW(parent.ReadObjects(unknown), EReadError);
   EXPECT_EQ(parent.ObjectCount(), 0);
+}
+
+TEST(SkinObjectStream, ChildOfAnUnknownClassIsPassedOverAndNoted) {
+  TSeSkinObject source(nullptr);
+  auto* first = new TSeTextObject(&source);
+  first->SetName("First");
+  auto* glow = new TSeSkinObject(&source);
+  glow->SetName("Glow");
+  new TSeSkinObject(glow);  // its own children go with it
+  auto* last = new TSeButtonObject(&source);
+  last->SetName("Last");
+  last->SetWidth(12);
+  // The middle record's class becomes one of a later library (a name of the same length).
+  Bytes binary = BlobOf(source);
+  const std::string known = std::string("\x0D\0\0\0", 4) + "TSeSkinObject";
+  const auto at = std::search(binary.begin(), binary.end(), known.begin(), known.end());
+  ASSERT_NE(at, binary.end());
+  const std::string later = "TSeGlowObject";
+  std::copy(later.begin(), later.end(), at + 4);
+
+  // The same children as text records.
+  TMemoryStream text;
+  text.WriteInt32(3);
+  const std::pair<const char*, const char*> records[] = {
+      {"TSeTextObject", "object First: TSeTextObject\r\nend\r\n"},
+      {"TSeGlowObject", "object Glow: TSeGlowObject\r\n  Radius = 4\r\nend\r\n"},
+      {"TSeButtonObject", "object Last: TSeButtonObject\r\n  Width = 12\r\nend\r\n"}};
+  for (auto [cls, form] : records) {
+    WriteSkinString(text, cls);
+    WriteSkinString(text, form);
+  }
+
+  for (const Bytes& blob : {binary, text.Bytes()}) {
+    std::vector<std::string> skipped = {"TSeEarlier"};
+    TSeSkinObject parent(nullptr);
+    {
+      TSeSkippedClassLog log(skipped);
+      TReadOnlyMemoryStream in(blob.data(), blob.size());
+      parent.ReadObjects(in);
+      EXPECT_EQ(in.Position(), in.Size());
+    }
+    ASSERT_EQ(parent.ObjectCount(), 2);
+    EXPECT_EQ(parent.Objects(0)->Name(), "First");
+    EXPECT_EQ(parent.Objects(1)->Name(), "Last");
+    EXPECT_EQ(parent.Objects(1)->Width(), 12);
+    EXPECT_EQ(skipped, (std::vector<std::string>{"TSeEarlier", "TSeGlowObject"}));
+  }
+
+  // Without a log the child is passed over all the same.
+  TReadOnlyMemoryStream in(binary.data(), binary.size());
+  TSeSkinObject parent(nullptr);
+  parent.ReadObjects(in);
+  EXPECT_EQ(parent.ObjectCount(), 2);
+  // A text record of an unknown class whose length the block does not hold.
+  TMemoryStream shortText;
+  shortText.WriteInt32(1);
+  WriteSkinString(shortText, "TSeGlowObject");
+  shortText.WriteInt32(100);
+  shortText.WriteBuffer("object", 6);
+  shortText.SetPosition(0);
+  TSeSkinObject other(nullptr);
+  EXPECT_THROW(other.ReadObjects(shortText), EReadError);
 }
 
 TEST(SkinObjectStream, DamagedBlobsEitherReadOrFailWithTheSystemsErrors) {
@@ -296,12 +346,12 @@ TEST(SkinObjectStream, NestingDeeperThanTheLimitIsRefused) {
     return root;
   };
   auto shallow = build(40);
-  EXPECT_TRUE(ReadBinary(WriteBinary(*shallow)));
+  EXPECT_TRUE(ReadSkinObject(WriteBinary(*shallow)));
 
   auto deep = build(100);
   const Bytes bytes = WriteBinary(*deep);
   try {
-    ReadBinary(bytes);
+    ReadSkinObject(bytes);
     FAIL() << "a 100-level tree was read";
   } catch (const EReadError& e) {
     EXPECT_EQ(e.Message(), "Invalid stream format");
@@ -309,14 +359,9 @@ TEST(SkinObjectStream, NestingDeeperThanTheLimitIsRefused) {
 }
 
 TEST(SkinObjectStream, TheProgramsFrameTreeReadsLaysOutAndRoundTrips) {
-  std::ifstream file(std::string(QM_SOURCE_DIR) + "/resources/skin/objects/Form.txt",
-                     std::ios::binary);
-  ASSERT_TRUE(file) << "the skin's Form source is missing";
-  std::stringstream text;
-  text << file.rdbuf();
   // The source nests its children as object records; they become the objects' children.
-  auto form = ReadBinary(ObjectTextToBinary(text.str()));
-  ASSERT_TRUE(form);
+  auto form = ReadProgramSkinObject("Form");
+  ASSERT_TRUE(form) << "the skin's Form source is missing";
   auto* close = ObjectAs<TSeSystemButton>(form->FindByName("CloseButton"));
   ASSERT_NE(close, nullptr);
   EXPECT_EQ(close->BoundsRect(), (TRect{350, 5, 371, 26}));
@@ -327,7 +372,7 @@ TEST(SkinObjectStream, TheProgramsFrameTreeReadsLaysOutAndRoundTrips) {
 
   // Stored as the skin stores it, every subtree in binary children blobs, then back.
   const Bytes stored = WriteBinary(*form);
-  auto again = ReadBinary(stored);
+  auto again = ReadSkinObject(stored);
   ASSERT_TRUE(again);
   EXPECT_EQ(WriteBinary(*again), stored);
   EXPECT_EQ(ObjectTextToBinary(ObjectBinaryToText(stored)), stored);

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "framework/core/ObjectText.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
+#include "framework/core/TReader.h"
+#include "skin/objects/SkinObjectRegistry.h"
 
 #include "skin/objects/TSeBitmap.h"
 #include "skin/objects/TSeBitmapList.h"
@@ -34,7 +41,7 @@ class RecordingCanvas : public TSeMemoryCanvas {
     TSeMemoryCanvas::SetFont(font);
   }
   int DrawText(std::u16string_view text, TRect& rect, std::uint32_t format) override {
-    if (!(format & SeTextFormat::DT_CALCRECT)) {
+    if (!(format & SeTextFormat::tfCalcRect)) {
       Texts.push_back({std::u16string(text), rect, format, font_});
     }
     return TSeMemoryCanvas::DrawText(text, rect, format);
@@ -81,11 +88,11 @@ class FakeControl : public TSeObjectControl {
   TSeSkinFormActions* SkinForm() override { return Form; }
   TSeBiDiMode BiDiMode() const override { return Mode; }
   bool LocaleIsRightToLeft() const override { return RightToLeftLocale; }
-  bool DrawWindowIcon(SkinSeam::Canvas& canvas, std::int32_t x, std::int32_t y) override {
+  bool DrawWindowIcon(TSeCanvas& canvas, std::int32_t x, std::int32_t y) override {
     canvas.FillRect(Bounds(x, y, 16, 16), 0x123456);
     return true;
   }
-  void ActivateHint(SkinSeam::Point) override { ++Hints; }
+  void ActivateHint(TPoint) override { ++Hints; }
 
   TSeSkinFormActions* Form = nullptr;
   TSeBiDiMode Mode = TSeBiDiMode::bdLeftToRight;
@@ -126,4 +133,25 @@ inline void SetLink(TSeBitmapLink& link, const std::string& name, TRect rect) {
 // The low 24 bits: fills leave alpha 0, copies keep the source's alpha.
 inline std::uint32_t Rgb(const TSeBitmap& b, std::int32_t x, std::int32_t y) {
   return b.Pixel(x, y) & 0xFFFFFF;
+}
+
+// A tree from its binary form; none when the root is not a skin object.
+inline std::unique_ptr<TSeSkinObject> ReadSkinObject(const std::vector<std::uint8_t>& bytes) {
+  TReadOnlyMemoryStream stream(bytes.data(), bytes.size());
+  TReader reader(stream, SkinObjectClasses());
+  std::unique_ptr<TComponent> root(reader.ReadRootComponent(nullptr));
+  auto* object = ObjectAs<TSeSkinObject>(root.get());
+  if (object != nullptr) root.release();
+  return std::unique_ptr<TSeSkinObject>(object);
+}
+
+// One of the program's skin trees from its source under resources/skin/objects (nested object
+// records become children); none when the file is missing.
+inline std::unique_ptr<TSeSkinObject> ReadProgramSkinObject(const std::string& name) {
+  std::ifstream file(std::string(QM_SOURCE_DIR) + "/resources/skin/objects/" + name + ".txt",
+                     std::ios::binary);
+  if (!file) return nullptr;
+  std::stringstream text;
+  text << file.rdbuf();
+  return ReadSkinObject(ObjectTextToBinary(text.str()));
 }

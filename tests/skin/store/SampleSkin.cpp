@@ -51,8 +51,8 @@ void Fill(TSeSkinSource& source, int bitmaps, int children) {
       inner->BitmapHot().SetRect({1, 1, 4, 3});
     } else if (i % 3 == 1) {
       auto* text = new TSeTextObject(form.get());
-      text->FontField().SetHeight(-11 - i);
-      text->FontField().SetName("Tahoma");
+      text->Font().SetHeight(-11 - i);
+      text->Font().SetName("Tahoma");
       child = text;
     } else {
       child = new TSeSkinObject(form.get());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "SampleSkin.h"
 #include "SkinStoreTestSupport.h"
 #include "framework/core/ObjectText.h"
@@ -85,7 +87,7 @@ TEST(SkinContent, TextChildrenWithoutMarkerAndCharsetForcedToDefault) {
   TSeSkinObject leaf(nullptr);
   leaf.SetName("Caption");
   leaf.SetLeft(5);
-  leaf.FontField().SetCharset(kAnsiCharset);
+  leaf.Font().SetCharset(kAnsiCharset);
   const std::string leafText = ObjectBinaryToText(TSeSkinContentWriter::BinaryForm(leaf));
   ASSERT_NE(leafText.find("ANSI_CHARSET"), std::string::npos);
 
@@ -107,11 +109,11 @@ TEST(SkinContent, TextChildrenWithoutMarkerAndCharsetForcedToDefault) {
   Load("uskn", source, content);
   ASSERT_EQ(source.Count(), 1);
   TSeSkinObject* form = source.Objects(0);
-  EXPECT_EQ(form->GetFontField().Charset(), kDefaultCharset);
+  EXPECT_EQ(form->Font().Charset(), kDefaultCharset);
   ASSERT_EQ(form->ObjectCount(), 1);
   EXPECT_EQ(form->Objects(0)->Name(), "Caption");
   EXPECT_EQ(form->Objects(0)->Left(), 5);
-  EXPECT_EQ(form->Objects(0)->GetFontField().Charset(), kDefaultCharset);
+  EXPECT_EQ(form->Objects(0)->Font().Charset(), kDefaultCharset);
   EXPECT_EQ(form->Objects(0)->Bitmaps(), &source.Bitmaps());
 
   // Written back, the children carry the marker: one child is 01 00 0F 00.
@@ -137,10 +139,19 @@ TEST(SkinContent, ObjectLinksResolveAgainstTheSkinsBitmaps) {
 
 TEST(SkinContent, RecordsOfUnknownClassesArePassedOverByTheirLength) {
   // Known objects around records of classes this library lacks (a later library's, and one
-  // named in the wrong case), in the standard and the packed layout.
+  // named in the wrong case), in the standard and the packed layout; the first object has a
+  // child of a later class too.
   TSeSkinObject first(nullptr);
   first.SetName("First");
   first.SetLeft(7);
+  new TSeSkinObject(&first);
+  Bytes firstForm = TSeSkinContentWriter::BinaryForm(first);
+  const std::string childClass = std::string("\x0D\0\0\0", 4) + "TSeSkinObject";
+  const auto child =
+      std::search(firstForm.begin(), firstForm.end(), childClass.begin(), childClass.end());
+  ASSERT_NE(child, firstForm.end());
+  const std::string halo = "TSeHaloObject";
+  std::copy(halo.begin(), halo.end(), child + 4);
   TSeButtonObject last(nullptr);
   last.SetName("Last");
   last.SetColor(0x00123456);
@@ -159,7 +170,7 @@ TEST(SkinContent, RecordsOfUnknownClassesArePassedOverByTheirLength) {
       else
         b.Str(ObjectBinaryToText(form));
     };
-    record("TSeSkinObject", TSeSkinContentWriter::BinaryForm(first));
+    record("TSeSkinObject", firstForm);
     record("TSeGlowObject", glow);
     record("tseskinobject", TSeSkinContentWriter::BinaryForm(first));
     record("TSeGlowObject", glow);
@@ -169,13 +180,14 @@ TEST(SkinContent, RecordsOfUnknownClassesArePassedOverByTheirLength) {
     ASSERT_EQ(source.Count(), 2);
     EXPECT_EQ(source.Objects(0)->Name(), "First");
     EXPECT_EQ(source.Objects(0)->Left(), 7);
+    EXPECT_EQ(source.Objects(0)->ObjectCount(), 0);
     auto* button = ObjectAs<TSeButtonObject>(source.Objects(1));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->Name(), "Last");
-    EXPECT_EQ(button->GetColor(), 0x00123456);
+    EXPECT_EQ(button->Color(), 0x00123456);
     EXPECT_EQ(button->Bitmap().GetName(), "PIC.BMP");
     EXPECT_EQ(source.SkippedClasses(),
-              (std::vector<std::string>{"TSeGlowObject", "tseskinobject"}));
+              (std::vector<std::string>{"TSeHaloObject", "TSeGlowObject", "tseskinobject"}));
     source.ClearSkin();
     EXPECT_TRUE(source.SkippedClasses().empty());
   }

@@ -361,7 +361,7 @@ TEST_F(ProgramSkinTest, ClientAreaFollowsTheFrameAtAnySize) {
     copy->SetBounds({0, 0, w, h});
     const TSeSkinObject* c = copy->FindByKind(TSeKind::skClient);
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->BoundsRect(), (TSeSkinObject::Rect{5, 29, w - 5, h - 5})) << w << "x" << h;
+    EXPECT_EQ(c->BoundsRect(), (TRect{5, 29, w - 5, h - 5})) << w << "x" << h;
   }
 }
 
