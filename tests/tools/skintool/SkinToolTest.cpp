@@ -238,7 +238,7 @@ TEST(SkinToolLinter, FindsStoredLayoutsTheLayoutWouldChange) {
   auto root = std::make_unique<TSeSkinObject>(nullptr);
   root->SetName("Root");
   root->SetBounds({0, 0, 100, 50});
-  const auto child = [&](const char* name, TSeAlign align, TSeSkinObject::Rect bounds) {
+  const auto child = [&](const char* name, TSeAlign align, TRect bounds) {
     auto* c = new TSeSkinObject(root.get());
     c->SetName(name);
     c->SetAlign(align);
