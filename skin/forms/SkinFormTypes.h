@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+
+// Enumerations of the window frame, in their stored order, and the platform's hit-test answers.
+
+enum class TSeBorderStyle : std::uint8_t { kbsNone, kbsStandard, kbsToolWindow };
+
+enum class TSeWindowState : std::uint8_t {
+  kwsNormal,
+  kwsMaximized,
+  kwsMinimized,
+  kwsRollup,
+  kwsTray
+};
+
+enum class TSeFormDragMode : std::uint8_t { kfdmBorder, kfdmFullDrag };
+
+// The frame's own hit codes; the platform answer is derived from them (SeHitTest::Answer).
+enum class TSeFrameZone : std::uint8_t {
+  kfzNone,
+  kfzCaption,
+  kfzLeft,
+  kfzTop,
+  kfzRight,
+  kfzBottom,
+  kfzBorder,
+  kfzTopLeft,
+  kfzTopRight,
+  kfzBottomLeft,
+  kfzBottomRight,
+  kfzClose,
+  kfzHelp,
+  kfzMinimize,
+  kfzMaximize,
+  kfzRollup,
+  kfzTray,
+  kfzSysIcon,
+  kfzSysButton
+};
+
+// WM_NCHITTEST answers with the platform's values. Named apart from the HT* macros so that
+// portable code and <windows.h> can meet in one translation unit.
+namespace SeHitTest {
+inline constexpr std::int32_t Client = 1;
+inline constexpr std::int32_t Caption = 2;
+inline constexpr std::int32_t MinButton = 8;
+inline constexpr std::int32_t MaxButton = 9;
+inline constexpr std::int32_t Left = 10;
+inline constexpr std::int32_t Right = 11;
+inline constexpr std::int32_t Top = 12;
+inline constexpr std::int32_t TopLeft = 13;
+inline constexpr std::int32_t TopRight = 14;
+inline constexpr std::int32_t Bottom = 15;
+inline constexpr std::int32_t BottomLeft = 16;
+inline constexpr std::int32_t BottomRight = 17;
+inline constexpr std::int32_t Border = 18;
+inline constexpr std::int32_t Close = 20;
+inline constexpr std::int32_t Help = 21;
+}  // namespace SeHitTest
