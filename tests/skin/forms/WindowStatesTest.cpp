@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FormTestSkin.h"
+#include "skin/forms/FrameRects.h"
+#include "skin/forms/TSeSkinFrame.h"
+#include "skin/forms/TSeWindowStateHost.h"
+#include "skin/forms/TSeWindowStates.h"
+
+namespace {
+
+using S = TSeWindowState;
+
+// A window on a 1024 x 768 monitor whose task bar takes the bottom 30 pixels, framed by the
+// program's skin; rectangles come from the same rules the frame uses.
+class FakeWindow : public TSeWindowStateHost {
+ public:
+  FakeWindow() : form_(LoadProgramForm()), frame_(*form_) {}
+  TRect WindowBounds() const override { return bounds; }
+  void SetWindowBounds(const TRect& r) override {
+    bounds = r;
+    ++boundsSet;
+  }
+  TRect MaximizedRect() const override {
+    return FrameRects::MaximizedRect(kWorkArea, kMonitor, false, true, 5);
+  }
+  TRect MinimizedRect() const override {
+    return FrameRects::MinimizedRect(160, Client(), Size(), kWorkArea);
+  }
+  TRect RollupRect() const override {
+    return FrameRects::RollupRect({bounds.Left, bounds.Top}, Client(), Size());
+  }
+  bool CallDefault(S) override { return allow; }
+  bool IsModal() const override { return modal; }
+  void MinimizeApplication() override { calls += "app-minimize "; }
+  void HideToTray() override { calls += "hide "; }
+  void ShowFromTray() override { calls += "show "; }
+
+  static constexpr TRect kWorkArea{0, 0, 1024, 738};
+  static constexpr TRect kMonitor{0, 0, 1024, 768};
+  TRect bounds{100, 100, 500, 400};
+  bool allow = true;
+  bool modal = false;
+  int boundsSet = 0;
+  std::string calls;
+
+ private:
+  TSize Size() const { return {RectWidth(bounds), RectHeight(bounds)}; }
+  TRect Client() const { return *frame_.ClientRect(Size()); }
+  std::unique_ptr<TSeSkinObject> form_;
+  mutable TSeSkinFrame frame_;
+};
+
+enum class Act { Max, Min, Rollup, Tray, Restore, Move };
+struct Step {
+  Act act;
+  S state;
+  TRect bounds;
+};
+struct Case {
+  const char* name;
+  bool minimizeApplication;
+  std::vector<Step> steps;
+};
+
+constexpr TRect kNormal{100, 100, 500, 400};
+constexpr TRect kMaximized{0, 0, 1024, 738};
+
+TEST(WindowStates, EveryStateRestoresToTheBoundsItLeft) {
+  const Case cases[] = {
+      {"maximize toggles back",
+       true,
+       {{Act::Max, S::kwsMaximized, kMaximized}, {Act::Max, S::kwsNormal, kNormal}}},
+      {"roll up keeps width and position, 29 + 5 high",
+       true,
+       {{Act::Rollup, S::kwsRollup, {100, 100, 500, 134}}, {Act::Rollup, S::kwsNormal, kNormal}}},
+      {"rolled up from maximized returns to maximized",
+       true,
+       {{Act::Max, S::kwsMaximized, kMaximized},
+        {Act::Rollup, S::kwsRollup, {0, 0, 1024, 34}},
+        {Act::Restore, S::kwsMaximized, kMaximized},
+        {Act::Restore, S::kwsNormal, kNormal}}},
+      {"a rolled-up window unrolls where it was moved",
+       true,
+       {{Act::Rollup, S::kwsRollup, {100, 100, 500, 134}},
+        {Act::Move, S::kwsRollup, {200, 50, 600, 84}},
+        {Act::Restore, S::kwsNormal, {200, 50, 600, 350}}}},
+      {"minimized alone sits at the work area's bottom left",
+       false,
+       {{Act::Min, S::kwsMinimized, {0, 704, 160, 738}}, {Act::Min, S::kwsNormal, kNormal}}},
+      {"minimized from maximized",
+       false,
+       {{Act::Max, S::kwsMaximized, kMaximized},
+        {Act::Min, S::kwsMinimized, {0, 704, 160, 738}},
+        {Act::Restore, S::kwsMaximized, kMaximized},
+        {Act::Restore, S::kwsNormal, kNormal}}},
+      {"the application minimizes, the window stays",
+       true,
+       {{Act::Min, S::kwsMinimized, kNormal}, {Act::Restore, S::kwsNormal, kNormal}}},
+      {"tray from maximized",
+       true,
+       {{Act::Max, S::kwsMaximized, kMaximized},
+        {Act::Tray, S::kwsTray, kMaximized},
+        {Act::Restore, S::kwsMaximized, kMaximized},
+        {Act::Restore, S::kwsNormal, kNormal}}},
+      {"tray from rolled up",
+       true,
+       {{Act::Rollup, S::kwsRollup, {100, 100, 500, 134}},
+        {Act::Tray, S::kwsTray, {100, 100, 500, 134}},
+        {Act::Tray, S::kwsRollup, {100, 100, 500, 134}},
+        {Act::Restore, S::kwsNormal, kNormal}}},
+      {"tray from normal",
+       true,
+       {{Act::Tray, S::kwsTray, kNormal}, {Act::Restore, S::kwsNormal, kNormal}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeWindow window;
+    TSeWindowStates states(window);
+    states.SetMinimizeApplication(c.minimizeApplication);
+    int n = 0;
+    for (const Step& step : c.steps) {
+      switch (step.act) {
+        case Act::Max:
+          states.DoMaximize();
+          break;
+        case Act::Min:
+          states.DoMinimize();
+          break;
+        case Act::Rollup:
+          states.DoRollup();
+          break;
+        case Act::Tray:
+          states.DoMinimizeToTray();
+          break;
+        case Act::Restore:
+          states.DoRestore();
+          break;
+        case Act::Move:
+          window.bounds = OffsetRect(window.bounds, 100, -50);
+          break;
+      }
+      EXPECT_EQ(states.WindowState(), step.state) << "step " << n;
+      EXPECT_EQ(window.bounds, step.bounds) << "step " << n;
+      ++n;
+    }
+  }
+}
+
+TEST(WindowStates, RefusedActionsChangeNothing) {
+  FakeWindow window;
+  TSeWindowStates states(window);
+  window.allow = false;
+  states.DoMaximize();
+  states.DoRollup();
+  EXPECT_EQ(states.WindowState(), S::kwsNormal);
+  window.allow = true;
+  window.modal = true;
+  states.DoMinimize();
+  states.DoMinimizeToTray();
+  EXPECT_EQ(states.WindowState(), S::kwsNormal);
+  EXPECT_EQ(window.bounds, kNormal);
+  EXPECT_EQ(window.calls, "");
+  // Restoring to a minimized application is the application's own business.
+  window.modal = false;
+  states.DoMinimize();
+  states.DoMaximize();
+  const int set = window.boundsSet;
+  states.DoRestore();
+  EXPECT_EQ(states.WindowState(), S::kwsMaximized);
+  EXPECT_EQ(window.boundsSet, set);
+  EXPECT_EQ(window.calls, "app-minimize ");
+}
+
+TEST(WindowStates, APendingStateKeepsTheStoredBounds) {
+  FakeWindow window;
+  TSeWindowStates states(window);
+  window.bounds = {0, 768, 400, 1068};  // waiting off-screen
+  states.ApplyPendingState(S::kwsMaximized, kNormal);
+  EXPECT_EQ(window.bounds, kMaximized);
+  states.SetWindowState(S::kwsNormal);
+  EXPECT_EQ(window.bounds, kNormal);
+
+  FakeWindow rolled;
+  TSeWindowStates rolledStates(rolled);
+  rolledStates.ApplyPendingState(S::kwsRollup, {0, 0, 1, 1});
+  EXPECT_EQ(rolled.bounds, (TRect{100, 100, 500, 134}));
+  rolledStates.DoRestore();
+  EXPECT_EQ(rolled.bounds, kNormal);
+}
+
+TEST(FrameRects, LimitsAndMaximizedRectangles) {
+  EXPECT_EQ(FrameRects::MinTrackSize(0, 0), (TSize{150, 40}));
+  EXPECT_EQ(FrameRects::MinTrackSize(200, 0), (TSize{200, 40}));
+  EXPECT_EQ(FrameRects::MaxTrackSize({1024, 738}, 0, 500), (TSize{1024, 500}));
+  struct Clamp {
+    TSize in;
+    bool applyMinimum;
+    TSize out;
+  };
+  const Clamp clamps[] = {{{100, 30}, true, {150, 40}},
+                          {{100, 30}, false, {100, 30}},
+                          {{2000, 900}, true, {1024, 738}},
+                          {{150, 40}, true, {150, 40}}};
+  for (const Clamp& c : clamps) {
+    EXPECT_EQ(FrameRects::ClampTrackSize(c.in, {150, 40}, {1024, 738}, c.applyMinimum), c.out);
+  }
+  // A second monitor to the right; its work area lacks a 30-pixel task bar at the top.
+  const TRect monitor{1024, 0, 2304, 1024};
+  const TRect work{1024, 30, 2304, 1024};
+  EXPECT_EQ(FrameRects::MaximizedRect(work, monitor, false, true, 5),
+            (TRect{1024, 30, 2304, 1024}));
+  EXPECT_EQ(FrameRects::MaximizedRect(work, monitor, false, false, 4),
+            (TRect{1020, 26, 2308, 1028}));
+  EXPECT_EQ(FrameRects::MaximizedRect(work, monitor, true, true, 5), monitor);
+}
+
+}  // namespace
