@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "framework/core/TEnumInfo.h"
+
 // Enumerations of the window frame, in their stored order, and the platform's hit-test answers.
 
 enum class TSeBorderStyle : std::uint8_t { kbsNone, kbsStandard, kbsToolWindow };
@@ -15,6 +17,32 @@ enum class TSeWindowState : std::uint8_t {
 };
 
 enum class TSeFormDragMode : std::uint8_t { kfdmBorder, kfdmFullDrag };
+
+enum class TSeDirection : std::uint8_t { kdNone, kdNoRotate, kdRotate90, kdRotate180, kdRotate270 };
+
+// The show animation's effects; keRandomSelect picks one of the others each time.
+enum class TkeEffect : std::uint8_t {
+  keRandomSelect,
+  keFade,
+  keDiagonal,
+  keDown,
+  keIn,
+  keOut,
+  keRectIn,
+  keRectOut,
+  kePixel,
+  kePixelLine,
+  keDiamondIn,
+  keDiamondOut,
+  keSmoothDiagonal,
+  keSmoothRectIn,
+  keSmoothRectOut
+};
+
+// The stored names of the streamed enumerations above.
+const TEnumInfo& SeFormDragModeInfo();
+const TEnumInfo& SeDirectionInfo();
+const TEnumInfo& KeEffectInfo();
 
 // The frame's own hit codes; the platform answer is derived from them (SeHitTest::Answer).
 enum class TSeFrameZone : std::uint8_t {

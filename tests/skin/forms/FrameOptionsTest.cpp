@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/core/Exception.h"
+#include "framework/core/ObjectText.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TWriter.h"
+#include "skin/forms/TSeDragging.h"
+#include "skin/forms/TSeGravitation.h"
+#include "skin/forms/TSePopupMenuOptions.h"
+
+namespace {
+
+TEST(FrameOptions, SettersHoldValuesToTheirRanges) {
+  struct Case {
+    const char* property;
+    int in, out;
+  };
+  const Case cases[] = {
+      {"Blending.Value", -5, 0},      {"Blending.Value", 255, 255},
+      {"Blending.Value", 256, 255},   {"Blending.Value", 300, 255},
+      {"Shadow.Size", 25, 20},        {"Shadow.Size", 20, 20},
+      {"Shadow.Size", -3, -3},        {"Gravitation.Size", 0, 1},
+      {"Gravitation.Size", 1, 1},     {"Gravitation.Size", 50, 50},
+      {"Gravitation.Size", 80, 50},   {"Animation.Time", 10, 50},
+      {"Animation.Time", 51, 51},     {"Animation.Time", 10000, 9000},
+      {"Animation.Resolution", 0, 1}, {"Animation.Resolution", 11, 10},
+      {"Animation.TileCount", -1, 1}, {"Animation.TileCount", 21, 20},
+  };
+  for (const Case& c : cases) {
+    TSeBlending blending;
+    TSeShadow shadow;
+    TSeGravitation gravitation;
+    TSeAnimation animation;
+    const std::string p = c.property;
+    int got = 0;
+    if (p == "Blending.Value") {
+      blending.SetValue(c.in);
+      got = blending.Value();
+    } else if (p == "Shadow.Size") {
+      shadow.SetSize(c.in);
+      got = shadow.Size();
+    } else if (p == "Gravitation.Size") {
+      gravitation.SetSize(c.in);
+      got = gravitation.Size();
+    } else if (p == "Animation.Time") {
+      animation.SetTime(c.in);
+      got = animation.Time();
+    } else if (p == "Animation.Resolution") {
+      animation.SetResolution(c.in);
+      got = animation.Resolution();
+    } else {
+      animation.SetTileCount(c.in);
+      got = animation.TileCount();
+    }
+    EXPECT_EQ(got, c.out) << p << " := " << c.in;
+  }
+}
+
+TEST(FrameOptions, BlendingAndShadowTellTheirFrameOfRealChangesOnly) {
+  int told = 0;
+  TSeShadow shadow;
+  shadow.SetOwnerNotify([&] { ++told; });
+  shadow.SetEnabled(true);
+  shadow.SetSize(30);  // 20
+  shadow.SetSize(25);  // still 20: nothing to tell
+  EXPECT_EQ(told, 2);
+  shadow.SetSize(0);
+  EXPECT_FALSE(shadow.Enabled());
+  EXPECT_EQ(told, 3);
+
+  TSeBlending blending;
+  blending.SetOwnerNotify([&] { ++told; });
+  blending.SetValue(150);
+  blending.SetValue(400);
+  blending.SetValue(255);
+  EXPECT_EQ(told, 4);
+  // Assigning copies every field and tells the owner even of equal values.
+  TSeBlending other;
+  blending.Assign(&other);
+  EXPECT_EQ(blending.Value(), 150);
+  EXPECT_EQ(told, 5);
+}
+
+TEST(FrameOptions, OptionsCopyTheirPartsAndRefuseOtherClasses) {
+  int changes = 0;
+  TSePopupMenuOptions menu;
+  menu.SetOnChange([&] { ++changes; });
+  TSeAnimation animation;
+  animation.SetEffect(TkeEffect::keDiamondOut);
+  animation.SetTime(700);
+  menu.SetAnimation(animation);
+  TSeShadow shadow;
+  shadow.SetEnabled(true);
+  menu.SetShadow(shadow);
+  EXPECT_EQ(menu.Animation().Effect(), TkeEffect::keDiamondOut);
+  EXPECT_EQ(menu.Animation().Time(), 700);
+  EXPECT_TRUE(menu.Shadow().Enabled());
+  EXPECT_EQ(changes, 2);
+
+  TSeFormOptions form;
+  form.Assign(&menu);
+  EXPECT_EQ(form.Animation().Time(), 700);
+  EXPECT_TRUE(form.Shadow().Enabled());
+
+  TSeDragging dragging;
+  EXPECT_THROW(dragging.Assign(&animation), EConvertError);
+}
+
+// A holder that streams its options as a frame does (the text form ends lines with CR LF).
+class THolder : public TComponent {
+  QM_CLASS(THolder, TComponent)
+
+ public:
+  explicit THolder(TComponent* owner) : TComponent(owner) {}
+  static void DeclareProperties(TPropertyBuilder<THolder>& p) {
+    p.Object("Dragging", &THolder::Dragging);
+    p.Object("Gravitation", &THolder::Gravitation);
+    p.Object("Options", &THolder::Options);
+  }
+  TSeDragging Dragging;
+  TSeGravitation Gravitation;
+  TSeFormOptions Options;
+};
+
+TEST(FrameOptions, OnlyValuesOtherThanTheDefaultsAreWritten) {
+  THolder holder(nullptr);
+  holder.SetName("Holder");
+  auto text = [&] {
+    TMemoryStream stream;
+    {
+      TWriter writer(stream);
+      writer.WriteRootComponent(holder);
+    }
+    return ObjectBinaryToText(stream.Bytes());
+  };
+  EXPECT_EQ(text(), "object Holder: THolder\r\nend\r\n");
+  holder.Dragging.SetDragMode(TSeFormDragMode::kfdmBorder);
+  holder.Gravitation.SetSize(9);
+  TSeAnimation animation;
+  animation.SetEffect(TkeEffect::keRandomSelect);
+  holder.Options.SetAnimation(animation);
+  EXPECT_EQ(text(),
+            "object Holder: THolder\r\n"
+            "  Dragging.DragMode = kfdmBorder\r\n"
+            "  Gravitation.Size = 9\r\n"
+            "  Options.Animation.Effect = keRandomSelect\r\n"
+            "end\r\n");
+}
+
+TEST(Gravitation, SnapsCloserThanSizeAndNotAtSize) {
+  // A 400 x 300 window in a 1024 x 738 work area, Size 20.
+  const TRect work{0, 0, 1024, 738};
+  struct Case {
+    TPoint at;
+    int shadow;
+    TPoint snapped;
+  };
+  const Case cases[] = {
+      {{19, 100}, 0, {0, 100}},    {{20, 100}, 0, {20, 100}},   {{-19, 100}, 0, {0, 100}},
+      {{-20, 100}, 0, {-20, 100}}, {{605, 100}, 0, {624, 100}}, {{604, 100}, 0, {604, 100}},
+      {{100, 19}, 0, {100, 0}},    {{100, 419}, 0, {100, 438}}, {{100, 418}, 0, {100, 418}},
+      {{10, 10}, 0, {0, 0}},       {{609, 100}, 4, {628, 100}}, {{608, 100}, 4, {608, 100}},
+      {{100, 423}, 4, {100, 442}},
+  };
+  TSeGravitation g;
+  for (const Case& c : cases) {
+    const TRect moved = Bounds(c.at.X, c.at.Y, 400, 300);
+    EXPECT_EQ(g.Snap(moved, work, c.shadow), Bounds(c.snapped.X, c.snapped.Y, 400, 300))
+        << c.at.X << "," << c.at.Y << " shadow " << c.shadow;
+  }
+  // A window as wide as the work area goes to the left edge first.
+  EXPECT_EQ(g.Snap({5, 100, 1034, 400}, work, 0), (TRect{0, 100, 1029, 400}));
+  g.SetEnabled(false);
+  EXPECT_EQ(g.Snap(Bounds(10, 10, 400, 300), work, 0), Bounds(10, 10, 400, 300));
+}
+
+}  // namespace
