@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "framework/core/Exception.h"
@@ -12,50 +13,48 @@
 
 namespace {
 
+// Sets one property on a new option object and reads it back.
+template <class T>
+auto Setter(void (T::*set)(int), int (T::*get)() const) {
+  return [set, get](int value) {
+    T options;
+    (options.*set)(value);
+    return (options.*get)();
+  };
+}
+
 TEST(FrameOptions, SettersHoldValuesToTheirRanges) {
+  const auto blending = Setter(&TSeBlending::SetValue, &TSeBlending::Value);
+  const auto shadow = Setter(&TSeShadow::SetSize, &TSeShadow::Size);
+  const auto gravitation = Setter(&TSeGravitation::SetSize, &TSeGravitation::Size);
+  const auto time = Setter(&TSeAnimation::SetTime, &TSeAnimation::Time);
+  const auto resolution = Setter(&TSeAnimation::SetResolution, &TSeAnimation::Resolution);
+  const auto tiles = Setter(&TSeAnimation::SetTileCount, &TSeAnimation::TileCount);
   struct Case {
     const char* property;
+    std::function<int(int)> set;
     int in, out;
   };
   const Case cases[] = {
-      {"Blending.Value", -5, 0},      {"Blending.Value", 255, 255},
-      {"Blending.Value", 256, 255},   {"Blending.Value", 300, 255},
-      {"Shadow.Size", 25, 20},        {"Shadow.Size", 20, 20},
-      {"Shadow.Size", -3, -3},        {"Gravitation.Size", 0, 1},
-      {"Gravitation.Size", 1, 1},     {"Gravitation.Size", 50, 50},
-      {"Gravitation.Size", 80, 50},   {"Animation.Time", 10, 50},
-      {"Animation.Time", 51, 51},     {"Animation.Time", 10000, 9000},
-      {"Animation.Resolution", 0, 1}, {"Animation.Resolution", 11, 10},
-      {"Animation.TileCount", -1, 1}, {"Animation.TileCount", 21, 20},
+      {"Blending.Value", blending, -5, 0},
+      {"Blending.Value", blending, 255, 255},
+      {"Blending.Value", blending, 256, 255},
+      {"Shadow.Size", shadow, 25, 20},
+      {"Shadow.Size", shadow, 20, 20},
+      {"Shadow.Size", shadow, -3, -3},
+      {"Gravitation.Size", gravitation, 0, 1},
+      {"Gravitation.Size", gravitation, 1, 1},
+      {"Gravitation.Size", gravitation, 50, 50},
+      {"Gravitation.Size", gravitation, 80, 50},
+      {"Animation.Time", time, 10, 50},
+      {"Animation.Time", time, 51, 51},
+      {"Animation.Time", time, 10000, 9000},
+      {"Animation.Resolution", resolution, 0, 1},
+      {"Animation.Resolution", resolution, 11, 10},
+      {"Animation.TileCount", tiles, -1, 1},
+      {"Animation.TileCount", tiles, 21, 20},
   };
-  for (const Case& c : cases) {
-    TSeBlending blending;
-    TSeShadow shadow;
-    TSeGravitation gravitation;
-    TSeAnimation animation;
-    const std::string p = c.property;
-    int got = 0;
-    if (p == "Blending.Value") {
-      blending.SetValue(c.in);
-      got = blending.Value();
-    } else if (p == "Shadow.Size") {
-      shadow.SetSize(c.in);
-      got = shadow.Size();
-    } else if (p == "Gravitation.Size") {
-      gravitation.SetSize(c.in);
-      got = gravitation.Size();
-    } else if (p == "Animation.Time") {
-      animation.SetTime(c.in);
-      got = animation.Time();
-    } else if (p == "Animation.Resolution") {
-      animation.SetResolution(c.in);
-      got = animation.Resolution();
-    } else {
-      animation.SetTileCount(c.in);
-      got = animation.TileCount();
-    }
-    EXPECT_EQ(got, c.out) << p << " := " << c.in;
-  }
+  for (const Case& c : cases) EXPECT_EQ(c.set(c.in), c.out) << c.property << " := " << c.in;
 }
 
 TEST(FrameOptions, BlendingAndShadowTellTheirFrameOfRealChangesOnly) {
