@@ -3,8 +3,13 @@
 #include <cstdint>
 
 #include "framework/core/TEnumInfo.h"
+#include "framework/core/TSet.h"
+#include "skin/objects/TSeSkinFormActions.h"
 
 // Enumerations of the window frame, in their stored order, and the platform's hit-test answers.
+
+// Which caption buttons a frame has (the icons themselves come with the skin objects).
+using TSeBorderIcons = TSet<TSeBorderIcon>;
 
 enum class TSeBorderStyle : std::uint8_t { kbsNone, kbsStandard, kbsToolWindow };
 

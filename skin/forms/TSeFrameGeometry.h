@@ -22,11 +22,13 @@ struct TSeFrameBands {
   TRect Right;
 };
 
-// The system metrics the plain frame is built from (read at start and on a theme change).
+// The system metrics and theme state the plain frame is built from (read at start and on a theme
+// change).
 struct TSeFrameMetrics {
   std::int32_t FrameWidth = 0;          // SM_CXFRAME
   std::int32_t CaptionHeight = 0;       // SM_CYCAPTION
   std::int32_t SmallCaptionHeight = 0;  // SM_CYSMCAPTION
+  bool Themed = false;                  // visual styles draw the caption
 };
 
 // The frame's sizes: the full size as the window was last sized (shadow included) and the
