@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/forms/FrameRects.h"
+
 void TSeFrameGeometry::SetShadow(bool enabled, std::int32_t size) {
   shadowEnabled_ = enabled;
   shadowSize_ = size;
@@ -10,6 +12,18 @@ void TSeFrameGeometry::SetShadow(bool enabled, std::int32_t size) {
 TSize TSeFrameGeometry::FrameSize() const {
   const std::int32_t s = ShadowSize();
   return TSize{std::max(full_.cx - s, 0), std::max(full_.cy - s, 0)};
+}
+
+bool TSeFrameGeometry::PositionChanging(TSize& size, const TSeWindowPosFlags& flags, TSize minTrack,
+                                        TSize maxTrack, bool applyMinimum) {
+  if (!(flags.NoSize && flags.NoMove)) {
+    size = FrameRects::ClampTrackSize(size, minTrack, maxTrack, applyMinimum);
+  }
+  // Compared with the full size: with a shadow the frame is smaller, and a window shrunk by
+  // exactly the shadow's width would otherwise keep its old size here.
+  if (flags.NoSize || flags.FrameChanged || size == full_) return false;
+  full_ = size;
+  return true;
 }
 
 TRect TSeFrameGeometry::PlainClientRect(TSize frame, TSeBorderStyle style,

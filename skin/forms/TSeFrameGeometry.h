@@ -22,6 +22,13 @@ struct TSeFrameBands {
   TRect Right;
 };
 
+// The flags of a WM_WINDOWPOSCHANGING that decide the frame's bookkeeping.
+struct TSeWindowPosFlags {
+  bool NoSize = false;        // SWP_NOSIZE
+  bool NoMove = false;        // SWP_NOMOVE
+  bool FrameChanged = false;  // SWP_FRAMECHANGED
+};
+
 // The system metrics and theme state the plain frame is built from (read at start and on a theme
 // change).
 struct TSeFrameMetrics {
@@ -44,6 +51,11 @@ class TSeFrameGeometry {
   std::int32_t ShadowSize() const { return ShadowShown() ? shadowSize_ : 0; }
   TSize FrameSize() const;
   TRect FrameRect() const { return Rect(0, 0, FrameSize().cx, FrameSize().cy); }
+  // WM_WINDOWPOSCHANGING: holds the proposed size to the track sizes (a rolled-up or minimized
+  // window is exempt from the minimum) and takes a real resize as the new full size. True when
+  // the size changed, so the window region must be rebuilt.
+  bool PositionChanging(TSize& size, const TSeWindowPosFlags& flags, TSize minTrack, TSize maxTrack,
+                        bool applyMinimum);
 
   // The plain frame's client rectangle: the whole frame without a border (and for a maximized
   // MDI child), else inside the sizing border and the caption band.

@@ -57,6 +57,38 @@ TEST(FrameGeometry, TheShadowStripIsFrameOnlyWhileNotMaximized) {
   EXPECT_EQ(TSeFrameGeometry::Insets(*client, {400, 300}), (TSeFrameInsets{5, 29, 9, 9}));
 }
 
+TEST(FrameGeometry, APositionChangeHoldsTheSizeAndTakesRealResizes) {
+  struct Case {
+    TSize proposed;
+    TSeWindowPosFlags flags;
+    bool applyMinimum;
+    TSize held;
+    bool changed;
+  };
+  const Case cases[] = {
+      {{500, 300}, {}, true, {500, 300}, true},
+      {{400, 300}, {}, true, {400, 300}, false},
+      {{396, 296}, {}, true, {396, 296}, true},  // by exactly the shadow
+      {{100, 30}, {}, true, {150, 40}, true},
+      {{400, 34}, {}, false, {400, 34}, true},
+      {{2000, 300}, {}, true, {1024, 300}, true},
+      {{500, 300}, {true, false, false}, true, {500, 300}, false},
+      {{100, 30}, {true, true, false}, true, {100, 30}, false},
+      {{100, 30}, {false, true, false}, true, {150, 40}, true},
+      {{500, 300}, {false, false, true}, true, {500, 300}, false},
+  };
+  for (const Case& c : cases) {
+    TSeFrameGeometry g;
+    g.SetFullSize({400, 300});
+    g.SetShadow(true, 4);
+    TSize size = c.proposed;
+    EXPECT_EQ(g.PositionChanging(size, c.flags, {150, 40}, {1024, 738}, c.applyMinimum), c.changed)
+        << c.proposed.cx << "x" << c.proposed.cy;
+    EXPECT_EQ(size, c.held) << c.proposed.cx << "x" << c.proposed.cy;
+    EXPECT_EQ(g.FullSize(), c.changed ? c.held : (TSize{400, 300}));
+  }
+}
+
 TEST(FrameGeometry, BandsSurroundTheClientWithoutOverlap) {
   const TSeFrameBands b = TSeFrameGeometry::Bands({5, 29, 395, 295}, {400, 300});
   EXPECT_EQ(b.Top, (TRect{0, 0, 400, 29}));
