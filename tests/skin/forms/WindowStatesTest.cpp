@@ -149,7 +149,7 @@ TEST(WindowStates, EveryStateRestoresToTheBoundsItLeft) {
   }
 }
 
-TEST(WindowStates, RefusedActionsChangeNothing) {
+TEST(WindowStates, RefusedActionsChangeNothingAndTheTrayHides) {
   FakeWindow window;
   TSeWindowStates states(window);
   window.allow = false;
@@ -171,7 +171,11 @@ TEST(WindowStates, RefusedActionsChangeNothing) {
   states.DoRestore();
   EXPECT_EQ(states.WindowState(), S::kwsMaximized);
   EXPECT_EQ(window.boundsSet, set);
-  EXPECT_EQ(window.calls, "app-minimize ");
+  // The tray hides the window and shows it again before the state comes back.
+  states.DoMinimizeToTray();
+  states.DoRestore();
+  EXPECT_EQ(states.WindowState(), S::kwsMaximized);
+  EXPECT_EQ(window.calls, "app-minimize hide show ");
 }
 
 TEST(WindowStates, APendingStateKeepsTheStoredBounds) {
