@@ -53,9 +53,16 @@ class FakeWindow : public TSeWindowStateHost {
   mutable TSeSkinFrame frame_;
 };
 
-enum class Act { Max, Min, Rollup, Tray, Restore, Move };
+// A step runs an action, or moves the window by (100, -50) when it has none.
+using Action = void (TSeWindowStates::*)();
+constexpr Action Max = &TSeWindowStates::DoMaximize;
+constexpr Action Min = &TSeWindowStates::DoMinimize;
+constexpr Action Rollup = &TSeWindowStates::DoRollup;
+constexpr Action Tray = &TSeWindowStates::DoMinimizeToTray;
+constexpr Action Restore = &TSeWindowStates::DoRestore;
+constexpr Action Move = nullptr;
 struct Step {
-  Act act;
+  Action act;
   S state;
   TRect bounds;
 };
@@ -72,48 +79,46 @@ TEST(WindowStates, EveryStateRestoresToTheBoundsItLeft) {
   const Case cases[] = {
       {"maximize toggles back",
        true,
-       {{Act::Max, S::kwsMaximized, kMaximized}, {Act::Max, S::kwsNormal, kNormal}}},
+       {{Max, S::kwsMaximized, kMaximized}, {Max, S::kwsNormal, kNormal}}},
       {"roll up keeps width and position, 29 + 5 high",
        true,
-       {{Act::Rollup, S::kwsRollup, {100, 100, 500, 134}}, {Act::Rollup, S::kwsNormal, kNormal}}},
+       {{Rollup, S::kwsRollup, {100, 100, 500, 134}}, {Rollup, S::kwsNormal, kNormal}}},
       {"rolled up from maximized returns to maximized",
        true,
-       {{Act::Max, S::kwsMaximized, kMaximized},
-        {Act::Rollup, S::kwsRollup, {0, 0, 1024, 34}},
-        {Act::Restore, S::kwsMaximized, kMaximized},
-        {Act::Restore, S::kwsNormal, kNormal}}},
+       {{Max, S::kwsMaximized, kMaximized},
+        {Rollup, S::kwsRollup, {0, 0, 1024, 34}},
+        {Restore, S::kwsMaximized, kMaximized},
+        {Restore, S::kwsNormal, kNormal}}},
       {"a rolled-up window unrolls where it was moved",
        true,
-       {{Act::Rollup, S::kwsRollup, {100, 100, 500, 134}},
-        {Act::Move, S::kwsRollup, {200, 50, 600, 84}},
-        {Act::Restore, S::kwsNormal, {200, 50, 600, 350}}}},
+       {{Rollup, S::kwsRollup, {100, 100, 500, 134}},
+        {Move, S::kwsRollup, {200, 50, 600, 84}},
+        {Restore, S::kwsNormal, {200, 50, 600, 350}}}},
       {"minimized alone sits at the work area's bottom left",
        false,
-       {{Act::Min, S::kwsMinimized, {0, 704, 160, 738}}, {Act::Min, S::kwsNormal, kNormal}}},
+       {{Min, S::kwsMinimized, {0, 704, 160, 738}}, {Min, S::kwsNormal, kNormal}}},
       {"minimized from maximized",
        false,
-       {{Act::Max, S::kwsMaximized, kMaximized},
-        {Act::Min, S::kwsMinimized, {0, 704, 160, 738}},
-        {Act::Restore, S::kwsMaximized, kMaximized},
-        {Act::Restore, S::kwsNormal, kNormal}}},
+       {{Max, S::kwsMaximized, kMaximized},
+        {Min, S::kwsMinimized, {0, 704, 160, 738}},
+        {Restore, S::kwsMaximized, kMaximized},
+        {Restore, S::kwsNormal, kNormal}}},
       {"the application minimizes, the window stays",
        true,
-       {{Act::Min, S::kwsMinimized, kNormal}, {Act::Restore, S::kwsNormal, kNormal}}},
+       {{Min, S::kwsMinimized, kNormal}, {Restore, S::kwsNormal, kNormal}}},
       {"tray from maximized",
        true,
-       {{Act::Max, S::kwsMaximized, kMaximized},
-        {Act::Tray, S::kwsTray, kMaximized},
-        {Act::Restore, S::kwsMaximized, kMaximized},
-        {Act::Restore, S::kwsNormal, kNormal}}},
+       {{Max, S::kwsMaximized, kMaximized},
+        {Tray, S::kwsTray, kMaximized},
+        {Restore, S::kwsMaximized, kMaximized},
+        {Restore, S::kwsNormal, kNormal}}},
       {"tray from rolled up",
        true,
-       {{Act::Rollup, S::kwsRollup, {100, 100, 500, 134}},
-        {Act::Tray, S::kwsTray, {100, 100, 500, 134}},
-        {Act::Tray, S::kwsRollup, {100, 100, 500, 134}},
-        {Act::Restore, S::kwsNormal, kNormal}}},
-      {"tray from normal",
-       true,
-       {{Act::Tray, S::kwsTray, kNormal}, {Act::Restore, S::kwsNormal, kNormal}}},
+       {{Rollup, S::kwsRollup, {100, 100, 500, 134}},
+        {Tray, S::kwsTray, {100, 100, 500, 134}},
+        {Tray, S::kwsRollup, {100, 100, 500, 134}},
+        {Restore, S::kwsNormal, kNormal}}},
+      {"tray from normal", true, {{Tray, S::kwsTray, kNormal}, {Restore, S::kwsNormal, kNormal}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -122,25 +127,10 @@ TEST(WindowStates, EveryStateRestoresToTheBoundsItLeft) {
     states.SetMinimizeApplication(c.minimizeApplication);
     int n = 0;
     for (const Step& step : c.steps) {
-      switch (step.act) {
-        case Act::Max:
-          states.DoMaximize();
-          break;
-        case Act::Min:
-          states.DoMinimize();
-          break;
-        case Act::Rollup:
-          states.DoRollup();
-          break;
-        case Act::Tray:
-          states.DoMinimizeToTray();
-          break;
-        case Act::Restore:
-          states.DoRestore();
-          break;
-        case Act::Move:
-          window.bounds = OffsetRect(window.bounds, 100, -50);
-          break;
+      if (step.act) {
+        (states.*step.act)();
+      } else {
+        window.bounds = OffsetRect(window.bounds, 100, -50);
       }
       EXPECT_EQ(states.WindowState(), step.state) << "step " << n;
       EXPECT_EQ(window.bounds, step.bounds) << "step " << n;
@@ -195,22 +185,10 @@ TEST(WindowStates, APendingStateKeepsTheStoredBounds) {
   EXPECT_EQ(rolled.bounds, kNormal);
 }
 
-TEST(FrameRects, LimitsAndMaximizedRectangles) {
+TEST(FrameRects, TrackSizesAndMaximizedRectangles) {
   EXPECT_EQ(FrameRects::MinTrackSize(0, 0), (TSize{150, 40}));
   EXPECT_EQ(FrameRects::MinTrackSize(200, 0), (TSize{200, 40}));
   EXPECT_EQ(FrameRects::MaxTrackSize({1024, 738}, 0, 500), (TSize{1024, 500}));
-  struct Clamp {
-    TSize in;
-    bool applyMinimum;
-    TSize out;
-  };
-  const Clamp clamps[] = {{{100, 30}, true, {150, 40}},
-                          {{100, 30}, false, {100, 30}},
-                          {{2000, 900}, true, {1024, 738}},
-                          {{150, 40}, true, {150, 40}}};
-  for (const Clamp& c : clamps) {
-    EXPECT_EQ(FrameRects::ClampTrackSize(c.in, {150, 40}, {1024, 738}, c.applyMinimum), c.out);
-  }
   // A second monitor to the right; its work area lacks a 30-pixel task bar at the top.
   const TRect monitor{1024, 0, 2304, 1024};
   const TRect work{1024, 30, 2304, 1024};
