@@ -179,6 +179,10 @@ TEST(TabLayout, MultiLineHitTestingPrefersNearerRows) {
   const std::pair<TPoint, std::int32_t> hits[] = {
       {{10, 30}, 0}, {{10, 10}, 2}, {{200, 30}, 1}, {{200, 10}, 3}, {{303, 10}, -1}};
   for (const auto& [pt, tab] : hits) EXPECT_EQ(t.TabAtPoint(pt), tab) << pt.X << "," << pt.Y;
+  // Row 1 selected: it lies next to the page and is tried before the wrapped row 0.
+  t.TabIndex = 2;
+  EXPECT_EQ(t.TabAtPoint({200, 30}), 3);
+  EXPECT_EQ(t.TabAtPoint({200, 10}), 1);
 }
 
 TEST(TabLayout, SingleRowScrolling) {
@@ -231,6 +235,15 @@ TEST(TabLayout, TabWiderThanTheStripEndsTheLoops) {
   w.TabIndex = 2;
   w.ShowSelectedTab();
   EXPECT_LE(w.FirstVisibleTab, 2);
+  // Both scroll buttons cover the whole strip: the selected tab overlaps them wherever it
+  // is scrolled to.
+  TSeTabLayout b = Layout({24, 24}, false);
+  b.Width = 40;
+  b.RowHeight = 10;  // tabs of 24
+  b.ComputeRows();
+  b.TabIndex = 1;
+  b.ShowSelectedTab();
+  EXPECT_EQ(b.FirstVisibleTab, 1);
   TSeTabLayout z = Layout({0, 0, 0}, false);
   z.RowHeight = 0;
   z.MarginTop = 0;
