@@ -98,6 +98,9 @@ TEST(EditView, IndexAtX) {
     SCOPED_TRACE(r.name);
     EXPECT_EQ(View(r.first, A::taLeftJustify, r.kind).IndexAtX(r.text, r.x), r.index);
   }
+  // Centred "ab" starts 13 pixels in: its midpoints move to 21 and 27.
+  EXPECT_EQ(View(1, A::taCenter).IndexAtX(u"ab", 21), 0);
+  EXPECT_EQ(View(1, A::taCenter).IndexAtX(u"ab", 28), 2);
 }
 
 TEST(EditView, ScrollsToKeepTheCaretInView) {
