@@ -213,15 +213,15 @@ TEditKeyResult TSeEditModel::KeyDown(std::uint16_t key, TEditShiftState shift) {
   const bool onlyShift = shift.Shift && !shift.Ctrl && !shift.Alt;
   const bool onlyCtrl = shift.Ctrl && !shift.Shift && !shift.Alt;
   switch (key) {
-    case VK_BACK:
-    case VK_DELETE:
+    case kKeyBack:
+    case kKeyDelete:
       if (FReadOnly) break;
       if (SelCount() > 0) {
         if (onlyShift)
           result.ToClipboard = CutToClipboard();
         else
           DeleteSelection();
-      } else if (key == VK_DELETE && FCaretPos < Length()) {
+      } else if (key == kKeyDelete && FCaretPos < Length()) {
         const std::int32_t end = NextCharPos(FCaretPos);
         std::u16string next = FText;
         FUndo.RecordDeletion(next.substr(static_cast<std::size_t>(FCaretPos),
@@ -229,7 +229,7 @@ TEditKeyResult TSeEditModel::KeyDown(std::uint16_t key, TEditShiftState shift) {
                              FCaretPos + 1);
         next.erase(static_cast<std::size_t>(FCaretPos), static_cast<std::size_t>(end - FCaretPos));
         SetText(next);
-      } else if (key == VK_BACK && FCaretPos > 0) {
+      } else if (key == kKeyBack && FCaretPos > 0) {
         const std::int32_t start = PrevCharPos(FCaretPos);
         std::u16string next = FText;
         FUndo.RecordDeletion(next.substr(static_cast<std::size_t>(start),
@@ -240,19 +240,19 @@ TEditKeyResult TSeEditModel::KeyDown(std::uint16_t key, TEditShiftState shift) {
         FCaretPos = start;
       }
       break;
-    case VK_END:
+    case kKeyEnd:
       MoveCaret(Length(), shift.Shift);
       break;
-    case VK_HOME:
+    case kKeyHome:
       MoveCaret(0, shift.Shift);
       break;
-    case VK_LEFT:
+    case kKeyLeft:
       MoveCaret(shift.Ctrl ? PrevWordStart(FCaretPos) : PrevCharPos(FCaretPos), shift.Shift);
       break;
-    case VK_RIGHT:
+    case kKeyRight:
       MoveCaret(shift.Ctrl ? NextWordEnd(FCaretPos) : NextCharPos(FCaretPos), shift.Shift);
       break;
-    case VK_INSERT:
+    case kKeyInsert:
       if (onlyCtrl) result.ToClipboard = CopyToClipboard();
       if (onlyShift) result.WantsPaste = !FReadOnly;
       break;

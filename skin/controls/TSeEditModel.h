@@ -38,14 +38,15 @@ struct TEditKeyResult {
 // SelAnchor + SelLength when negative, so SelAnchor is the end that moves with Shift+arrows.
 class TSeEditModel {
  public:
-  // Virtual-key numbers of the keys the edit handles.
-  static constexpr std::uint16_t VK_BACK = 0x08;
-  static constexpr std::uint16_t VK_END = 0x23;
-  static constexpr std::uint16_t VK_HOME = 0x24;
-  static constexpr std::uint16_t VK_LEFT = 0x25;
-  static constexpr std::uint16_t VK_RIGHT = 0x27;
-  static constexpr std::uint16_t VK_INSERT = 0x2D;
-  static constexpr std::uint16_t VK_DELETE = 0x2E;
+  // The platform's virtual-key numbers of the keys the edit handles (named apart from the
+  // platform header's macros, which would otherwise replace them).
+  static constexpr std::uint16_t kKeyBack = 0x08;
+  static constexpr std::uint16_t kKeyEnd = 0x23;
+  static constexpr std::uint16_t kKeyHome = 0x24;
+  static constexpr std::uint16_t kKeyLeft = 0x25;
+  static constexpr std::uint16_t kKeyRight = 0x27;
+  static constexpr std::uint16_t kKeyInsert = 0x2D;
+  static constexpr std::uint16_t kKeyDelete = 0x2E;
 
   // Case mapping of a whole text; the control installs the platform's (through the ANSI code
   // page). The default maps the ASCII letters and leaves every other unit alone.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -8,6 +9,28 @@
 namespace {
 
 using M = TSeEditModel;
+
+const TEditShiftState kNone{}, kShift{true, false, false}, kCtrl{false, true, false};
+const TEditShiftState kCtrlShift{true, true, false};
+
+struct KeyToken {
+  std::u16string_view name;
+  std::uint16_t key;
+  TEditShiftState shift;
+};
+// clang-format off
+const KeyToken kKeys[] = {
+    {u"BS", M::kKeyBack, kNone},       {u"DEL", M::kKeyDelete, kNone},
+    {u"S-DEL", M::kKeyDelete, kShift}, {u"L", M::kKeyLeft, kNone},
+    {u"R", M::kKeyRight, kNone},       {u"S-L", M::kKeyLeft, kShift},
+    {u"S-R", M::kKeyRight, kShift},    {u"C-L", M::kKeyLeft, kCtrl},
+    {u"C-R", M::kKeyRight, kCtrl},     {u"CS-L", M::kKeyLeft, kCtrlShift},
+    {u"HOME", M::kKeyHome, kNone},     {u"END", M::kKeyEnd, kNone},
+    {u"S-HOME", M::kKeyHome, kShift},  {u"C-C", u'C', kCtrl},
+    {u"C-X", u'X', kCtrl},            {u"C-Z", u'Z', kCtrl},
+    {u"C-INS", M::kKeyInsert, kCtrl},
+};
+// clang-format on
 
 // Runs a script on a fresh edit: plain units are typed one by one; <...> is a key or setting.
 // Returns what the last clipboard request put there.
@@ -22,64 +45,31 @@ std::optional<std::u16string> RunScript(TSeEditModel& e, const std::u16string& s
     const std::size_t close = script.find(u'>', i);
     const std::u16string t = script.substr(i + 1, close - i - 1);
     i = close + 1;
-    const TEditShiftState none{}, shift{true, false, false}, ctrl{false, true, false};
-    const TEditShiftState ctrlShift{true, true, false};
-    TEditKeyResult r;
-    if (t == u"BS")
-      r = e.KeyDown(M::VK_BACK, none);
-    else if (t == u"DEL")
-      r = e.KeyDown(M::VK_DELETE, none);
-    else if (t == u"S-DEL")
-      r = e.KeyDown(M::VK_DELETE, shift);
-    else if (t == u"L")
-      r = e.KeyDown(M::VK_LEFT, none);
-    else if (t == u"R")
-      r = e.KeyDown(M::VK_RIGHT, none);
-    else if (t == u"S-L")
-      r = e.KeyDown(M::VK_LEFT, shift);
-    else if (t == u"S-R")
-      r = e.KeyDown(M::VK_RIGHT, shift);
-    else if (t == u"C-L")
-      r = e.KeyDown(M::VK_LEFT, ctrl);
-    else if (t == u"C-R")
-      r = e.KeyDown(M::VK_RIGHT, ctrl);
-    else if (t == u"CS-L")
-      r = e.KeyDown(M::VK_LEFT, ctrlShift);
-    else if (t == u"HOME")
-      r = e.KeyDown(M::VK_HOME, none);
-    else if (t == u"END")
-      r = e.KeyDown(M::VK_END, none);
-    else if (t == u"S-HOME")
-      r = e.KeyDown(M::VK_HOME, shift);
-    else if (t == u"C-C")
-      r = e.KeyDown(u'C', ctrl);
-    else if (t == u"C-X")
-      r = e.KeyDown(u'X', ctrl);
-    else if (t == u"C-Z")
-      r = e.KeyDown(u'Z', ctrl);
-    else if (t == u"C-INS")
-      r = e.KeyDown(M::VK_INSERT, ctrl);
-    else if (t == u"ALL")
+    const auto key = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                  [&](const KeyToken& k) { return k.name == t; });
+    if (key != std::end(kKeys)) {
+      if (auto r = e.KeyDown(key->key, key->shift); r.ToClipboard) clip = r.ToClipboard;
+    } else if (t == u"ALL") {
       e.SelectAll();
-    else if (t == u"WORD")
+    } else if (t == u"WORD") {
       e.SelectWord();
-    else if (t == u"RO")
+    } else if (t == u"RO") {
       e.SetReadOnly(true);
-    else if (t == u"MAX3")
+    } else if (t == u"MAX3") {
       e.SetMaxLength(3);
-    else if (t == u"UPPER")
+    } else if (t == u"UPPER") {
       e.SetCharCase(TEditCharCase::ecUpperCase);
-    else if (t == u"LOWER")
+    } else if (t == u"LOWER") {
       e.SetCharCase(TEditCharCase::ecLowerCase);
-    else if (t == u"PWD")
+    } else if (t == u"PWD") {
       e.SetPasswordKind(TPasswordKind::pkRect);
-    else if (t.starts_with(u"T:"))
+    } else if (t.starts_with(u"T:")) {
       e.SetText(t.substr(2));
-    else if (t.starts_with(u"P:"))
+    } else if (t.starts_with(u"P:")) {
       e.PasteFromClipboard(t.substr(2));
-    else
+    } else {
       ADD_FAILURE() << "unknown token";
-    if (r.ToClipboard) clip = r.ToClipboard;
+    }
   }
   return clip;
 }
@@ -178,7 +168,7 @@ TEST(EditModel, ClipboardUnderPasswordKinds) {
 TEST(EditModel, PasteRequestsFollowModifiersAndReadOnly) {
   TSeEditModel e;
   EXPECT_TRUE(e.KeyDown(u'V', {false, true, false}).WantsPaste);
-  EXPECT_TRUE(e.KeyDown(M::VK_INSERT, {true, false, false}).WantsPaste);
+  EXPECT_TRUE(e.KeyDown(M::kKeyInsert, {true, false, false}).WantsPaste);
   EXPECT_FALSE(e.KeyDown(u'V', {true, true, false}).WantsPaste);
   e.SetReadOnly(true);
   EXPECT_FALSE(e.KeyDown(u'V', {false, true, false}).WantsPaste);
