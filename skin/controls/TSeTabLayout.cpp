@@ -314,3 +314,27 @@ std::int32_t TSeTabLayout::TabAtPoint(TPoint p) const {
   }
   return -1;
 }
+
+std::vector<std::int32_t> TSeTabLayout::TabPaintOrder() const {
+  std::vector<std::int32_t> order;
+  if (TabCount() == 0 || FRows.empty()) return order;
+  if (!MultiLine) {
+    const std::int32_t last = LastVisibleTab(false);
+    for (std::int32_t i = std::max(FirstVisibleTab, 0); i <= last; ++i)
+      if (i != TabIndex) order.push_back(i);
+    return order;
+  }
+  const std::int32_t s = SelectedRow();
+  auto row = [&](std::int32_t r) {
+    for (std::int32_t i = RowFirstTab(r); i <= FRows[static_cast<std::size_t>(r)].LastTab; ++i)
+      order.push_back(i);
+  };
+  if (ScrollOpposite) {
+    for (std::int32_t r = RowCount() - 1; r >= s; --r) row(r);
+    for (std::int32_t r = 0; r < s; ++r) row(r);
+  } else {
+    for (std::int32_t r = s - 1; r >= 0; --r) row(r);
+    for (std::int32_t r = RowCount() - 1; r >= s; --r) row(r);
+  }
+  return order;
+}

@@ -73,6 +73,9 @@ class TSeTabLayout {
   // Moves FirstVisibleTab so the selected tab shows (part of selecting a tab).
   void ShowSelectedTab();
   std::int32_t TabAtPoint(TPoint p) const;
+  // The tabs painted before the page frame, farther rows first; the selected tab is painted
+  // again after the frame, over it. A single row leaves the selected tab out here.
+  std::vector<std::int32_t> TabPaintOrder() const;
 
  private:
   std::int32_t Available() const;

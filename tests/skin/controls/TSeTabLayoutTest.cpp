@@ -185,6 +185,35 @@ TEST(TabLayout, MultiLineHitTestingPrefersNearerRows) {
   EXPECT_EQ(t.TabAtPoint({200, 10}), 1);
 }
 
+TEST(TabLayout, FartherRowsPaintFirst) {
+  using V = std::vector<std::int32_t>;
+  struct Case {
+    std::vector<std::int32_t> widths;
+    bool opposite;
+    std::int32_t selected;
+    V order;
+  };
+  const Case cases[] = {
+      {{150, 120, 130, 110}, false, 0, {2, 3, 0, 1}},
+      {{150, 120, 130, 110}, false, 3, {0, 1, 2, 3}},
+      // Rows 0 | 1 | 2, row 1 selected: wrapped row 0 is outermost; with ScrollOpposite row 2
+      // is, and row 0 sits alone across the page.
+      {{200, 200, 200}, false, 1, {0, 2, 1}},
+      {{200, 200, 200}, true, 1, {2, 1, 0}},
+  };
+  for (const Case& c : cases) {
+    TSeTabLayout t = Layout(c.widths);
+    t.ScrollOpposite = c.opposite;
+    t.TabIndex = c.selected;
+    t.ComputeRows();
+    EXPECT_EQ(t.TabPaintOrder(), c.order) << c.selected << c.opposite;
+  }
+  TSeTabLayout single = Layout({100, 100, 100, 100, 100}, false);
+  single.TabIndex = 1;
+  single.ComputeRows();
+  EXPECT_EQ(single.TabPaintOrder(), (V{0, 2, 3}));
+}
+
 TEST(TabLayout, SingleRowScrolling) {
   // Five tabs of 100 in 300: buttons at 264..284 and 284..304, rows from 2 to 24.
   TSeTabLayout t = Layout({100, 100, 100, 100, 100}, false);
