@@ -200,6 +200,7 @@ TEST(TabLayout, FartherRowsPaintFirst) {
       // is, and row 0 sits alone across the page.
       {{200, 200, 200}, false, 1, {0, 2, 1}},
       {{200, 200, 200}, true, 1, {2, 1, 0}},
+      {{200, 200, 200}, true, 2, {2, 0, 1}},
   };
   for (const Case& c : cases) {
     TSeTabLayout t = Layout(c.widths);
