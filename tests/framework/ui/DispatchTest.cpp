@@ -237,7 +237,6 @@ class THookProbe : public TComponent, public TMessageDispatcher {
   // clang-format off
   QM_MESSAGE_TABLE(THookProbe, TMessageDispatcher,
     QM_MESSAGE(WM_BOTH, Both)
-    QM_MESSAGE(WM_BASE_ONLY, BaseOnly)
     QM_MESSAGE(WM_SUICIDE, Suicide))
   // clang-format on
 
@@ -252,9 +251,8 @@ class THookProbe : public TComponent, public TMessageDispatcher {
  protected:
   void Both(TMessage& message) {
     trace.push_back("hook base");
-    message.Result += ++Calls;
+    message.Result += ++Calls;  // the object's own state: the adjusted pointer is right
   }
-  void BaseOnly(TMessage& message) { message.Result = ++Calls * 100; }
 
  private:
   void Suicide(TMessage&) {
@@ -286,17 +284,14 @@ TEST(DispatchBeyondControls, AnyObjectWalksItsTablesAndMaySurviveOrDestroyItself
   TComponent owner(nullptr);
   auto* hook = new TDerivedHookProbe(&owner);
   TMessage both{WM_BOTH, 0, 0, 0};
-  TMessage baseOnly{WM_BASE_ONLY, 0, 0, 0};
   TMessage neither{WM_NEITHER, 0, 0, 0};
   {
     TMessageDispatcher::TLifetimeCheck alive(*hook);
     hook->Dispatch(both);
-    hook->Dispatch(baseOnly);
     hook->Dispatch(neither);
     EXPECT_FALSE(alive.Destroyed());
   }
   EXPECT_EQ(both.Result, 11);
-  EXPECT_EQ(baseOnly.Result, 200);  // the same object's state: its second call
   EXPECT_EQ(neither.Result, -1);
   EXPECT_EQ(trace, (std::vector<std::string>{"hook derived", "hook base", "hook default"}));
 
@@ -328,15 +323,8 @@ TEST_F(Dispatch, EveryCallbackReportsThroughTheRegisteredHandlerAndTheLoopGoesOn
   PostMessageW(probe->Handle(), WM_BOTH, 0, 0);
   Pump();
   EXPECT_EQ(trace, (std::vector<std::string>{"derived", "base"}));
-  // A timer, which keeps running.
-  {
-    TTimer timer(nullptr);
-    timer.OnTimer = {[](TObject*) { throw std::runtime_error("from a timer"); }};
-    timer.SetInterval(10);
-    const DWORD start = GetTickCount();
-    while (caught.size() < 3 && GetTickCount() - start < 3000) Application->HandleMessage();
-  }
-  // A utility window: the failed message counts as handled, the others reach the default.
+  // A utility window (a timer's): the failed message counts as handled, the others reach the
+  // default.
   {
     const Handles::Window window = AllocateUtilityWindow([](TMessage& message) {
       if (message.Msg == WM_THROW) throw std::runtime_error("from a utility window");
@@ -347,8 +335,7 @@ TEST_F(Dispatch, EveryCallbackReportsThroughTheRegisteredHandlerAndTheLoopGoesOn
     EXPECT_EQ(SendMessageW(window.Get(), WM_GETTEXTLENGTH, 0, 0), 11);
   }
   SetCallbackExceptionHandler(previous);
-  EXPECT_EQ(caught, (std::vector<std::string>{"from a handler", "from a timer", "from a timer",
-                                              "from a utility window"}));
+  EXPECT_EQ(caught, (std::vector<std::string>{"from a handler", "from a utility window"}));
   EXPECT_TRUE(errors.empty());  // the application was not asked
 }
 
@@ -361,8 +348,7 @@ class TParamProbe : public TForm {
     QM_MESSAGE(WM_WINDOWPOSCHANGING, PosChanging)
     QM_MESSAGE(WM_NCCALCSIZE, NcCalcSize)
     QM_MESSAGE(WM_GETMINMAXINFO, MinMaxInfo)
-    QM_MESSAGE(WM_SIZE, Size)
-    QM_MESSAGE(WM_SYSCOMMAND, SysCommand))
+    QM_MESSAGE(WM_SIZE, Size))
   // clang-format on
 
  public:
@@ -373,7 +359,6 @@ class TParamProbe : public TForm {
   RECT proposed{};
   bool fullCalcSize = false;
   MessageParams::TSizeParams size{};
-  UINT command = 0;
 
  private:
   void NcHitTest(TMessage& message) {
@@ -401,7 +386,6 @@ class TParamProbe : public TForm {
     size = MessageParams::Size(message);
     InheritedMessage<TParamProbe>(message);
   }
-  void SysCommand(TMessage& message) { command = MessageParams::SysCommand(message); }
 };
 
 TEST_F(Dispatch, PackedParametersReadBackSignedFromRealMessages) {
@@ -415,8 +399,6 @@ TEST_F(Dispatch, PackedParametersReadBackSignedFromRealMessages) {
   EXPECT_EQ(window->button.x, -1200);
   EXPECT_EQ(window->button.y, 300);
   EXPECT_EQ(window->hitCode, HTERROR);
-  SendMessageW(handle, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-  EXPECT_EQ(window->command, static_cast<UINT>(SC_MOVE));
 
   // A move to negative coordinates with a size below the minimum the handler sets.
   SetWindowPos(handle, nullptr, -300, -20, 250, 150,
