@@ -11,32 +11,30 @@ void TSeWindowStates::SaveNormalBounds(TSeWindowState target) {
   normalBounds_ = host_.WindowBounds();
 }
 
+bool TSeWindowStates::Enter(TSeWindowState target) {
+  // The command of the state the window is in takes it back instead.
+  if (state_ == target) {
+    DoRestore();
+    return false;
+  }
+  previous_ = state_;
+  SaveNormalBounds(target);
+  state_ = target;
+  return true;
+}
+
 void TSeWindowStates::ReturnToNormal() {
   state_ = S::kwsNormal;
   host_.SetWindowBounds(normalBounds_);
 }
 
 void TSeWindowStates::DoMaximize() {
-  if (!host_.CallDefault(S::kwsMaximized)) return;
-  if (state_ == S::kwsMaximized) {
-    DoRestore();
-    return;
-  }
-  previous_ = state_;
-  SaveNormalBounds(S::kwsMaximized);
-  state_ = S::kwsMaximized;
+  if (!host_.CallDefault(S::kwsMaximized) || !Enter(S::kwsMaximized)) return;
   host_.SetWindowBounds(host_.MaximizedRect());
 }
 
 void TSeWindowStates::DoMinimize() {
-  if (!host_.CallDefault(S::kwsMinimized) || host_.IsModal()) return;
-  if (state_ == S::kwsMinimized) {
-    DoRestore();
-    return;
-  }
-  previous_ = state_;
-  SaveNormalBounds(S::kwsMinimized);
-  state_ = S::kwsMinimized;
+  if (!host_.CallDefault(S::kwsMinimized) || host_.IsModal() || !Enter(S::kwsMinimized)) return;
   if (minimizeApplication_) {
     host_.MinimizeApplication();
   } else {
@@ -45,26 +43,12 @@ void TSeWindowStates::DoMinimize() {
 }
 
 void TSeWindowStates::DoRollup() {
-  if (!host_.CallDefault(S::kwsRollup)) return;
-  if (state_ == S::kwsRollup) {
-    DoRestore();
-    return;
-  }
-  previous_ = state_;
-  SaveNormalBounds(S::kwsRollup);
-  state_ = S::kwsRollup;
+  if (!host_.CallDefault(S::kwsRollup) || !Enter(S::kwsRollup)) return;
   host_.SetWindowBounds(host_.RollupRect());
 }
 
 void TSeWindowStates::DoMinimizeToTray() {
-  if (!host_.CallDefault(S::kwsTray) || host_.IsModal()) return;
-  if (state_ == S::kwsTray) {
-    DoRestore();
-    return;
-  }
-  previous_ = state_;
-  SaveNormalBounds(S::kwsTray);
-  state_ = S::kwsTray;
+  if (!host_.CallDefault(S::kwsTray) || host_.IsModal() || !Enter(S::kwsTray)) return;
   host_.HideToTray();
 }
 

@@ -33,6 +33,8 @@ class TSeWindowStates {
  private:
   // Leaving the normal state is the only time the normal bounds are taken from the window:
   // any other state's bounds (maximized, rolled up, hidden in the tray) are not normal ones.
+  // Leaves the current state for target, or restores when already there (false).
+  bool Enter(TSeWindowState target);
   void SaveNormalBounds(TSeWindowState target);
   void ReturnToNormal();
 

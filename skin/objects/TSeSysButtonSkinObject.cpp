@@ -3,7 +3,7 @@
 #include "skin/objects/TSeRollPanelObject.h"
 
 TSeSysButtonSkinObject::TSeSysButtonSkinObject(TComponent* owner)
-    : TSeBitmapSkinObject(owner),
+    : TSeCaptionButtonObject(owner),
       bitmapHover_(std::make_unique<TSeBitmapLink>()),
       bitmapDown_(std::make_unique<TSeBitmapLink>()) {
   SetKind(TSeKind::skSysButton);

@@ -1,7 +1,7 @@
 #include "skin/objects/TSeSystemButton.h"
 
 TSeSystemButton::TSeSystemButton(TComponent* owner)
-    : TSeActiveBitmap(owner),
+    : TSeCaptionButtonObject(owner),
       bitmapHot_(std::make_unique<TSeBitmapLink>()),
       bitmapPressed_(std::make_unique<TSeBitmapLink>()) {
   SetKind(TSeKind::skSysButton);
