@@ -13,7 +13,7 @@
 
 #include <utility>
 
-#include "framework/core/win/ThemeLibrary.h"
+#include "framework/core/win/TThemeLibrary.h"
 
 namespace Handles {
 

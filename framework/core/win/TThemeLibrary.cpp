@@ -1,4 +1,4 @@
-#include "framework/core/win/ThemeLibrary.h"
+#include "framework/core/win/TThemeLibrary.h"
 
 namespace {
 
