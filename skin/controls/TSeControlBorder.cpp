@@ -24,65 +24,65 @@ TSeControlBorder::TBevelColors TSeControlBorder::BevelColors(TSeBevelCut cut) {
 }
 
 bool TSeControlBorder::SetBevelInner(TSeBevelCut v) {
-  if (v == FBevelInner) return false;
-  FBevelKind = TSeBevelKind::kbkNone;
-  FBevelInner = v;
+  if (v == bevelInner_) return false;
+  bevelKind_ = TSeBevelKind::kbkNone;
+  bevelInner_ = v;
   return true;
 }
 
 bool TSeControlBorder::SetBevelOuter(TSeBevelCut v) {
-  if (v == FBevelOuter) return false;
-  FBevelKind = TSeBevelKind::kbkNone;
-  FBevelOuter = v;
+  if (v == bevelOuter_) return false;
+  bevelKind_ = TSeBevelKind::kbkNone;
+  bevelOuter_ = v;
   return true;
 }
 
 bool TSeControlBorder::SetBevelSides(TSeBevelSides v) {
   v &= kbsAll;
-  if (v == FBevelSides) return false;
-  FBevelSides = v;
+  if (v == bevelSides_) return false;
+  bevelSides_ = v;
   return true;
 }
 
 bool TSeControlBorder::SetBevelKind(TSeBevelKind v) {
-  if (v == FBevelKind) return false;
+  if (v == bevelKind_) return false;
   switch (v) {
     case TSeBevelKind::kbkNone:
       break;
     case TSeBevelKind::kbkSingle:
     case TSeBevelKind::kbkTile:
     case TSeBevelKind::kbkSoft:
-      FBevelInner = FBevelOuter = TSeBevelCut::kbvLowered;
+      bevelInner_ = bevelOuter_ = TSeBevelCut::kbvLowered;
       break;
     case TSeBevelKind::kbkBorder:
-      FBevelInner = FBevelOuter = TSeBevelCut::kbvBorder;
+      bevelInner_ = bevelOuter_ = TSeBevelCut::kbvBorder;
       break;
     case TSeBevelKind::kbkFlat:
-      FBevelInner = FBevelOuter = TSeBevelCut::kbvFlatBorder;
+      bevelInner_ = bevelOuter_ = TSeBevelCut::kbvFlatBorder;
       break;
   }
-  FBevelKind = v;
+  bevelKind_ = v;
   return true;
 }
 
 bool TSeControlBorder::SetBevelWidth(std::int32_t v) {
-  if (v == FBevelWidth) return false;
-  FBevelWidth = v;
+  if (v == bevelWidth_) return false;
+  bevelWidth_ = v;
   return true;
 }
 
 bool TSeControlBorder::SetBorderWidth(std::int32_t v) {
-  if (v == FBorderWidth) return false;
-  FBorderWidth = v;
+  if (v == borderWidth_) return false;
+  borderWidth_ = v;
   return true;
 }
 
 TRect TSeControlBorder::GetInnerRect(std::int32_t width, std::int32_t height) const {
-  const std::int64_t border = std::max(FBorderWidth, 0);
+  const std::int64_t border = std::max(borderWidth_, 0);
   const std::int64_t bevels =
-      (FBevelInner != TSeBevelCut::kbvNone ? 1 : 0) + (FBevelOuter != TSeBevelCut::kbvNone ? 1 : 0);
-  const std::int64_t bevel = std::int64_t{std::max(FBevelWidth, 0)} * bevels;
-  auto inset = [&](TSeBevelSides side) { return border + ((FBevelSides & side) ? bevel : 0); };
+      (bevelInner_ != TSeBevelCut::kbvNone ? 1 : 0) + (bevelOuter_ != TSeBevelCut::kbvNone ? 1 : 0);
+  const std::int64_t bevel = std::int64_t{std::max(bevelWidth_, 0)} * bevels;
+  auto inset = [&](TSeBevelSides side) { return border + ((bevelSides_ & side) ? bevel : 0); };
   const auto left = static_cast<std::int32_t>(std::min<std::int64_t>(inset(kbsLeft), width));
   const auto top = static_cast<std::int32_t>(std::min<std::int64_t>(inset(kbsTop), height));
   const auto right =
@@ -98,26 +98,26 @@ void TSeControlBorder::PaintBorder(TSeCanvas& canvas, std::int32_t width, std::i
   if (GetInnerRect(width, height) == r || IsRectEmpty(r)) return;
   // Never more passes than the control has pixels: a huge width would only repaint the same.
   const std::int32_t limit = std::max(width, height) / 2 + 1;
-  const std::int32_t bevelWidth = std::min(FBevelWidth, limit);
+  const std::int32_t bevelWidth = std::min(bevelWidth_, limit);
   auto shrink = [&](std::int32_t n) {
-    if (FBevelSides & kbsLeft) r.Left += n;
-    if (FBevelSides & kbsTop) r.Top += n;
-    if (FBevelSides & kbsRight) r.Right -= n;
-    if (FBevelSides & kbsBottom) r.Bottom -= n;
+    if (bevelSides_ & kbsLeft) r.Left += n;
+    if (bevelSides_ & kbsTop) r.Top += n;
+    if (bevelSides_ & kbsRight) r.Right -= n;
+    if (bevelSides_ & kbsBottom) r.Bottom -= n;
   };
   if (bevelWidth > 0) {
-    if (FBevelOuter != TSeBevelCut::kbvNone) {
-      const TBevelColors c = BevelColors(FBevelOuter);
-      DrawEdges(canvas, r, FBevelSides, c.OuterDark, c.OuterLight, bevelWidth);
+    if (bevelOuter_ != TSeBevelCut::kbvNone) {
+      const TBevelColors c = BevelColors(bevelOuter_);
+      DrawEdges(canvas, r, bevelSides_, c.OuterDark, c.OuterLight, bevelWidth);
       shrink(bevelWidth);
     }
-    if (FBevelInner != TSeBevelCut::kbvNone) {
-      const TBevelColors c = BevelColors(FBevelInner);
-      DrawEdges(canvas, r, FBevelSides, c.InnerDark, c.InnerLight, bevelWidth);
+    if (bevelInner_ != TSeBevelCut::kbvNone) {
+      const TBevelColors c = BevelColors(bevelInner_);
+      DrawEdges(canvas, r, bevelSides_, c.InnerDark, c.InnerLight, bevelWidth);
       shrink(bevelWidth);
     }
   }
-  for (std::int32_t i = 0; i < std::min(FBorderWidth, limit); ++i) {
+  for (std::int32_t i = 0; i < std::min(borderWidth_, limit); ++i) {
     if (IsRectEmpty(r)) break;
     FrameRectColor(canvas, r, color);
     r = InflateBy(r, -1);

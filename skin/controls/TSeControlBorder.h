@@ -36,12 +36,12 @@ class TSeControlBorder {
   };
   static TBevelColors BevelColors(TSeBevelCut cut);
 
-  TSeBevelCut BevelInner() const { return FBevelInner; }
-  TSeBevelCut BevelOuter() const { return FBevelOuter; }
-  TSeBevelSides BevelSides() const { return FBevelSides; }
-  TSeBevelKind BevelKind() const { return FBevelKind; }
-  std::int32_t BevelWidth() const { return FBevelWidth; }
-  std::int32_t BorderWidth() const { return FBorderWidth; }
+  TSeBevelCut BevelInner() const { return bevelInner_; }
+  TSeBevelCut BevelOuter() const { return bevelOuter_; }
+  TSeBevelSides BevelSides() const { return bevelSides_; }
+  TSeBevelKind BevelKind() const { return bevelKind_; }
+  std::int32_t BevelWidth() const { return bevelWidth_; }
+  std::int32_t BorderWidth() const { return borderWidth_; }
 
   // Setting a bevel by hand leaves the preset (BevelKind becomes kbkNone).
   bool SetBevelInner(TSeBevelCut v);
@@ -60,10 +60,10 @@ class TSeControlBorder {
   void PaintBorder(TSeCanvas& canvas, std::int32_t width, std::int32_t height, TColor color) const;
 
  private:
-  TSeBevelCut FBevelInner = TSeBevelCut::kbvLowered;
-  TSeBevelCut FBevelOuter = TSeBevelCut::kbvLowered;
-  TSeBevelSides FBevelSides = kbsAll;
-  TSeBevelKind FBevelKind = TSeBevelKind::kbkNone;
-  std::int32_t FBevelWidth = 0;
-  std::int32_t FBorderWidth = 0;
+  TSeBevelCut bevelInner_ = TSeBevelCut::kbvLowered;
+  TSeBevelCut bevelOuter_ = TSeBevelCut::kbvLowered;
+  TSeBevelSides bevelSides_ = kbsAll;
+  TSeBevelKind bevelKind_ = TSeBevelKind::kbkNone;
+  std::int32_t bevelWidth_ = 0;
+  std::int32_t borderWidth_ = 0;
 };

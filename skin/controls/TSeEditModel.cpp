@@ -23,98 +23,98 @@ std::u16string TSeEditModel::AsciiCaseMapper(const std::u16string& s, TEditCharC
 }
 
 std::int32_t TSeEditModel::SelStart() const {
-  if (FSelLength > 0) return FSelAnchor;
-  if (FSelLength < 0) return FSelAnchor + FSelLength;
-  return FCaretPos;
+  if (selLength_ > 0) return selAnchor_;
+  if (selLength_ < 0) return selAnchor_ + selLength_;
+  return caretPos_;
 }
 
 std::u16string TSeEditModel::SelText() const {
-  return FText.substr(static_cast<std::size_t>(SelStart()), static_cast<std::size_t>(SelCount()));
+  return text_.substr(static_cast<std::size_t>(SelStart()), static_cast<std::size_t>(SelCount()));
 }
 
 void TSeEditModel::Select(std::int32_t start, std::int32_t count) {
   start = std::clamp(start, 0, Length());
   count = std::clamp(count, 0, Length() - start);
-  FCaretPos = start + count;
-  FSelAnchor = FCaretPos;
-  FSelLength = -count;
+  caretPos_ = start + count;
+  selAnchor_ = caretPos_;
+  selLength_ = -count;
 }
 
 bool TSeEditModel::SetText(const std::u16string& s) {
   const std::u16string stored =
-      (s.empty() || FCharCase == TEditCharCase::ecNormal) ? s : FCaseMapper(s, FCharCase);
-  const bool changed = stored != FText;
-  FText = stored;
+      (s.empty() || charCase_ == TEditCharCase::ecNormal) ? s : caseMapper_(s, charCase_);
+  const bool changed = stored != text_;
+  text_ = stored;
   // A shorter text from outside must not leave the selection or caret past its end.
-  if (std::int64_t{SelStart()} + SelCount() > Length()) FSelLength = 0;
-  PlaceCaret(FCaretPos);
+  if (std::int64_t{SelStart()} + SelCount() > Length()) selLength_ = 0;
+  PlaceCaret(caretPos_);
   return changed;
 }
 
 bool TSeEditModel::SetCharCase(TEditCharCase c) {
-  FCharCase = c;
-  return !FText.empty() && SetText(FText);
+  charCase_ = c;
+  return !text_.empty() && SetText(text_);
 }
 
 void TSeEditModel::SetPasswordWideChar(char16_t c) {
-  FPasswordWideChar = c;
-  if (c != 0) FPasswordKind = TPasswordKind::pkChar;
+  passwordWideChar_ = c;
+  if (c != 0) passwordKind_ = TPasswordKind::pkChar;
 }
 
 void TSeEditModel::PlaceCaret(std::int32_t pos) {
-  FCaretPos = std::clamp(pos, 0, Length());
-  if (FCaretPos > 0 && FCaretPos < Length() && IsLowSurrogate(FText[FCaretPos]) &&
-      IsHighSurrogate(FText[FCaretPos - 1]))
-    --FCaretPos;
-  if (FSelLength == 0) FSelAnchor = FCaretPos;
+  caretPos_ = std::clamp(pos, 0, Length());
+  if (caretPos_ > 0 && caretPos_ < Length() && IsLowSurrogate(text_[caretPos_]) &&
+      IsHighSurrogate(text_[caretPos_ - 1]))
+    --caretPos_;
+  if (selLength_ == 0) selAnchor_ = caretPos_;
 }
 
 void TSeEditModel::ClearSelection() {
-  FSelLength = 0;
-  FSelAnchor = FCaretPos;
+  selLength_ = 0;
+  selAnchor_ = caretPos_;
 }
 
 std::int32_t TSeEditModel::PrevCharPos(std::int32_t pos) const {
   if (pos <= 0) return 0;
   std::int32_t p = pos - 1;
-  if (p > 0 && IsLowSurrogate(FText[p]) && IsHighSurrogate(FText[p - 1])) --p;
+  if (p > 0 && IsLowSurrogate(text_[p]) && IsHighSurrogate(text_[p - 1])) --p;
   return p;
 }
 
 std::int32_t TSeEditModel::NextCharPos(std::int32_t pos) const {
   if (pos >= Length()) return Length();
   std::int32_t p = pos + 1;
-  if (p < Length() && IsLowSurrogate(FText[p]) && IsHighSurrogate(FText[p - 1])) ++p;
+  if (p < Length() && IsLowSurrogate(text_[p]) && IsHighSurrogate(text_[p - 1])) ++p;
   return p;
 }
 
 // Words are separated by blanks only.
 std::int32_t TSeEditModel::PrevWordStart(std::int32_t pos) const {
-  while (pos > 0 && FText[pos - 1] == u' ') --pos;
-  while (pos > 0 && FText[pos - 1] != u' ') --pos;
+  while (pos > 0 && text_[pos - 1] == u' ') --pos;
+  while (pos > 0 && text_[pos - 1] != u' ') --pos;
   return pos;
 }
 
 std::int32_t TSeEditModel::NextWordEnd(std::int32_t pos) const {
-  while (pos < Length() && FText[pos] == u' ') ++pos;
-  while (pos < Length() && FText[pos] != u' ') ++pos;
+  while (pos < Length() && text_[pos] == u' ') ++pos;
+  while (pos < Length() && text_[pos] != u' ') ++pos;
   return pos;
 }
 
 bool TSeEditModel::InsertText(const std::u16string& s) {
-  if (FReadOnly) return false;
+  if (readOnly_) return false;
   const std::int32_t start = SelStart();
   const std::int32_t count = SelCount();
-  std::u16string next = FText;
+  std::u16string next = text_;
   next.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(count), s);
-  if (FMaxLength > 0 && next.size() > static_cast<std::size_t>(FMaxLength)) {
+  if (maxLength_ > 0 && next.size() > static_cast<std::size_t>(maxLength_)) {
     ClearSelection();
     return false;
   }
-  FUndo.RecordDeletion(
-      FText.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(count)), start + 1);
-  FUndo.RecordInsertion(static_cast<std::int32_t>(s.size()), start + 1, count > 0);
-  FSelLength = 0;
+  undo_.RecordDeletion(
+      text_.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(count)), start + 1);
+  undo_.RecordInsertion(static_cast<std::int32_t>(s.size()), start + 1, count > 0);
+  selLength_ = 0;
   SetText(next);
   PlaceCaret(start + static_cast<std::int32_t>(s.size()));
   ClearSelection();
@@ -122,19 +122,19 @@ bool TSeEditModel::InsertText(const std::u16string& s) {
 }
 
 void TSeEditModel::DeleteSelection() {
-  if (FReadOnly) return;
+  if (readOnly_) return;
   const std::int32_t start = SelStart();
-  FUndo.RecordDeletion(SelText(), start + 1);
-  std::u16string next = FText;
+  undo_.RecordDeletion(SelText(), start + 1);
+  std::u16string next = text_;
   next.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(SelCount()));
-  FSelLength = 0;
+  selLength_ = 0;
   SetText(next);
   PlaceCaret(start);
   ClearSelection();
 }
 
 std::optional<std::u16string> TSeEditModel::CopyToClipboard() const {
-  if (FPasswordKind != TPasswordKind::pkNone || SelCount() == 0) return std::nullopt;
+  if (passwordKind_ != TPasswordKind::pkNone || SelCount() == 0) return std::nullopt;
   return SelText();
 }
 
@@ -145,40 +145,40 @@ std::optional<std::u16string> TSeEditModel::CutToClipboard() {
 }
 
 void TSeEditModel::PasteFromClipboard(const std::u16string& clip) {
-  if (FReadOnly) return;
+  if (readOnly_) return;
   InsertText(clip);
 }
 
 void TSeEditModel::SelectAll() {
-  FCaretPos = 0;
-  FSelAnchor = 0;
-  FSelLength = Length();
+  caretPos_ = 0;
+  selAnchor_ = 0;
+  selLength_ = Length();
 }
 
 bool TSeEditModel::Undo() {
-  if (FUndo.Empty()) return false;
-  while (!FUndo.Empty()) {
-    const TEditAction a = FUndo.Pop();
+  if (undo_.Empty()) return false;
+  while (!undo_.Empty()) {
+    const TEditAction a = undo_.Pop();
     // The text may have been set from outside since the record was made.
     const std::int32_t p = std::clamp(a.Position - 1, 0, Length());
-    std::u16string next = FText;
+    std::u16string next = text_;
     if (a.Kind == TEditAction::TKind::Deleted) {
       std::u16string t = a.DeletedText;
-      if (FMaxLength > 0) {
-        std::size_t room = static_cast<std::size_t>(std::max(0, FMaxLength - Length()));
+      if (maxLength_ > 0) {
+        std::size_t room = static_cast<std::size_t>(std::max(0, maxLength_ - Length()));
         // Never keep half of a surrogate pair.
         if (room < t.size() && room > 0 && IsLowSurrogate(t[room]) && IsHighSurrogate(t[room - 1]))
           --room;
         t.resize(std::min(room, t.size()));
       }
       next.insert(static_cast<std::size_t>(p), t);
-      FSelLength = 0;
+      selLength_ = 0;
       SetText(next);
       Select(p, static_cast<std::int32_t>(t.size()));
     } else {
       const std::int32_t n = std::min(a.InsertedCount, Length() - p);
       next.erase(static_cast<std::size_t>(p), static_cast<std::size_t>(std::max(0, n)));
-      FSelLength = 0;
+      selLength_ = 0;
       SetText(next);
       PlaceCaret(p);
       ClearSelection();
@@ -189,23 +189,32 @@ bool TSeEditModel::Undo() {
 }
 
 void TSeEditModel::SelectWord() {
-  std::int32_t start = FCaretPos;
-  while (start > 0 && FText[start - 1] != u' ') --start;
-  std::int32_t end = FCaretPos;
-  while (end < Length() && FText[end] != u' ') ++end;
+  std::int32_t start = caretPos_;
+  while (start > 0 && text_[start - 1] != u' ') --start;
+  std::int32_t end = caretPos_;
+  while (end < Length() && text_[end] != u' ') ++end;
   Select(start, end - start);
 }
 
 void TSeEditModel::MoveCaret(std::int32_t to, bool extend) {
-  const std::int32_t old = FCaretPos;
-  FCaretPos = std::clamp(to, 0, Length());
+  const std::int32_t old = caretPos_;
+  caretPos_ = std::clamp(to, 0, Length());
   if (extend) {
-    if (FSelLength == 0) FSelAnchor = old;
-    FSelAnchor = FCaretPos;
-    FSelLength += old - FCaretPos;
+    if (selLength_ == 0) selAnchor_ = old;
+    selAnchor_ = caretPos_;
+    selLength_ += old - caretPos_;
   } else {
-    FSelLength = 0;
+    selLength_ = 0;
   }
+}
+
+void TSeEditModel::DeleteChars(std::int32_t start, std::int32_t end) {
+  const auto from = static_cast<std::size_t>(start);
+  const auto count = static_cast<std::size_t>(end - start);
+  undo_.RecordDeletion(text_.substr(from, count), start + 1);
+  std::u16string next = text_;
+  next.erase(from, count);
+  SetText(next);
 }
 
 TEditKeyResult TSeEditModel::KeyDown(std::uint16_t key, TEditShiftState shift) {
@@ -215,29 +224,18 @@ TEditKeyResult TSeEditModel::KeyDown(std::uint16_t key, TEditShiftState shift) {
   switch (key) {
     case kKeyBack:
     case kKeyDelete:
-      if (FReadOnly) break;
+      if (readOnly_) break;
       if (SelCount() > 0) {
         if (onlyShift)
           result.ToClipboard = CutToClipboard();
         else
           DeleteSelection();
-      } else if (key == kKeyDelete && FCaretPos < Length()) {
-        const std::int32_t end = NextCharPos(FCaretPos);
-        std::u16string next = FText;
-        FUndo.RecordDeletion(next.substr(static_cast<std::size_t>(FCaretPos),
-                                         static_cast<std::size_t>(end - FCaretPos)),
-                             FCaretPos + 1);
-        next.erase(static_cast<std::size_t>(FCaretPos), static_cast<std::size_t>(end - FCaretPos));
-        SetText(next);
-      } else if (key == kKeyBack && FCaretPos > 0) {
-        const std::int32_t start = PrevCharPos(FCaretPos);
-        std::u16string next = FText;
-        FUndo.RecordDeletion(next.substr(static_cast<std::size_t>(start),
-                                         static_cast<std::size_t>(FCaretPos - start)),
-                             start + 1);
-        next.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(FCaretPos - start));
-        SetText(next);
-        FCaretPos = start;
+      } else if (key == kKeyDelete && caretPos_ < Length()) {
+        DeleteChars(caretPos_, NextCharPos(caretPos_));
+      } else if (key == kKeyBack && caretPos_ > 0) {
+        const std::int32_t start = PrevCharPos(caretPos_);
+        DeleteChars(start, caretPos_);
+        caretPos_ = start;
       }
       break;
     case kKeyEnd:
@@ -247,20 +245,20 @@ TEditKeyResult TSeEditModel::KeyDown(std::uint16_t key, TEditShiftState shift) {
       MoveCaret(0, shift.Shift);
       break;
     case kKeyLeft:
-      MoveCaret(shift.Ctrl ? PrevWordStart(FCaretPos) : PrevCharPos(FCaretPos), shift.Shift);
+      MoveCaret(shift.Ctrl ? PrevWordStart(caretPos_) : PrevCharPos(caretPos_), shift.Shift);
       break;
     case kKeyRight:
-      MoveCaret(shift.Ctrl ? NextWordEnd(FCaretPos) : NextCharPos(FCaretPos), shift.Shift);
+      MoveCaret(shift.Ctrl ? NextWordEnd(caretPos_) : NextCharPos(caretPos_), shift.Shift);
       break;
     case kKeyInsert:
       if (onlyCtrl) result.ToClipboard = CopyToClipboard();
-      if (onlyShift) result.WantsPaste = !FReadOnly;
+      if (onlyShift) result.WantsPaste = !readOnly_;
       break;
     case u'C':
       if (onlyCtrl) result.ToClipboard = CopyToClipboard();
       break;
     case u'V':
-      if (onlyCtrl) result.WantsPaste = !FReadOnly;
+      if (onlyCtrl) result.WantsPaste = !readOnly_;
       break;
     case u'X':
       if (onlyCtrl) result.ToClipboard = CutToClipboard();
@@ -271,24 +269,24 @@ TEditKeyResult TSeEditModel::KeyDown(std::uint16_t key, TEditShiftState shift) {
     default:
       break;
   }
-  PlaceCaret(FCaretPos);
+  PlaceCaret(caretPos_);
   return result;
 }
 
 void TSeEditModel::KeyPress(char16_t c) {
-  if (c < 32 || FReadOnly) {
-    FPendingHigh = 0;
+  if (c < 32 || readOnly_) {
+    pendingHigh_ = 0;
     return;
   }
   if (IsHighSurrogate(c)) {
-    FPendingHigh = c;
+    pendingHigh_ = c;
     return;
   }
   if (IsLowSurrogate(c)) {
-    if (FPendingHigh != 0) InsertText(std::u16string{FPendingHigh, c});
-    FPendingHigh = 0;
+    if (pendingHigh_ != 0) InsertText(std::u16string{pendingHigh_, c});
+    pendingHigh_ = 0;
     return;
   }
-  FPendingHigh = 0;
+  pendingHigh_ = 0;
   InsertText(std::u16string(1, c));
 }

@@ -53,36 +53,36 @@ class TSeEditModel {
   using TCaseMapper = std::u16string (*)(const std::u16string&, TEditCharCase);
   static std::u16string AsciiCaseMapper(const std::u16string& s, TEditCharCase c);
 
-  const std::u16string& Text() const { return FText; }
+  const std::u16string& Text() const { return text_; }
   // Stores S in the current CharCase; answers whether the stored text changed (the control
   // then fires OnChange). The undo stack is kept.
   bool SetText(const std::u16string& s);
 
-  std::int32_t Length() const { return static_cast<std::int32_t>(FText.size()); }
-  std::int32_t CaretPos() const { return FCaretPos; }
-  std::int32_t SelAnchor() const { return FSelAnchor; }
-  std::int32_t SelLength() const { return FSelLength; }
+  std::int32_t Length() const { return static_cast<std::int32_t>(text_.size()); }
+  std::int32_t CaretPos() const { return caretPos_; }
+  std::int32_t SelAnchor() const { return selAnchor_; }
+  std::int32_t SelLength() const { return selLength_; }
   std::int32_t SelStart() const;
-  std::int32_t SelCount() const { return FSelLength < 0 ? -FSelLength : FSelLength; }
+  std::int32_t SelCount() const { return selLength_ < 0 ? -selLength_ : selLength_; }
   std::u16string SelText() const;
   // Sets the selection from its start and count, caret at its end (as a mouse drag leaves it).
   void Select(std::int32_t start, std::int32_t count);
 
-  TEditCharCase CharCase() const { return FCharCase; }
+  TEditCharCase CharCase() const { return charCase_; }
   // A non-empty text is set again in the new case.
   bool SetCharCase(TEditCharCase c);
-  void SetCaseMapper(TCaseMapper m) { FCaseMapper = m ? m : &AsciiCaseMapper; }
-  std::int32_t MaxLength() const { return FMaxLength; }
-  void SetMaxLength(std::int32_t n) { FMaxLength = n; }
-  bool ReadOnly() const { return FReadOnly; }
-  void SetReadOnly(bool v) { FReadOnly = v; }
-  TPasswordKind PasswordKind() const { return FPasswordKind; }
-  void SetPasswordKind(TPasswordKind k) { FPasswordKind = k; }
-  char16_t PasswordWideChar() const { return FPasswordWideChar; }
+  void SetCaseMapper(TCaseMapper m) { caseMapper_ = m ? m : &AsciiCaseMapper; }
+  std::int32_t MaxLength() const { return maxLength_; }
+  void SetMaxLength(std::int32_t n) { maxLength_ = n; }
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool v) { readOnly_ = v; }
+  TPasswordKind PasswordKind() const { return passwordKind_; }
+  void SetPasswordKind(TPasswordKind k) { passwordKind_ = k; }
+  char16_t PasswordWideChar() const { return passwordWideChar_; }
   // A non-zero character also makes the kind pkChar.
   void SetPasswordWideChar(char16_t c);
 
-  const TEditActionStack& UndoStack() const { return FUndo; }
+  const TEditActionStack& UndoStack() const { return undo_; }
 
   // Replaces the selection by S; returns false when MaxLength refused it (the selection is
   // then cleared and nothing else changes).
@@ -109,6 +109,8 @@ class TSeEditModel {
   void PlaceCaret(std::int32_t pos);
 
  private:
+  // Deletes start..end, one undo step for the characters that go.
+  void DeleteChars(std::int32_t start, std::int32_t end);
   std::int32_t PrevCharPos(std::int32_t pos) const;
   std::int32_t NextCharPos(std::int32_t pos) const;
   std::int32_t PrevWordStart(std::int32_t pos) const;
@@ -116,16 +118,16 @@ class TSeEditModel {
   void ClearSelection();
   void MoveCaret(std::int32_t to, bool extend);
 
-  std::u16string FText;
-  std::int32_t FCaretPos = 0;
-  std::int32_t FSelAnchor = 0;
-  std::int32_t FSelLength = 0;
-  TEditCharCase FCharCase = TEditCharCase::ecNormal;
-  TCaseMapper FCaseMapper = &AsciiCaseMapper;
-  std::int32_t FMaxLength = 0;
-  bool FReadOnly = false;
-  TPasswordKind FPasswordKind = TPasswordKind::pkNone;
-  char16_t FPasswordWideChar = 0;
-  char16_t FPendingHigh = 0;
-  TEditActionStack FUndo;
+  std::u16string text_;
+  std::int32_t caretPos_ = 0;
+  std::int32_t selAnchor_ = 0;
+  std::int32_t selLength_ = 0;
+  TEditCharCase charCase_ = TEditCharCase::ecNormal;
+  TCaseMapper caseMapper_ = &AsciiCaseMapper;
+  std::int32_t maxLength_ = 0;
+  bool readOnly_ = false;
+  TPasswordKind passwordKind_ = TPasswordKind::pkNone;
+  char16_t passwordWideChar_ = 0;
+  char16_t pendingHigh_ = 0;
+  TEditActionStack undo_;
 };

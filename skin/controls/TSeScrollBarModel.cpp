@@ -23,90 +23,90 @@ std::int32_t Clamp32(std::int64_t v, std::int64_t lo, std::int64_t hi) {
 }  // namespace
 
 void TSeScrollBarModel::SetBounds(std::int32_t width, std::int32_t height) {
-  FWidth = std::max(0, width);
-  FHeight = std::max(0, height);
+  width_ = std::max(0, width);
+  height_ = std::max(0, height);
 }
 
 void TSeScrollBarModel::CutPageSize() {
-  const std::int64_t span = std::int64_t{FMax} - FMin + 1;
-  if (FPageSize > span) FPageSize = static_cast<std::int32_t>(span);
+  const std::int64_t span = std::int64_t{max_} - min_ + 1;
+  if (pageSize_ > span) pageSize_ = static_cast<std::int32_t>(span);
 }
 
 bool TSeScrollBarModel::SetMin(std::int32_t v) {
-  FMin = std::min(v, FMax);
+  min_ = std::min(v, max_);
   CutPageSize();
-  return SetPosition(std::max(FPosition, FMin));
+  return SetPosition(std::max(position_, min_));
 }
 
 bool TSeScrollBarModel::SetMax(std::int32_t v) {
-  FMax = std::max(v, FMin);
+  max_ = std::max(v, min_);
   CutPageSize();
-  return SetPosition(std::min(FPosition, FMax));
+  return SetPosition(std::min(position_, max_));
 }
 
 void TSeScrollBarModel::SetPageSize(std::int32_t v) {
   if (v < 0) return;
-  FPageSize = v;
+  pageSize_ = v;
   CutPageSize();
 }
 
 bool TSeScrollBarModel::SetPosition(std::int32_t v) {
-  v = std::clamp(v, FMin, FMax);
-  if (v == FPosition) return false;
-  FPosition = v;
+  v = std::clamp(v, min_, max_);
+  if (v == position_) return false;
+  position_ = v;
   return true;
 }
 
 TRect TSeScrollBarModel::InsetRect() const {
   // A border wider than half the bar leaves an empty rectangle, never an inverted one.
-  const std::int32_t bw = std::clamp(FBorderWidth, 0, std::min(FWidth, FHeight) / 2);
-  return Rect(bw, bw, FWidth - bw, FHeight - bw);
+  const std::int32_t bw = std::clamp(borderWidth_, 0, std::min(width_, height_) / 2);
+  return Rect(bw, bw, width_ - bw, height_ - bw);
 }
 
 TRect TSeScrollBarModel::Span(std::int32_t from, std::int32_t to) const {
   const TRect r = InsetRect();
-  if (FKind == TScrollBarKind::sbHorizontal) return Rect(from, r.Top, to, r.Bottom);
+  if (kind_ == TScrollBarKind::sbHorizontal) return Rect(from, r.Top, to, r.Bottom);
   return Rect(r.Left, from, r.Right, to);
 }
 
 std::int32_t TSeScrollBarModel::ButtonSize() const {
   const TRect r = InsetRect();
-  const std::int32_t inner = FKind == TScrollBarKind::sbHorizontal ? RectWidth(r) : RectHeight(r);
-  if (std::int64_t{inner} < 2 * std::int64_t{FThumbMetric}) return inner / 2;
-  return FThumbMetric;
+  const std::int32_t inner = kind_ == TScrollBarKind::sbHorizontal ? RectWidth(r) : RectHeight(r);
+  if (std::int64_t{inner} < 2 * std::int64_t{thumbMetric_}) return inner / 2;
+  return thumbMetric_;
 }
 
 TRect TSeScrollBarModel::FirstButtonRect() const {
   const TRect r = InsetRect();
-  const std::int32_t start = FKind == TScrollBarKind::sbHorizontal ? r.Left : r.Top;
+  const std::int32_t start = kind_ == TScrollBarKind::sbHorizontal ? r.Left : r.Top;
   return Span(start, start + ButtonSize());
 }
 
 TRect TSeScrollBarModel::SecondButtonRect() const {
   const TRect r = InsetRect();
-  const std::int32_t end = FKind == TScrollBarKind::sbHorizontal ? r.Right : r.Bottom;
+  const std::int32_t end = kind_ == TScrollBarKind::sbHorizontal ? r.Right : r.Bottom;
   return Span(end - ButtonSize(), end);
 }
 
 TRect TSeScrollBarModel::TrackRect() const {
   const TRect r = InsetRect();
-  const bool h = FKind == TScrollBarKind::sbHorizontal;
-  const std::int32_t b = FShowButtons ? ButtonSize() : 0;
+  const bool h = kind_ == TScrollBarKind::sbHorizontal;
+  const std::int32_t b = showButtons_ ? ButtonSize() : 0;
   return Span((h ? r.Left : r.Top) + b, (h ? r.Right : r.Bottom) - b);
 }
 
 std::int64_t TSeScrollBarModel::ScrollRange() const {
-  const std::int64_t span = std::int64_t{FMax} - FMin;
-  return FPageSize == 0 ? span : span - FPageSize + 1;
+  const std::int64_t span = std::int64_t{max_} - min_;
+  return pageSize_ == 0 ? span : span - pageSize_ + 1;
 }
 
 std::int32_t TSeScrollBarModel::ThumbSize() const {
   const TRect t = TrackRect();
-  const std::int64_t len = FKind == TScrollBarKind::sbHorizontal ? RectWidth(t) : RectHeight(t);
-  std::int64_t size = FThumbMetric;
-  if (FPageSize > 0) {
-    size = RoundDiv(len * FPageSize, std::int64_t{FMax} - FMin + 1);
-    size = std::max<std::int64_t>(size, FThumbMetric / 3 * 2);
+  const std::int64_t len = kind_ == TScrollBarKind::sbHorizontal ? RectWidth(t) : RectHeight(t);
+  std::int64_t size = thumbMetric_;
+  if (pageSize_ > 0) {
+    size = RoundDiv(len * pageSize_, std::int64_t{max_} - min_ + 1);
+    size = std::max<std::int64_t>(size, thumbMetric_ / 3 * 2);
   }
   if (size >= len) return 0;
   return static_cast<std::int32_t>(size);
@@ -114,15 +114,15 @@ std::int32_t TSeScrollBarModel::ThumbSize() const {
 
 std::int32_t TSeScrollBarModel::ThumbStart() const {
   const TRect t = TrackRect();
-  const bool h = FKind == TScrollBarKind::sbHorizontal;
+  const bool h = kind_ == TScrollBarKind::sbHorizontal;
   const std::int32_t start = h ? t.Left : t.Top;
   const std::int32_t end = h ? t.Right : t.Bottom;
   const std::int64_t range = ScrollRange();
   if (range < 1) return start;
   const std::int32_t size = ThumbSize();
-  if (FPosition > std::int64_t{FMax} - FPageSize + 1) return end - size;
+  if (position_ > std::int64_t{max_} - pageSize_ + 1) return end - size;
   return static_cast<std::int32_t>(
-      start + RoundDiv((std::int64_t{FPosition} - FMin) * (end - start - size), range));
+      start + RoundDiv((std::int64_t{position_} - min_) * (end - start - size), range));
 }
 
 TRect TSeScrollBarModel::ThumbRect() const {
@@ -132,32 +132,32 @@ TRect TSeScrollBarModel::ThumbRect() const {
 
 TRect TSeScrollBarModel::PageBeforeRect() const {
   const TRect t = TrackRect();
-  return Span(FKind == TScrollBarKind::sbHorizontal ? t.Left : t.Top, ThumbStart());
+  return Span(kind_ == TScrollBarKind::sbHorizontal ? t.Left : t.Top, ThumbStart());
 }
 
 TRect TSeScrollBarModel::PageAfterRect() const {
   const TRect t = TrackRect();
   return Span(ThumbStart() + ThumbSize(),
-              FKind == TScrollBarKind::sbHorizontal ? t.Right : t.Bottom);
+              kind_ == TScrollBarKind::sbHorizontal ? t.Right : t.Bottom);
 }
 
 std::int32_t TSeScrollBarModel::PositionAt(std::int32_t c) const {
   const TRect t = TrackRect();
-  const bool h = FKind == TScrollBarKind::sbHorizontal;
+  const bool h = kind_ == TScrollBarKind::sbHorizontal;
   const std::int32_t start = h ? t.Left : t.Top;
   const std::int32_t len = h ? RectWidth(t) : RectHeight(t);
   const std::int32_t size = ThumbSize();
   const std::int64_t range = ScrollRange();
   // Without PageSize the last position is Max itself, not Max + 1.
-  const std::int64_t last = std::int64_t{FMax} - std::max(FPageSize, 1) + 1;
-  if (len == size || range < 1) return Clamp32(0, FMin, last);
+  const std::int64_t last = std::int64_t{max_} - std::max(pageSize_, 1) + 1;
+  if (len == size || range < 1) return Clamp32(0, min_, last);
   // Coordinates beyond the track give the ends anyway; clamping first keeps the product small.
   const std::int64_t along = std::clamp<std::int64_t>(std::int64_t{c} - start, 0, len);
-  return Clamp32(RoundDiv(range * along, len - size) + FMin, FMin, last);
+  return Clamp32(RoundDiv(range * along, len - size) + min_, min_, last);
 }
 
 TScrollBarPart TSeScrollBarModel::HitTest(TPoint p) const {
-  if (FShowButtons) {
+  if (showButtons_) {
     if (PtInRect(FirstButtonRect(), p)) return TScrollBarPart::FirstButton;
     if (PtInRect(SecondButtonRect(), p)) return TScrollBarPart::SecondButton;
   }
@@ -168,46 +168,46 @@ TScrollBarPart TSeScrollBarModel::HitTest(TPoint p) const {
 }
 
 std::int32_t TSeScrollBarModel::StepTarget(TScrollCode code) {
-  const std::int64_t page = FPageSize >= 1 ? FPageSize : FLargeChange;
-  std::int64_t target = FPosition;
+  const std::int64_t page = pageSize_ >= 1 ? pageSize_ : largeChange_;
+  std::int64_t target = position_;
   switch (code) {
     case TScrollCode::scPageUp:
-      target = std::int64_t{FPosition} - page;
+      target = std::int64_t{position_} - page;
       break;
     case TScrollCode::scPageDown:
-      target = std::int64_t{FPosition} + page;
+      target = std::int64_t{position_} + page;
       break;
     case TScrollCode::scBottom:
-      target = FMax;
+      target = max_;
       break;
     case TScrollCode::scTop:
-      target = FMin;
+      target = min_;
       break;
     case TScrollCode::scLineDown:
-      target = std::int64_t{FPosition} + FSmallChange;
-      if (target >= FMax) ContinuousDown = false;
+      target = std::int64_t{position_} + smallChange_;
+      if (target >= max_) ContinuousDown = false;
       break;
     case TScrollCode::scLineUp:
-      target = std::int64_t{FPosition} - FSmallChange;
-      if (target <= FMin) ContinuousUp = false;
+      target = std::int64_t{position_} - smallChange_;
+      if (target <= min_) ContinuousUp = false;
       break;
     default:
       break;
   }
-  return Clamp32(target, FMin, FMax);
+  return Clamp32(target, min_, max_);
 }
 
 bool TSeScrollBarModel::BeginDrag(TPoint p) {
   if (HitTest(p) != TScrollBarPart::Thumb) return false;
-  FDragOffset = Along(p) - ThumbStart();
+  dragOffset_ = Along(p) - ThumbStart();
   return true;
 }
 
 std::int32_t TSeScrollBarModel::DragTarget(TPoint p) const {
   const TRect t = TrackRect();
-  const bool h = FKind == TScrollBarKind::sbHorizontal;
+  const bool h = kind_ == TScrollBarKind::sbHorizontal;
   const std::int32_t lo = h ? t.Left : t.Top;
   const std::int32_t hi = std::max(lo, (h ? t.Right : t.Bottom) - ThumbSize());
-  const std::int64_t start = std::int64_t{Along(p)} - std::max(FDragOffset, 0);
+  const std::int64_t start = std::int64_t{Along(p)} - std::max(dragOffset_, 0);
   return PositionAt(static_cast<std::int32_t>(std::clamp<std::int64_t>(start, lo, hi)));
 }

@@ -35,33 +35,33 @@ enum class TScrollBarPart : std::uint8_t {
 class TSeScrollBarModel {
  public:
   // ThumbMetric is the platform's scroll-thumb size, which buttons and the thumb start from.
-  explicit TSeScrollBarModel(std::int32_t thumbMetric = 17) : FThumbMetric(thumbMetric) {}
+  explicit TSeScrollBarModel(std::int32_t thumbMetric = 17) : thumbMetric_(thumbMetric) {}
 
-  TScrollBarKind Kind() const { return FKind; }
-  void SetKind(TScrollBarKind k) { FKind = k; }
+  TScrollBarKind Kind() const { return kind_; }
+  void SetKind(TScrollBarKind k) { kind_ = k; }
   void SetBounds(std::int32_t width, std::int32_t height);
-  std::int32_t Width() const { return FWidth; }
-  std::int32_t Height() const { return FHeight; }
-  std::int32_t ThumbMetric() const { return FThumbMetric; }
-  void SetThumbMetric(std::int32_t m) { FThumbMetric = m; }
+  std::int32_t Width() const { return width_; }
+  std::int32_t Height() const { return height_; }
+  std::int32_t ThumbMetric() const { return thumbMetric_; }
+  void SetThumbMetric(std::int32_t m) { thumbMetric_ = m; }
 
-  std::int32_t Min() const { return FMin; }
-  std::int32_t Max() const { return FMax; }
-  std::int32_t PageSize() const { return FPageSize; }
-  std::int32_t Position() const { return FPosition; }
+  std::int32_t Min() const { return min_; }
+  std::int32_t Max() const { return max_; }
+  std::int32_t PageSize() const { return pageSize_; }
+  std::int32_t Position() const { return position_; }
   // The setters answer whether Position changed (the control then fires OnChange).
   bool SetMin(std::int32_t v);
   bool SetMax(std::int32_t v);
   void SetPageSize(std::int32_t v);
   bool SetPosition(std::int32_t v);
-  std::int32_t LargeChange() const { return FLargeChange; }
-  void SetLargeChange(std::int32_t v) { FLargeChange = v; }
-  std::int32_t SmallChange() const { return FSmallChange; }
-  void SetSmallChange(std::int32_t v) { FSmallChange = v; }
-  bool ShowButtons() const { return FShowButtons; }
-  void SetShowButtons(bool v) { FShowButtons = v; }
-  std::int32_t BorderWidth() const { return FBorderWidth; }
-  void SetBorderWidth(std::int32_t v) { FBorderWidth = v; }
+  std::int32_t LargeChange() const { return largeChange_; }
+  void SetLargeChange(std::int32_t v) { largeChange_ = v; }
+  std::int32_t SmallChange() const { return smallChange_; }
+  void SetSmallChange(std::int32_t v) { smallChange_ = v; }
+  bool ShowButtons() const { return showButtons_; }
+  void SetShowButtons(bool v) { showButtons_ = v; }
+  std::int32_t BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(std::int32_t v) { borderWidth_ = v; }
 
   std::int32_t ButtonSize() const;
   TRect FirstButtonRect() const;
@@ -87,28 +87,28 @@ class TSeScrollBarModel {
   // A press on the thumb starts a drag (true); DragTarget gives the position for the pointer.
   bool BeginDrag(TPoint p);
   std::int32_t DragTarget(TPoint p) const;
-  void EndDrag() { FDragOffset = -1; }
-  std::int32_t DragOffset() const { return FDragOffset; }
-  bool Dragging() const { return FDragOffset >= 0; }
+  void EndDrag() { dragOffset_ = -1; }
+  std::int32_t DragOffset() const { return dragOffset_; }
+  bool Dragging() const { return dragOffset_ >= 0; }
 
  private:
   TRect InsetRect() const;
-  std::int32_t Along(TPoint p) const { return FKind == TScrollBarKind::sbHorizontal ? p.X : p.Y; }
+  std::int32_t Along(TPoint p) const { return kind_ == TScrollBarKind::sbHorizontal ? p.X : p.Y; }
   std::int32_t ThumbStart() const;
   TRect Span(std::int32_t from, std::int32_t to) const;
   void CutPageSize();
 
-  TScrollBarKind FKind = TScrollBarKind::sbHorizontal;
-  std::int32_t FWidth = 121;
-  std::int32_t FHeight = 17;
-  std::int32_t FThumbMetric;
-  std::int32_t FMin = 0;
-  std::int32_t FMax = 100;
-  std::int32_t FPageSize = 0;
-  std::int32_t FPosition = 0;
-  std::int32_t FLargeChange = 1;
-  std::int32_t FSmallChange = 1;
-  bool FShowButtons = true;
-  std::int32_t FBorderWidth = 1;
-  std::int32_t FDragOffset = -1;
+  TScrollBarKind kind_ = TScrollBarKind::sbHorizontal;
+  std::int32_t width_ = 121;
+  std::int32_t height_ = 17;
+  std::int32_t thumbMetric_;
+  std::int32_t min_ = 0;
+  std::int32_t max_ = 100;
+  std::int32_t pageSize_ = 0;
+  std::int32_t position_ = 0;
+  std::int32_t largeChange_ = 1;
+  std::int32_t smallChange_ = 1;
+  bool showButtons_ = true;
+  std::int32_t borderWidth_ = 1;
+  std::int32_t dragOffset_ = -1;
 };

@@ -49,7 +49,7 @@ std::int32_t TSeTabLayout::Available() const {
 }
 
 void TSeTabLayout::ComputeRows() {
-  FRows.clear();
+  rows_.clear();
   if (TabCount() == 0) return;
   const std::int32_t a = Available();
   // A row is justified to fill the strip exactly; a row over-full only because the table
@@ -62,14 +62,14 @@ void TSeTabLayout::ComputeRows() {
       row.Extra = static_cast<std::int32_t>((a - sum) / n);
       row.Remainder = static_cast<std::int32_t>(a - sum - std::int64_t{row.Extra} * n);
     }
-    FRows.push_back(row);
+    rows_.push_back(row);
   };
   std::int64_t sum = MeasureTab(0);
   std::int32_t first = 0;
   for (std::int32_t j = 1; j < TabCount(); ++j) {
     const std::int32_t w = MeasureTab(j);
     // Strictly less: a tab that exactly fills the rest of the row starts a new one.
-    if (sum + w < a || static_cast<std::int32_t>(FRows.size()) == kMaxRows - 1) {
+    if (sum + w < a || static_cast<std::int32_t>(rows_.size()) == kMaxRows - 1) {
       sum += w;
     } else {
       close(j - 1, first, sum);
@@ -81,8 +81,8 @@ void TSeTabLayout::ComputeRows() {
 }
 
 std::int32_t TSeTabLayout::RowCount() const {
-  if (FRows.empty()) return 0;
-  return MultiLine ? static_cast<std::int32_t>(FRows.size()) : 1;
+  if (rows_.empty()) return 0;
+  return MultiLine ? static_cast<std::int32_t>(rows_.size()) : 1;
 }
 
 std::int32_t TSeTabLayout::RowOf(std::int32_t i) const {
@@ -90,21 +90,21 @@ std::int32_t TSeTabLayout::RowOf(std::int32_t i) const {
   if (count == 0) return -1;
   if (count == 1) return 0;
   for (std::int32_t r = 1; r < count; ++r) {
-    if (FRows[static_cast<std::size_t>(r - 1)].LastTab < i &&
-        FRows[static_cast<std::size_t>(r)].LastTab >= i)
+    if (rows_[static_cast<std::size_t>(r - 1)].LastTab < i &&
+        rows_[static_cast<std::size_t>(r)].LastTab >= i)
       return r;
   }
   return 0;
 }
 
 std::int32_t TSeTabLayout::RowFirstTab(std::int32_t r) const {
-  return r <= 0 ? 0 : FRows[static_cast<std::size_t>(r - 1)].LastTab + 1;
+  return r <= 0 ? 0 : rows_[static_cast<std::size_t>(r - 1)].LastTab + 1;
 }
 
 std::int32_t TSeTabLayout::JustifiedTabWidth(std::int32_t i) const {
   const std::int32_t w = MeasureTab(i);
   if (RaggedRight || TabWidth != 0 || !MultiLine || RowCount() == 0) return w;
-  const TTabRow& row = FRows[static_cast<std::size_t>(RowOf(i))];
+  const TTabRow& row = rows_[static_cast<std::size_t>(RowOf(i))];
   return w + row.Extra + (i == row.LastTab ? row.Remainder : 0);
 }
 
@@ -163,7 +163,7 @@ TTabPosition TSeTabLayout::TabSide(std::int32_t i) const {
 }
 
 TRect TSeTabLayout::GetTabRect(std::int32_t i) const {
-  if (i < 0 || i >= TabCount() || FRows.empty()) return TRect{};
+  if (i < 0 || i >= TabCount() || rows_.empty()) return TRect{};
   std::int64_t offset = 0;
   if (MultiLine) {
     for (std::int32_t k = RowFirstTab(RowOf(i)); k < i; ++k) offset += JustifiedTabWidth(k);
@@ -266,7 +266,7 @@ void TSeTabLayout::ShowSelectedTab() {
 }
 
 std::int32_t TSeTabLayout::TabAtPoint(TPoint p) const {
-  if (TabCount() == 0 || FRows.empty()) return -1;
+  if (TabCount() == 0 || rows_.empty()) return -1;
   if (NeedsScrollButtons()) {
     const std::int32_t strip = GetStripSize();
     const std::int32_t left = Width - 2 * ScrollButtonSize.cx;
@@ -287,7 +287,7 @@ std::int32_t TSeTabLayout::TabAtPoint(TPoint p) const {
       for (std::int32_t r = 0; r < s; ++r) order.push_back(r);
     }
     for (const std::int32_t r : order) {
-      for (std::int32_t i = RowFirstTab(r); i <= FRows[static_cast<std::size_t>(r)].LastTab; ++i)
+      for (std::int32_t i = RowFirstTab(r); i <= rows_[static_cast<std::size_t>(r)].LastTab; ++i)
         if (PtInRect(GetTabRect(i), p)) return i;
     }
     return -1;
@@ -317,7 +317,7 @@ std::int32_t TSeTabLayout::TabAtPoint(TPoint p) const {
 
 std::vector<std::int32_t> TSeTabLayout::TabPaintOrder() const {
   std::vector<std::int32_t> order;
-  if (TabCount() == 0 || FRows.empty()) return order;
+  if (TabCount() == 0 || rows_.empty()) return order;
   if (!MultiLine) {
     const std::int32_t last = LastVisibleTab(false);
     for (std::int32_t i = std::max(FirstVisibleTab, 0); i <= last; ++i)
@@ -326,7 +326,7 @@ std::vector<std::int32_t> TSeTabLayout::TabPaintOrder() const {
   }
   const std::int32_t s = SelectedRow();
   auto row = [&](std::int32_t r) {
-    for (std::int32_t i = RowFirstTab(r); i <= FRows[static_cast<std::size_t>(r)].LastTab; ++i)
+    for (std::int32_t i = RowFirstTab(r); i <= rows_[static_cast<std::size_t>(r)].LastTab; ++i)
       order.push_back(i);
   };
   if (ScrollOpposite) {

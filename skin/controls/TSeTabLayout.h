@@ -52,7 +52,7 @@ class TSeTabLayout {
   void ComputeRows();
   // A single-line strip is one row.
   std::int32_t RowCount() const;
-  const std::vector<TTabRow>& Rows() const { return FRows; }
+  const std::vector<TTabRow>& Rows() const { return rows_; }
   std::int32_t RowOf(std::int32_t i) const;
   std::int32_t JustifiedTabWidth(std::int32_t i) const;
 
@@ -84,5 +84,5 @@ class TSeTabLayout {
   std::int32_t RowFirstTab(std::int32_t r) const;
   bool OverlapsScrollButton(const TRect& r) const;
 
-  std::vector<TTabRow> FRows;
+  std::vector<TTabRow> rows_;
 };

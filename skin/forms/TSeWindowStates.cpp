@@ -1,5 +1,6 @@
 #include "skin/forms/TSeWindowStates.h"
 
+#include "framework/core/ScopeGuard.h"
 #include "skin/forms/TSeWindowStateHost.h"
 
 using S = TSeWindowState;
@@ -134,11 +135,6 @@ void TSeWindowStates::SetWindowState(TSeWindowState target) {
 void TSeWindowStates::ApplyPendingState(TSeWindowState target, const TRect& normalBounds) {
   if (target != S::kwsRollup) normalBounds_ = normalBounds;
   pending_ = true;
-  try {
-    SetWindowState(target);
-  } catch (...) {
-    pending_ = false;
-    throw;
-  }
-  pending_ = false;
+  ScopeGuard done([this] { pending_ = false; });
+  SetWindowState(target);
 }
