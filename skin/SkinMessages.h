@@ -37,3 +37,18 @@ inline constexpr std::uint32_t SE_PAINTFRAME = 0xB1C8;
 // window was destroyed and may come back). SE_FREEHOOK: free it if it has no clients left.
 inline constexpr std::uint32_t SE_REHOOK = 0xB0DE;
 inline constexpr std::uint32_t SE_FREEHOOK = 0xB0DF;
+
+// The lParam of a WM_ERASEBKGND that asks a parent for the background under a transparent
+// control: a flag byte 1, then the control's bounds in the parent. A parent that finds flag 1
+// paints that part of its background into the DC it is given (a frame paints its client
+// background there; a transparent windowed parent forwards a request of its own further up).
+#pragma pack(push, 1)
+struct TSeBackgroundRequest {
+  std::uint8_t Flag = 1;
+  std::int32_t Left = 0;
+  std::int32_t Top = 0;
+  std::int32_t Right = 0;
+  std::int32_t Bottom = 0;
+};
+#pragma pack(pop)
+static_assert(sizeof(TSeBackgroundRequest) == 17, "one flag byte and four 32-bit values");
