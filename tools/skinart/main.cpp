@@ -3,6 +3,7 @@
 //   skinart OUTDIR            write every bitmap of the skin into OUTDIR
 //   skinart --compare DIR     verify that the .bmp files in DIR are exactly what it draws
 //   skinart --check SKINDIR   lint manifest, bitmaps and object files of a skin folder
+//   skinart --icon FILE       write the program's icon (.ico) to FILE
 //
 // The check reads the folder as the build does, into the skin library's own objects, and
 // lays them out with the library's own layout.
@@ -13,6 +14,8 @@
 
 #include "skin/objects/TSeBitmap.h"
 #include "skin/store/TSeSkinSource.h"
+#include "tools/skinart/TIconFile.h"
+#include "tools/skinart/TIconPainter.h"
 #include "tools/skinart/TSkinPainter.h"
 #include "tools/skinsource/ESkinSourceError.h"
 #include "tools/skinsource/TSkinBitmapFile.h"
@@ -31,7 +34,8 @@ using skinsource::TWholeFile;
 void Usage(std::ostream& out) {
   out << "usage: skinart OUTDIR            draw the skin's bitmaps into OUTDIR\n"
          "       skinart --compare DIR     check that DIR holds exactly these bitmaps\n"
-         "       skinart --check SKINDIR   check a skin's manifest, bitmaps and objects\n";
+         "       skinart --check SKINDIR   check a skin's manifest, bitmaps and objects\n"
+         "       skinart --icon FILE       write the program's icon to FILE\n";
 }
 
 int Write(const std::string& folder) {
@@ -79,6 +83,12 @@ int Check(const std::string& folder) {
   return 0;
 }
 
+int WriteIcon(const std::string& path) {
+  TWholeFile::Write(path, skinart::TIconFile::Encode(skinart::TIconPainter::Images()));
+  std::cout << "wrote the program's icon to " << path << "\n";
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,6 +99,7 @@ int main(int argc, char** argv) {
     }
     if (argc == 3 && std::string(argv[1]) == "--check") return Check(argv[2]);
     if (argc == 3 && std::string(argv[1]) == "--compare") return Compare(argv[2]);
+    if (argc == 3 && std::string(argv[1]) == "--icon") return WriteIcon(argv[2]);
     if (argc == 2 && argv[1][0] != '-') return Write(argv[1]);
     Usage(std::cerr);
     return 1;
