@@ -2,6 +2,8 @@
 
 #include "framework/core/TClassRegistry.h"
 #include "framework/ui/FrameworkClasses.h"
+#include "skin/controls/TSeSkinEdit.h"
+#include "skin/controls/TSeSkinScrollBar.h"
 #include "skin/engine/TSeSkinEngine.h"
 
 void RegisterSkinControls() {
@@ -9,4 +11,6 @@ void RegisterSkinControls() {
   RegisterSkinEngineClass();
   TClassRegistry& registry = TClassRegistry::Global();
   (void)registry;
+  registry.Register<TSeSkinEdit>();
+  registry.Register<TSeSkinScrollBar>();
 }
