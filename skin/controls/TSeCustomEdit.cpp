@@ -291,7 +291,7 @@ void TSeCustomEdit::CreateCaretNow() {
 }
 
 void TSeCustomEdit::WMSetFocus(TMessage& message) {
-  TSeCustomControl::Dispatch(message);
+  InheritedMessage<TSeCustomEdit>(message);
   CreateCaretNow();
   model_.MoveCaret(0, false);
   if (autoSelect_) model_.SelectAll();
@@ -300,18 +300,18 @@ void TSeCustomEdit::WMSetFocus(TMessage& message) {
 }
 
 void TSeCustomEdit::WMKillFocus(TMessage& message) {
-  TSeCustomControl::Dispatch(message);
+  InheritedMessage<TSeCustomEdit>(message);
   DestroyCaret();
   Invalidate();
 }
 
 void TSeCustomEdit::CMEnabledChanged(TMessage& message) {
-  TSeCustomControl::Dispatch(message);
+  InheritedMessage<TSeCustomEdit>(message);
   Invalidate();
 }
 
 void TSeCustomEdit::CMFontChanged(TMessage& message) {
-  TSeCustomControl::Dispatch(message);
+  InheritedMessage<TSeCustomEdit>(message);
   AdjustHeight();
   if (HasFocus()) {
     DestroyCaret();

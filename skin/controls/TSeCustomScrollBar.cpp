@@ -217,7 +217,7 @@ void TSeCustomScrollBar::MouseUp(TMouseButton button, TShiftState shift, int x, 
 }
 
 void TSeCustomScrollBar::CMMouseLeave(TMessage& message) {
-  TSeGraphicControl::Dispatch(message);
+  InheritedMessage<TSeCustomScrollBar>(message);
   if (hot_ != TPartFlags{}) {
     hot_ = TPartFlags{};
     Invalidate();
