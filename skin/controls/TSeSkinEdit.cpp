@@ -12,6 +12,11 @@ void TSeSkinEdit::DeclareProperties(TPropertyBuilder<TSeSkinEdit>& p) {
   DeclareSkinProperties(p, "Edit");
 }
 
+void TSeSkinEdit::CMMouseHover(TMessage& message) {
+  InheritedMessage<TSeSkinEdit>(message);
+  Invalidate();
+}
+
 TSeObjectState TSeSkinEdit::PaintState() {
   if (!Enabled()) return TSeObjectState::osDisabled;
   if (MouseInside()) return TSeObjectState::osHot;

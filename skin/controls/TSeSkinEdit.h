@@ -8,6 +8,11 @@
 
 class TSeSkinEdit : public TSeCustomEdit {
   QM_CLASS(TSeSkinEdit, TSeCustomEdit)
+  // clang-format off
+  QM_MESSAGE_TABLE(TSeSkinEdit, TSeCustomEdit,
+    QM_MESSAGE(CM_MOUSEENTER, CMMouseHover)
+    QM_MESSAGE(CM_MOUSELEAVE, CMMouseHover))
+  // clang-format on
 
  public:
   explicit TSeSkinEdit(TComponent* owner);
@@ -22,6 +27,8 @@ class TSeSkinEdit : public TSeCustomEdit {
   void SkinBound() override;
 
  private:
+  // The frame shows the hot state: repaint when the mouse comes and goes.
+  void CMMouseHover(TMessage& message);
   TSeSkinObject* Frame();
   void DrawFrame(const RECT& r);
 

@@ -347,9 +347,14 @@ TEST_F(ControlsTest, SkinnedLooksPaintTheirPicturePerState) {
   const std::string edit = std::string(QM_SOURCE_DIR) + "/resources/skin/bitmaps/EDIT.BMP";
   auto editPixel = [&] { return ScreenPixel(e->Handle(), e->Width() / 2, inset); };
   EXPECT_EQ(editPixel(), BitmapPixel(edit.c_str(), 4, 0)) << "normal";
+  // The pointer really over the edit: the framework's enter tracking asks where it is.
+  const POINT over = e->ClientToScreen(POINT{20, 8});
+  SetCursorPos(over.x, over.y);
   PostMessageW(e->Handle(), WM_MOUSEMOVE, 0, At(20, 8));
   Pump();
   EXPECT_EQ(editPixel(), BitmapPixel(edit.c_str(), 12, 0)) << "hot";
+  const POINT away = form->ClientToScreen(POINT{300, 190});
+  SetCursorPos(away.x, away.y);
   PostMessageW(form->Handle(), WM_MOUSEMOVE, 0, At(300, 190));
   Pump();
   e->SetFocus();
