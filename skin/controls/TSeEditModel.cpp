@@ -208,6 +208,19 @@ void TSeEditModel::MoveCaret(std::int32_t to, bool extend) {
   }
 }
 
+TEditMenuState TSeEditModel::MenuState(bool clipboardHasText) const {
+  const bool selected = SelCount() > 0;
+  const bool masked = passwordKind_ != TPasswordKind::pkNone;
+  TEditMenuState m;
+  m.Undo = !undo_.Empty() && !readOnly_;
+  m.Cut = selected && !masked && !readOnly_;
+  m.Copy = selected && !masked;
+  m.Paste = clipboardHasText && !readOnly_;
+  m.Delete = selected && !readOnly_;
+  m.SelectAll = SelCount() != Length();
+  return m;
+}
+
 void TSeEditModel::DeleteChars(std::int32_t start, std::int32_t end) {
   const auto from = static_cast<std::size_t>(start);
   const auto count = static_cast<std::size_t>(end - start);

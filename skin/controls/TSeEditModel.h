@@ -24,6 +24,17 @@ struct TEditShiftState {
   bool Alt = false;
 };
 
+// Which items of the context menu (Undo, Cut, Copy, Paste, Delete, Select All) are enabled.
+struct TEditMenuState {
+  bool Undo = false;
+  bool Cut = false;
+  bool Copy = false;
+  bool Paste = false;
+  bool Delete = false;
+  bool SelectAll = false;
+  friend bool operator==(const TEditMenuState&, const TEditMenuState&) = default;
+};
+
 // What a key asks of the clipboard, which only the control can reach.
 struct TEditKeyResult {
   std::optional<std::u16string> ToClipboard;  // put this text on the clipboard
@@ -107,6 +118,12 @@ class TSeEditModel {
   // Clamps the caret, keeps it off the inside of a surrogate pair and lets SelAnchor follow
   // it when nothing is selected.
   void PlaceCaret(std::int32_t pos);
+  // Moves the caret to POS; EXTEND grows the selection from the old caret as Shift does with
+  // the arrow keys, otherwise the selection goes (the mouse's press and drag).
+  void MoveCaret(std::int32_t to, bool extend);
+
+  // The context menu's items before it shows; the clipboard's state comes from the control.
+  TEditMenuState MenuState(bool clipboardHasText) const;
 
  private:
   // Deletes start..end, one undo step for the characters that go.
@@ -116,7 +133,6 @@ class TSeEditModel {
   std::int32_t PrevWordStart(std::int32_t pos) const;
   std::int32_t NextWordEnd(std::int32_t pos) const;
   void ClearSelection();
-  void MoveCaret(std::int32_t to, bool extend);
 
   std::u16string text_;
   std::int32_t caretPos_ = 0;

@@ -72,8 +72,9 @@ TRect TSeScrollBarModel::Span(std::int32_t from, std::int32_t to) const {
 std::int32_t TSeScrollBarModel::ButtonSize() const {
   const TRect r = InsetRect();
   const std::int32_t inner = kind_ == TScrollBarKind::sbHorizontal ? RectWidth(r) : RectHeight(r);
-  if (std::int64_t{inner} < 2 * std::int64_t{thumbMetric_}) return inner / 2;
-  return thumbMetric_;
+  const std::int32_t metric = buttonMetric_ > 0 ? buttonMetric_ : thumbMetric_;
+  if (std::int64_t{inner} < 2 * std::int64_t{metric}) return inner / 2;
+  return metric;
 }
 
 TRect TSeScrollBarModel::FirstButtonRect() const {

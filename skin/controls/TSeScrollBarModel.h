@@ -44,6 +44,9 @@ class TSeScrollBarModel {
   std::int32_t Height() const { return height_; }
   std::int32_t ThumbMetric() const { return thumbMetric_; }
   void SetThumbMetric(std::int32_t m) { thumbMetric_ = m; }
+  // The size buttons start from when it is not the thumb metric (a skin's button picture);
+  // 0 goes back to the thumb metric.
+  void SetButtonMetric(std::int32_t m) { buttonMetric_ = m; }
 
   std::int32_t Min() const { return min_; }
   std::int32_t Max() const { return max_; }
@@ -102,6 +105,7 @@ class TSeScrollBarModel {
   std::int32_t width_ = 121;
   std::int32_t height_ = 17;
   std::int32_t thumbMetric_;
+  std::int32_t buttonMetric_ = 0;
   std::int32_t min_ = 0;
   std::int32_t max_ = 100;
   std::int32_t pageSize_ = 0;

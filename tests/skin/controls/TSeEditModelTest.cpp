@@ -174,6 +174,38 @@ TEST(EditModel, PasteRequestsFollowModifiersAndReadOnly) {
   EXPECT_FALSE(e.KeyDown(u'V', {false, true, false}).WantsPaste);
 }
 
+TEST(EditModel, ContextMenuItemsFollowSelectionPasswordAndReadOnly) {
+  struct Row {
+    const char* name;
+    std::u16string script;
+    bool clipHasText;
+    TEditMenuState menu;  // Undo, Cut, Copy, Paste, Delete, Select All
+  };
+  const Row rows[] = {
+      {"empty edit", u"", false, {false, false, false, false, false, false}},
+      {"typed, nothing selected", u"ab", true, {true, false, false, true, false, true}},
+      {"part selected", u"ab<S-L>", false, {true, true, true, false, true, true}},
+      {"all selected", u"ab<ALL>", false, {true, true, true, false, true, false}},
+      {"password keeps delete only",
+       u"<PWD>ab<S-L>",
+       false,
+       {true, false, false, false, true, true}},
+      {"read only", u"ab<S-L><RO>", true, {false, false, true, false, false, true}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    TSeEditModel e;
+    RunScript(e, r.script);
+    const TEditMenuState m = e.MenuState(r.clipHasText);
+    EXPECT_EQ(m.Undo, r.menu.Undo);
+    EXPECT_EQ(m.Cut, r.menu.Cut);
+    EXPECT_EQ(m.Copy, r.menu.Copy);
+    EXPECT_EQ(m.Paste, r.menu.Paste);
+    EXPECT_EQ(m.Delete, r.menu.Delete);
+    EXPECT_EQ(m.SelectAll, r.menu.SelectAll);
+  }
+}
+
 TEST(EditModel, PasswordWideCharSetsCharKind) {
   TSeEditModel e;
   e.SetPasswordWideChar(u'*');

@@ -108,6 +108,19 @@ TEST(ScrollBarModel, GeometryFollowsTheRules) {
   }
 }
 
+// A skin's button picture sets the buttons apart from the thumb, and short bars still halve.
+TEST(ScrollBarModel, ButtonMetricApartFromTheThumb) {
+  TSeScrollBarModel m(17);
+  m.SetBorderWidth(0);
+  m.SetBounds(121, 17);
+  m.SetButtonMetric(20);
+  EXPECT_EQ(m.ButtonSize(), 20);
+  EXPECT_EQ(m.TrackRect(), Rect(20, 0, 101, 17));
+  EXPECT_EQ(m.ThumbSize(), 17);
+  m.SetBounds(30, 17);
+  EXPECT_EQ(m.ButtonSize(), 15);
+}
+
 TEST(ScrollBarModel, HitTestAndDragFromTheThumbsFirstPixel) {
   TSeScrollBarModel m;  // default bar, thumb at 52..69 for position 50
   m.SetPosition(50);

@@ -1,0 +1,16 @@
+#include "skin/controls/SkinControls.h"
+
+#include "framework/core/TClassRegistry.h"
+#include "framework/ui/FrameworkClasses.h"
+#include "skin/controls/TSeSkinEdit.h"
+#include "skin/controls/TSeSkinScrollBar.h"
+#include "skin/engine/TSeSkinEngine.h"
+
+void RegisterSkinControls() {
+  RegisterFrameworkClasses();
+  RegisterSkinEngineClass();
+  TClassRegistry& registry = TClassRegistry::Global();
+  (void)registry;
+  registry.Register<TSeSkinEdit>();
+  registry.Register<TSeSkinScrollBar>();
+}
