@@ -63,7 +63,8 @@ void TSeTabStringList::SetUpdateState(bool updating) {
   TStringList::SetUpdateState(updating);
 }
 
-TSeCustomTabControl::TSeCustomTabControl(TComponent* owner) : TCustomControl(owner), tabs_(*this) {
+TSeCustomTabControl::TSeCustomTabControl(TComponent* owner)
+    : TSeCustomControl(owner), tabs_(*this) {
   SetControlStyle(ControlStyle() | csAcceptsControls | csOpaque);
   SetBounds(Left(), Top(), 289, 193);
   SetColor(clBtnFace);
@@ -98,9 +99,6 @@ void TSeCustomTabControl::DeclareProperties(TPropertyBuilder<TSeCustomTabControl
   p.Integer("TabIndex", &TSeCustomTabControl::TabIndex, &TSeCustomTabControl::SetTabIndex)
       .Default(-1)
       .StoredIf([](const TSeCustomTabControl& c) { return !c.usePages_; });
-  p.Boolean("Transparent", &TSeCustomTabControl::TabTransparent,
-            &TSeCustomTabControl::SetTabTransparent)
-      .Default(false);
   p.Boolean("RaggedRight", &TSeCustomTabControl::RaggedRight, &TSeCustomTabControl::SetRaggedRight)
       .Default(false);
   p.Boolean("ScrollOpposite", &TSeCustomTabControl::ScrollOpposite,
@@ -118,7 +116,7 @@ void TSeCustomTabControl::DeclareProperties(TPropertyBuilder<TSeCustomTabControl
 }
 
 void TSeCustomTabControl::CreateParams(TCreateParams& params) {
-  TCustomControl::CreateParams(params);
+  TSeCustomControl::CreateParams(params);
   params.Style |= WS_CLIPCHILDREN;
   params.Style &= ~static_cast<DWORD>(WS_HSCROLL | WS_VSCROLL);
 }
@@ -134,7 +132,7 @@ void TSeCustomTabControl::SetImages(TImageList* value) {
 }
 
 void TSeCustomTabControl::Notification(TComponent* component, TOperation operation) {
-  TCustomControl::Notification(component, operation);
+  TSeCustomControl::Notification(component, operation);
   if (operation == TOperation::opRemove && component == images_) SetImages(nullptr);
 }
 
@@ -202,12 +200,6 @@ void TSeCustomTabControl::SetTabWidth(std::int32_t value) {
   tabWidth_ = value;
   Invalidate();
   Realign();
-}
-
-void TSeCustomTabControl::SetTabTransparent(bool value) {
-  if (transparent_ == value) return;
-  transparent_ = value;
-  Invalidate();
 }
 
 void TSeCustomTabControl::SetUsePages(bool value) {
@@ -409,7 +401,7 @@ void TSeCustomTabControl::MovePage(TSeCustomTabSheet* sheet, std::int32_t index)
 void TSeCustomTabControl::GetChildren(const std::function<void(TComponent*)>& proc,
                                       TComponent* root) {
   if (!usePages_) {
-    TCustomControl::GetChildren(proc, root);
+    TSeCustomControl::GetChildren(proc, root);
     return;
   }
   // Pages in page order, then any other children.
@@ -423,7 +415,7 @@ void TSeCustomTabControl::GetChildren(const std::function<void(TComponent*)>& pr
 }
 
 void TSeCustomTabControl::Loaded() {
-  TCustomControl::Loaded();
+  TSeCustomControl::Loaded();
   TabsChanged();
   if (usePages_) ActivatePageOfTab(loadedTabIndex_ >= 0 ? loadedTabIndex_ : tabIndex_);
   ComputeRows();
@@ -553,7 +545,7 @@ TSize TSeCustomTabControl::GetScrollButtonSize() {
 // ---- Mouse and keyboard ----
 
 void TSeCustomTabControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomControl::MouseDown(button, shift, x, y);
+  TSeCustomControl::MouseDown(button, shift, x, y);
   if (button != mbLeft) return;
   const bool wasLeft = LeftButtonPressed();
   const bool wasRight = RightButtonPressed();
@@ -572,7 +564,7 @@ void TSeCustomTabControl::MouseDown(TMouseButton button, TShiftState shift, int 
 }
 
 void TSeCustomTabControl::MouseMove(TShiftState shift, int x, int y) {
-  TCustomControl::MouseMove(shift, x, y);
+  TSeCustomControl::MouseMove(shift, x, y);
   const bool left = InLeftButton(x, y);
   const bool right = InRightButton(x, y);
   const std::int32_t hot = TabAtPoint(x, y);
@@ -584,7 +576,7 @@ void TSeCustomTabControl::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TSeCustomTabControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  TCustomControl::MouseUp(button, shift, x, y);
+  TSeCustomControl::MouseUp(button, shift, x, y);
   if (button != mbLeft) return;
   leftPressed_ = rightPressed_ = false;
   StopRepeat();
@@ -634,7 +626,7 @@ void TSeCustomTabControl::WMGetDlgCode(TMessage& message) {
 }
 
 void TSeCustomTabControl::KeyDown(WORD& key, TShiftState shift) {
-  TCustomControl::KeyDown(key, shift);
+  TSeCustomControl::KeyDown(key, shift);
   switch (key) {
     case VK_LEFT:
     case VK_UP:
@@ -693,14 +685,9 @@ void TSeCustomTabControl::CMFontChanged(TMessage& message) {
   Realign();
 }
 
-void TSeCustomTabControl::CMFocusMoved(TMessage& message) {
-  InheritedMessage<TSeCustomTabControl>(message);
-  RepaintTabStrip();
-}
-
 void TSeCustomTabControl::BoundsChanged() {
   const std::int32_t rows = layout_.RowCount();
-  TCustomControl::BoundsChanged();
+  TSeCustomControl::BoundsChanged();
   if (multiLine_ && RowCount() != rows) {
     Realign();
     Invalidate();
@@ -718,21 +705,15 @@ void TSeCustomTabControl::RepaintTabStrip() {
   if (HandleAllocated()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TSeCustomTabControl::WMEraseBkgnd(TMessage& message) {
-  // The paint covers the whole control.
-  message.Result = 1;
-}
-
-void TSeCustomTabControl::Paint() {
-  if (Width() <= 0 || Height() <= 0) return;
-  PaintClient(Canvas().Handle());
-}
-
 void TSeCustomTabControl::PaintBackground(HDC dc) {
-  FillSolid(dc, RECT{0, 0, Width(), Height()}, Color());
+  if (!Transparent()) FillSolid(dc, RECT{0, 0, PaintWidth(), PaintHeight()}, Color());
 }
 
-void TSeCustomTabControl::PaintClient(HDC dc) {
+void TSeCustomTabControl::PaintClient() {
+  PaintTabControl(Canvas().Handle());
+}
+
+void TSeCustomTabControl::PaintTabControl(HDC dc) {
   Handles::SavedDC saved(dc);
   PaintBackground(dc);
   PaintTabs(dc, false);

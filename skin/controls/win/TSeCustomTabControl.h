@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "framework/core/TStringList.h"
-#include "framework/ui/TCustomControl.h"
+#include "skin/controls/TSeCustomControl.h"
 #include "skin/controls/TSeTabLayout.h"
 
 class TImageList;
@@ -40,20 +40,17 @@ class TSeTabStringList : public TStringList {
 using TTabChangingEvent = TEvent<TObject*, bool&>;
 using TDrawTabEvent = TEvent<TObject*, int, RECT, bool>;
 
-class TSeCustomTabControl : public TCustomControl {
-  QM_CLASS(TSeCustomTabControl, TCustomControl)
+class TSeCustomTabControl : public TSeCustomControl {
+  QM_CLASS(TSeCustomTabControl, TSeCustomControl)
   // clang-format off
-  QM_MESSAGE_TABLE(TSeCustomTabControl, TCustomControl,
+  QM_MESSAGE_TABLE(TSeCustomTabControl, TSeCustomControl,
     QM_MESSAGE(WM_GETDLGCODE, WMGetDlgCode)
-    QM_MESSAGE(WM_ERASEBKGND, WMEraseBkgnd)
     QM_MESSAGE(WM_SIZE, WMSize)
     QM_MESSAGE(CM_MOUSELEAVE, CMMouseLeave)
     QM_MESSAGE(CM_DIALOGKEY, CMDialogKey)
     QM_MESSAGE(CM_DIALOGCHAR, CMDialogChar)
     QM_MESSAGE(CM_ENABLEDCHANGED, CMEnabledChanged)
-    QM_MESSAGE(CM_FONTCHANGED, CMFontChanged)
-    QM_MESSAGE(CM_ENTER, CMFocusMoved)
-    QM_MESSAGE(CM_EXIT, CMFocusMoved))
+    QM_MESSAGE(CM_FONTCHANGED, CMFontChanged))
   // clang-format on
 
  public:
@@ -86,9 +83,6 @@ class TSeCustomTabControl : public TCustomControl {
   void SetTabHeight(std::int32_t value);
   std::int32_t TabWidth() const { return tabWidth_; }
   void SetTabWidth(std::int32_t value);
-  // The tab control's own flag: the parent's image shows outside the page area.
-  bool TabTransparent() const { return transparent_; }
-  void SetTabTransparent(bool value);
   bool UsePages() const { return usePages_; }
   void SetUsePages(bool value);
 
@@ -104,6 +98,8 @@ class TSeCustomTabControl : public TCustomControl {
   std::int32_t HotTab() const { return hotTab_; }
   bool LeftButtonPressed() const { return leftPressed_ && leftHot_; }
   bool RightButtonPressed() const { return rightPressed_ && rightHot_; }
+  bool LeftButtonHot() const { return leftHot_; }
+  bool RightButtonHot() const { return rightHot_; }
 
   // Geometry in client coordinates, after ComputeRows.
   void ComputeRows();
@@ -149,11 +145,12 @@ class TSeCustomTabControl : public TCustomControl {
   bool InLeftButton(int x, int y);
   bool InRightButton(int x, int y);
   // The whole picture: background, tabs, frame, the selected tab over it, scroll buttons.
-  virtual void PaintClient(HDC dc);
-  // The background behind the tabs (the control's colour).
+  void PaintClient() override;
+  void PaintTabControl(HDC dc);
+  // The background behind the tabs: the control's colour, or the parent's image (already
+  // there) when Transparent.
   virtual void PaintBackground(HDC dc);
 
-  void Paint() override;
   void CreateParams(TCreateParams& params) override;
   void KeyDown(WORD& key, TShiftState shift) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -168,14 +165,12 @@ class TSeCustomTabControl : public TCustomControl {
   bool HasTabImage(std::int32_t index) const;
 
   void WMGetDlgCode(TMessage& message);
-  void WMEraseBkgnd(TMessage& message);
   void WMSize(TMessage& message);
   void CMMouseLeave(TMessage& message);
   void CMDialogKey(TMessage& message);
   void CMDialogChar(TMessage& message);
   void CMEnabledChanged(TMessage& message);
   void CMFontChanged(TMessage& message);
-  void CMFocusMoved(TMessage& message);
 
  private:
   friend class TSeCustomTabSheet;
@@ -207,7 +202,6 @@ class TSeCustomTabControl : public TCustomControl {
   bool ownerDraw_ = false;
   bool raggedRight_ = false;
   bool scrollOpposite_ = false;
-  bool transparent_ = false;
   bool usePages_ = false;
   bool leftHot_ = false;
   bool rightHot_ = false;
