@@ -15,6 +15,9 @@
 #include <vector>
 
 #include "../../framework/ui/UiTestSupport.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReader.h"
+#include "framework/core/TWriter.h"
 #include "framework/ui/TTimer.h"
 #include "skin/controls/SkinControls.h"
 #include "skin/controls/win/TSeCustomTabSheet.h"
@@ -342,6 +345,44 @@ TEST_F(TabWindows, SkinnedTabsShowTheirStatesPictures) {
   tabs->SetEnabled(true);
   shot = paint();
   EXPECT_NE(at(81, 1 + 4), cell(2));
+}
+
+TEST_F(TabWindows, APageControlWithItsPagesTravelsInAWindowDefinition) {
+  std::vector<std::uint8_t> definition;
+  {
+    std::unique_ptr<TForm> source(NewForm());
+    source->SetName("MainForm");
+    auto* pages = new TSeSkinPageControl(source.get());
+    pages->SetName("Pages");
+    pages->SetParent(source.get());
+    pages->SetMultiLine(true);
+    pages->SetHotTrack(true);
+    for (int i = 0; i < 4; ++i) {
+      auto* sheet = new TSeCustomTabSheet(source.get());
+      sheet->SetName("Sheet" + std::to_string(i));
+      sheet->SetCaption(L"Page " + std::to_wstring(i));
+      pages->InsertPage(i, sheet);
+    }
+    pages->SetActivePage(pages->Pages(3));
+    TMemoryStream out;
+    TWriter(out).WriteRootComponent(*source);
+    definition = out.Bytes();
+  }
+  std::unique_ptr<TForm> read(new TForm(nullptr));
+  TMemoryStream in(definition);
+  TReader(in).ReadRootComponent(read.get());
+  auto* pages = dynamic_cast<TSeSkinPageControl*>(read->FindComponent("Pages"));
+  ASSERT_NE(pages, nullptr);
+  // The pages come back in order, each once, with their tabs; the fourth is active.
+  ASSERT_EQ(pages->PageCount(), 4);
+  EXPECT_EQ(pages->Tabs().Count(), 4);
+  EXPECT_EQ(pages->Pages(2)->Name(), "Sheet2");
+  EXPECT_EQ(pages->Tabs().Get(2), u"Page 2");
+  EXPECT_EQ(pages->ActivePage(), pages->Pages(3));
+  EXPECT_EQ(pages->TabIndex(), 3);
+  EXPECT_TRUE(pages->MultiLine());
+  EXPECT_TRUE(pages->HotTrack());
+  EXPECT_TRUE(pages->UsePages());
 }
 
 }  // namespace
