@@ -4,13 +4,18 @@
 #include "framework/ui/FrameworkClasses.h"
 #include "skin/controls/TSeSkinEdit.h"
 #include "skin/controls/TSeSkinScrollBar.h"
+#include "skin/controls/win/TSeCustomTabSheet.h"
+#include "skin/controls/win/TSeSkinPageControl.h"
+#include "skin/controls/win/TSeSkinTabControl.h"
 #include "skin/engine/TSeSkinEngine.h"
 
 void RegisterSkinControls() {
   RegisterFrameworkClasses();
   RegisterSkinEngineClass();
   TClassRegistry& registry = TClassRegistry::Global();
-  (void)registry;
   registry.Register<TSeSkinEdit>();
   registry.Register<TSeSkinScrollBar>();
+  registry.Register<TSeSkinTabControl>();
+  registry.Register<TSeSkinPageControl>();
+  registry.Register<TSeCustomTabSheet>();
 }
