@@ -25,7 +25,11 @@ THookList::THookList() {
 
 THookList::~THookList() {
   Gone() = true;
-  while (!hooks_.empty()) delete hooks_.back();
+  while (!hooks_.empty()) {
+    TControlHook* hook = hooks_.back();
+    hooks_.pop_back();
+    delete hook;
+  }
 }
 
 THookList& THookList::Instance() {

@@ -71,7 +71,11 @@ TSeCustomForm::TSeCustomForm(TComponent* owner) : TSeHook(owner) {
     // The platform keeps a sizeable frame with no buttons of its own; we draw everything.
     form->SetBorderStyle(bsSizeable);
     form->SetBorderIcons({});
-    constraints_.Assign(&form->Constraints());
+    const TSizeConstraints& from = form->Constraints();
+    constraints_.MinWidth = from.MinWidth;
+    constraints_.MinHeight = from.MinHeight;
+    constraints_.MaxWidth = from.MaxWidth;
+    constraints_.MaxHeight = from.MaxHeight;
   }
   blending_.SetOwnerNotify([this] { OptionsChanged(); });
   shadow_.SetOwnerNotify([this] { OptionsChanged(); });
@@ -138,7 +142,10 @@ void TSeCustomForm::SetCaption(const std::wstring& value) {
 }
 
 void TSeCustomForm::SetConstraints(const TSizeConstraints& value) {
-  constraints_.Assign(&value);
+  constraints_.MinWidth = value.MinWidth;
+  constraints_.MinHeight = value.MinHeight;
+  constraints_.MaxWidth = value.MaxWidth;
+  constraints_.MaxHeight = value.MaxHeight;
   if (ComponentState().Contains(TComponentStateFlag::csLoading)) return;
   if (Control()) {
     const TSize minimum = GetMinTrackSize();
