@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -270,7 +271,9 @@ TEST_F(SkinnedMenu, PaintsFromTheSkinAtTheMeasuredSize) {
   };
   seen = &look;
   PostKeys(owner.Handle, {VK_DOWN});
-  SetTimer(nullptr, 0, 300, LookAtMenu);
+  // FRAME_EXTRAS_HOLD_MS keeps the menu up longer, for a screenshot of it.
+  const char* hold = std::getenv("FRAME_EXTRAS_HOLD_MS");
+  SetTimer(nullptr, 0, hold ? static_cast<UINT>(std::atoi(hold)) : 300, LookAtMenu);
   EXPECT_EQ(menu.Popup(owner.Handle, POINT{80, 80}, entries), 0);
   seen = nullptr;
   ASSERT_NE(look.Window, nullptr);
