@@ -3,6 +3,7 @@
 #include "framework/core/TClassRegistry.h"
 #include "framework/ui/FrameworkClasses.h"
 #include "skin/controls/TSeSkinEdit.h"
+#include "skin/controls/TSeSkinMemo.h"
 #include "skin/controls/TSeSkinScrollBar.h"
 #include "skin/engine/TSeSkinEngine.h"
 
@@ -13,4 +14,5 @@ void RegisterSkinControls() {
   (void)registry;
   registry.Register<TSeSkinEdit>();
   registry.Register<TSeSkinScrollBar>();
+  registry.Register<TSeSkinMemo>();
 }
