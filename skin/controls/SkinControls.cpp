@@ -2,11 +2,25 @@
 
 #include "framework/core/TClassRegistry.h"
 #include "framework/ui/FrameworkClasses.h"
+#include "skin/controls/TSeCustomCheckBox.h"
+#include "skin/controls/TSeCustomGroupBox.h"
+#include "skin/controls/TSeCustomLabel.h"
+#include "skin/controls/TSeCustomPanel.h"
+#include "skin/controls/TSeSkinButton.h"
 #include "skin/engine/TSeSkinEngine.h"
 
 void RegisterSkinControls() {
   RegisterFrameworkClasses();
   RegisterSkinEngineClass();
   TClassRegistry& registry = TClassRegistry::Global();
-  (void)registry;
+  registry.Register<TSeCustomButton>();
+  registry.Register<TSeSkinButton>();
+  registry.Register<TSeCustomLabel>();
+  registry.Register<TSeSkinLabel>();
+  registry.Register<TSeCustomPanel>();
+  registry.Register<TSeSkinPanel>();
+  registry.Register<TSeCustomCheckBox>();
+  registry.Register<TSeSkinCheckBox>();
+  registry.Register<TSeCustomGroupBox>();
+  registry.Register<TSeSkinGroupBox>();
 }
