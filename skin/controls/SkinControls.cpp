@@ -1,4 +1,7 @@
 #include "skin/controls/SkinControls.h"
+
+#include "framework/core/TClassRegistry.h"
+#include "framework/ui/FrameworkClasses.h"
 #include "skin/controls/TSeCustomCheckBox.h"
 #include "skin/controls/TSeCustomGroupBox.h"
 #include "skin/controls/TSeCustomLabel.h"
@@ -10,9 +13,6 @@
 #include "skin/controls/win/TSeCustomTabSheet.h"
 #include "skin/controls/win/TSeSkinPageControl.h"
 #include "skin/controls/win/TSeSkinTabControl.h"
-
-#include "framework/core/TClassRegistry.h"
-#include "framework/ui/FrameworkClasses.h"
 #include "skin/engine/TSeSkinEngine.h"
 
 void RegisterSkinControls() {
