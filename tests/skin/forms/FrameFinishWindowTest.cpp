@@ -16,6 +16,7 @@
 #include "skin/forms/win/TSeSkinPopupMenu.h"
 #include "skin/forms/win/TSeTrayIcon.h"
 #include "skin/objects/TSeSkinObject.h"
+#include "tests/support/GdiObjects.h"
 
 namespace {
 
@@ -365,6 +366,46 @@ TEST_F(FrameFinish, BlendingLaysTheWholeWindowOverWhatIsBehind) {
     EXPECT_NEAR(GetGValue(seen), OverWhite(128, GetGValue(opaque[i])), 3);
     EXPECT_NEAR(GetBValue(seen), OverWhite(128, GetBValue(opaque[i])), 3);
   }
+}
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
+  ++*reinterpret_cast<DWORD*>(count);
+  EnumChildWindows(window, CountWindow, count);
+  return TRUE;
+}
+
+// Wine answers 0 for the user objects: there the thread's windows stand in for them.
+DWORD UserObjects() {
+  const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  if (counted != 0) return counted;
+  DWORD windows = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+// 1,000 cycles of painting and activation changes, with a resize at every 10th and a state
+// change at every 50th, leak no handle. (10,000 took 80 s: a skinned paint and a resize cost
+// some 8 ms under Wine.) The window is hidden meanwhile: the same handles are made and freed,
+// without the display's round trips.
+TEST_F(FrameFinish, ThousandCyclesLeaveTheObjectCountsAsTheyWere) {
+  ShowNow();
+  form->Hide();
+  const auto cycle = [&](int i) {
+    frame->PaintNonClient();
+    SendMessageW(window, WM_NCACTIVATE, i % 2, 0);
+    if (i % 10 == 0) form->SetBounds(200, 150, 400 + i % 7, 300 + i % 5);
+    if (i % 50 == 0) frame->DoRollup();  // rolled up, and back at the next change
+  };
+  for (int i = 0; i < 80; ++i) cycle(i);
+  Pump();
+  const DWORD gdi = GdiObjects();
+  const DWORD user = UserObjects();
+  ASSERT_GT(gdi, 0u);
+  for (int i = 0; i < 1000; ++i) cycle(i);
+  Pump();
+  EXPECT_NEAR(double(GdiObjects()), double(gdi), 4.0);
+  EXPECT_NEAR(double(UserObjects()), double(user), 2.0);
+  EXPECT_EQ(frame->WindowState(), S::kwsNormal);
 }
 
 }  // namespace
