@@ -47,6 +47,13 @@ start() {
     wineserver -w
     touch "$WINEPREFIX/.qm-configured"
   fi
+  if [ ! -f "$WINEPREFIX/.qm-unmanaged" ]; then
+    # No window manager runs on the test display: Wine would wait two seconds for one at every
+    # hide of a captioned window. Wine places its windows itself instead.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.qm-unmanaged"
+  fi
   # A persistent server keeps every test .exe from paying for a server start. When one already
   # runs for this prefix it is somebody else's, and stop leaves it alone.
   if wineserver -p </dev/null >/dev/null 2>&1; then

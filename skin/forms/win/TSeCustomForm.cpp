@@ -12,6 +12,10 @@
 #include "skin/forms/FrameRects.h"
 #include "skin/forms/FrameZones.h"
 #include "skin/forms/TSePlainFrame.h"
+#include "skin/forms/win/RunTransition.h"
+#include "skin/forms/win/SystemMenu.h"
+#include "skin/forms/win/TSeTrayIcon.h"
+#include "skin/objects/TSeBitmap.h"
 
 namespace {
 
@@ -53,6 +57,27 @@ void CopyBands(HDC to, HDC from, const TRect& client, TSize full) {
     if (!IsRectEmpty(band))
       BitBlt(to, band.Left, band.Top, RectWidth(band), RectHeight(band), from, band.Left, band.Top,
              SRCCOPY);
+}
+
+// A device bitmap's pixels into a skin picture of the same size.
+void ReadPixels(HBITMAP bitmap, TSize size, TSeBitmap& into) {
+  into.SetSize(size.cx, size.cy);
+  if (into.IsEmpty()) return;
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = size.cx;
+  format.bmiHeader.biHeight = -size.cy;  // top row first, as the picture keeps them
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  Handles::WindowDC screen(nullptr);
+  GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(size.cy), into.Bits(), &format,
+            DIB_RGB_COLORS);
+  into.UpdateDeviceCopy();
+}
+
+std::u16string ToU16(const std::wstring& text) {
+  return std::u16string(text.begin(), text.end());
 }
 
 }  // namespace
@@ -362,15 +387,32 @@ void TSeCustomForm::MinimizeApplication() {
   if (Application) Application->Minimize();
 }
 
-// The tray icon itself belongs to the tray component; until it is wired the window only hides.
+// The window leaves the screen for its notification-area icon: its own icon, and as tip the
+// application's title when the whole application goes, else the window's caption. A double
+// click on the icon restores the window; its menu is the system menu at the cursor.
 void TSeCustomForm::HideToTray() {
-  if (Control() && Control()->HandleAllocated()) ShowWindow(Control()->Handle(), SW_HIDE);
+  if (!Control() || !Control()->HandleAllocated()) return;
+  if (!tray_) {
+    tray_ = std::make_unique<TSeTrayIcon>(
+        static_cast<UINT>(reinterpret_cast<UINT_PTR>(this) & 0xFFFFFFFFu));
+    tray_->OnDoubleClick = [this] { DoRestore(); };
+    tray_->OnMenu = [this](POINT) { ShowSystemMenu(); };
+  }
+  HICON icon = nullptr;
+  if (TCustomForm* form = OwnerForm()) icon = form->Icon().Handle();
+  if (!icon && Application) icon = Application->Icon().Handle();
+  tray_->SetIcon(icon);
+  tray_->SetTip(minimizeApplication_ && Application ? ToU16(Application->Title())
+                                                    : ToU16(Control()->Caption()));
+  ShowWindow(Control()->Handle(), SW_HIDE);
+  tray_->Show();
 }
 
 void TSeCustomForm::ShowFromTray() {
   if (!Control() || !Control()->HandleAllocated()) return;
   ShowWindow(Control()->Handle(), SW_RESTORE);
   SetForegroundWindow(Control()->Handle());
+  if (tray_) tray_->Hide();
 }
 
 // ---- actions -----------------------------------------------------------------------------
@@ -429,7 +471,8 @@ void TSeCustomForm::ProcessMessages() {
   if (Application) Application->ProcessMessages();
 }
 
-// The built-in system menu in the platform's look; the skinned menu replaces the popup later.
+// The built-in system menu, painted from the skin's popup menu object when there is one. In
+// the tray the icon's hidden window owns it (the shell put that window in front).
 void TSeCustomForm::ShowSystemMenu() {
   hotZone_ = TSeFrameZone::kfzSysButton;
   if (!Control()) return;
@@ -442,40 +485,9 @@ void TSeCustomForm::ShowSystemMenu() {
     const TRect window = WindowRect();
     at = POINT{window.Left + client.Left, window.Top + client.Top};
   }
-  Handles::Menu menu(CreatePopupMenu());
-  const std::vector<TSeFrameCommand> items = FrameCommands::SystemMenuItems(borderIcons_, state);
-  for (const TSeFrameCommand item : items) {
-    const wchar_t* caption = nullptr;
-    switch (item) {
-      case TSeFrameCommand::Restore:
-        caption = L"&Restore";
-        break;
-      case TSeFrameCommand::Minimize:
-        caption = L"Mi&nimize";
-        break;
-      case TSeFrameCommand::Maximize:
-        caption = L"Ma&ximize";
-        break;
-      case TSeFrameCommand::Rollup:
-        caption = L"Ro&llup";
-        break;
-      case TSeFrameCommand::Tray:
-        caption = L"Minimize to &Tray";
-        break;
-      case TSeFrameCommand::Close:
-        caption = L"&Close\tAlt+F4";
-        break;
-      default:
-        break;
-    }
-    if (caption)
-      AppendMenuW(menu.Get(), MF_STRING, static_cast<UINT_PTR>(item), caption);
-    else
-      AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
-  }
-  const HWND window = Control()->Handle();
-  const auto chosen = static_cast<TSeFrameCommand>(TrackPopupMenu(
-      menu.Get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, window, nullptr));
+  const HWND owner = state == W::kwsTray && tray_ ? tray_->Window() : Control()->Handle();
+  const TSeFrameCommand chosen =
+      SystemMenu::Show(owner, at, borderIcons_, state, PopupMenuObject());
   switch (chosen) {
     case TSeFrameCommand::Restore:
       DoRestore();
@@ -624,17 +636,20 @@ void TSeCustomForm::PaintNonClient() {
       Handles::CreatedDC mixed = Handles::CreatedDC::Compatible(dc.Get());
       Handles::Bitmap mixedBitmap(CreateCompatibleBitmap(dc.Get(), full.cx, full.cy));
       Handles::SelectedObject mixedSel(mixed.Get(), mixedBitmap.Get());
-      BitBlt(mixed.Get(), 0, 0, full.cx, full.cy, behind.Get(), 0, 0, SRCCOPY);
+      // The frame rectangle only: the shadow strips are laid over the background already.
+      const TSize frame = geometry_.FrameSize();
+      BitBlt(mixed.Get(), 0, 0, frame.cx, frame.cy, behind.Get(), 0, 0, SRCCOPY);
       const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(blending_.Value()), 0};
-      AlphaBlend(mixed.Get(), 0, 0, full.cx, full.cy, memory.Get(), 0, 0, full.cx, full.cy, blend);
-      BitBlt(memory.Get(), 0, 0, full.cx, full.cy, mixed.Get(), 0, 0, SRCCOPY);
+      AlphaBlend(mixed.Get(), 0, 0, frame.cx, frame.cy, memory.Get(), 0, 0, frame.cx, frame.cy,
+                 blend);
+      BitBlt(memory.Get(), 0, 0, frame.cx, frame.cy, mixed.Get(), 0, 0, SRCCOPY);
     }
   }
   CopyBands(dc.Get(), memory.Get(), client, full);
 }
 
-// The shadow strips right and below the frame: nested rings of the shade at falling alpha
-// over what lies behind the window.
+// The shadow strips right of and below the frame: nested rings of the shade (0x3F3F3F) over
+// what lies behind the window; the frame painted afterwards covers all but the strips.
 void TSeCustomForm::DrawShadow(HDC dc, const TRect& client) {
   const TSize full = geometry_.FullSize();
   const TSize frame = geometry_.FrameSize();
@@ -650,22 +665,66 @@ void TSeCustomForm::DrawShadow(HDC dc, const TRect& client) {
     FillRect(dc, &right, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     FillRect(dc, &bottom, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   }
-  // One pixel of the shade, stretched with a constant alpha over each ring.
-  Handles::CreatedDC shade = Handles::CreatedDC::Compatible(dc);
-  Handles::Bitmap pixel(CreateCompatibleBitmap(dc, 1, 1));
-  Handles::SelectedObject shadeSel(shade.Get(), pixel.Get());
-  SetPixel(shade.Get(), 0, 0, RGB(0x3F, 0x3F, 0x3F));
-  const auto fill = [&](const TRect& r, int alpha) {
-    if (IsRectEmpty(r)) return;
-    const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), 0};
-    AlphaBlend(dc, r.Left, r.Top, RectWidth(r), RectHeight(r), shade.Get(), 0, 0, 1, 1, blend);
+  // The shade goes into a layer of its own, each pixel keeping the alpha it was last filled
+  // with, and the layer is then laid over the background once.
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(format.bmiHeader);
+  format.bmiHeader.biWidth = full.cx;
+  format.bmiHeader.biHeight = -full.cy;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  Handles::Bitmap layer(CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!layer || !bits) return;
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  const auto put = [&](int x, int y, std::uint32_t alpha) {
+    if (x < 0 || y < 0 || x >= full.cx || y >= full.cy) return;
+    // Premultiplied, as the platform's per-pixel blend takes it.
+    const std::uint32_t shade = 0x3F * alpha / 255;
+    pixels[y * full.cx + x] = alpha << 24 | shade << 16 | shade << 8 | shade;
   };
-  (void)client;
-  // Right strip below its top S pixels, bottom strip after its left S pixels, and the corner.
-  const TRect right = Rect(frame.cx, s, full.cx, frame.cy);
-  const TRect bottom = Rect(s, frame.cy, frame.cx, full.cy);
-  const TRect corner = Rect(frame.cx, frame.cy, full.cx, full.cy);
-  for (const TRect& band : {right, bottom, corner}) fill(band, 128);
+  const auto fill = [&](const TRect& r, std::uint32_t alpha) {
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x) put(x, y, alpha);
+  };
+  // Four nested rings, shrinking towards the corner pixel's side; the corner pixel of each
+  // ring keeps the alpha of the ring outside it.
+  enum class TCorner { TopRight, BottomLeft, BottomRight };
+  const auto rings = [&](TRect band, TCorner corner) {
+    const auto cornerPixel = [&](std::uint32_t alpha) {
+      const int x = corner == TCorner::BottomLeft ? band.Left : band.Right - 1;
+      const int y = corner == TCorner::TopRight ? band.Top : band.Bottom - 1;
+      if (!IsRectEmpty(band)) put(x, y, alpha);
+    };
+    const auto shrink = [&] {
+      if (corner == TCorner::BottomLeft)
+        ++band.Left;
+      else
+        --band.Right;
+      if (corner == TCorner::TopRight)
+        ++band.Top;
+      else
+        --band.Bottom;
+    };
+    fill(band, 120);
+    cornerPixel(120);
+    shrink();
+    fill(band, 70);
+    cornerPixel(120);
+    shrink();
+    fill(band, 20);
+    cornerPixel(70);
+    shrink();
+    fill(band, 128);
+  };
+  rings(Rect(client.Right, s, full.cx, client.Bottom), TCorner::TopRight);
+  rings(Rect(s, client.Bottom, frame.cx, full.cy), TCorner::BottomLeft);
+  rings(Rect(client.Right, client.Bottom, full.cx, full.cy), TCorner::BottomRight);
+  Handles::CreatedDC shade = Handles::CreatedDC::Compatible(dc);
+  Handles::SelectedObject shadeSel(shade.Get(), layer.Get());
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, 0, 0, full.cx, full.cy, shade.Get(), 0, 0, full.cx, full.cy, blend);
 }
 
 void TSeCustomForm::PaintFrame(HDC dc) {
@@ -798,7 +857,30 @@ void TSeCustomForm::EraseBackground(HDC dc, const TSeBackgroundRequest* request)
     OnPaint(this);
     return;
   }
-  PaintClientBackground(dc);
+  if (!blending_.Enabled() || !background_) {
+    PaintClientBackground(dc);
+    return;
+  }
+  // Blended, the client area too lies over what is behind the window at the blending value.
+  const TRect client = GetFrameClientRect();
+  const int width = std::max(1, RectWidth(client));
+  const int height = std::max(1, RectHeight(client));
+  Handles::WindowDC screen(nullptr);
+  Handles::Bitmap paintedBitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+  Handles::CreatedDC painted = Handles::CreatedDC::Compatible(screen.Get());
+  Handles::SelectedObject paintedSel(painted.Get(), paintedBitmap.Get());
+  PaintClientBackground(painted.Get());
+  Handles::Bitmap mixedBitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+  Handles::CreatedDC mixed = Handles::CreatedDC::Compatible(screen.Get());
+  Handles::SelectedObject mixedSel(mixed.Get(), mixedBitmap.Get());
+  {
+    Handles::CreatedDC behind = Handles::CreatedDC::Compatible(screen.Get());
+    Handles::SelectedObject behindSel(behind.Get(), background_.Get());
+    BitBlt(mixed.Get(), 0, 0, width, height, behind.Get(), client.Left, client.Top, SRCCOPY);
+  }
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(blending_.Value()), 0};
+  AlphaBlend(mixed.Get(), 0, 0, width, height, painted.Get(), 0, 0, width, height, blend);
+  BitBlt(dc, 0, 0, width, height, mixed.Get(), 0, 0, SRCCOPY);
 }
 
 // ---- messages before the window ----------------------------------------------------------
@@ -987,8 +1069,75 @@ void TSeCustomForm::WMWindowPosChanging(TMessage& message) {
   SetHandled(true);
 }
 
-// The show transition belongs to the transition component; without it the window just shows.
-void TSeCustomForm::PlayShowAnimation() {}
+// The transition runs on the screen itself, from what lay behind the window to the window's
+// image, before the window paints for real.
+void TSeCustomForm::PlayShowAnimation() {
+  if (!animation_.Enabled() || !Control() || !Control()->HandleAllocated()) return;
+  const TSize full = geometry_.FullSize();
+  if (full.cx <= 0 || full.cy <= 0) return;
+  const TRect at = WindowRect();
+  captured_ = TRect{};
+  CaptureBackground(Bounds(at.Left, at.Top, full.cx, full.cy));
+  if (!background_) return;
+  TSeBitmap from;
+  ReadPixels(background_.Get(), full, from);
+  TSeBitmap to;
+  RenderWindowImage(to);
+  Handles::WindowDC screen(nullptr);
+  RunTransition(screen.Get(), at.Left, at.Top, animation_, from, to);
+}
+
+void TSeCustomForm::RenderWindowImage(TSeBitmap& image) {
+  const TSize full = geometry_.FullSize();
+  const HWND window = Control()->Handle();
+  Handles::WindowDC screen(nullptr);
+  Handles::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), full.cx, full.cy));
+  {
+    Handles::CreatedDC memory = Handles::CreatedDC::Compatible(screen.Get());
+    Handles::SelectedObject selected(memory.Get(), bitmap.Get());
+    const HDC dc = memory.Get();
+    renderingActive_ = true;
+    ScopeGuard back([this] { renderingActive_ = false; });
+    const TRect client = GetFrameClientRect();
+    {
+      Handles::SavedDC saved(dc);
+      if (geometry_.ShadowShown()) DrawShadow(dc, client);
+      ExcludeClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
+      PaintFrame(dc);
+    }
+    {
+      Handles::SavedDC saved(dc);
+      SetViewportOrgEx(dc, client.Left, client.Top, nullptr);
+      IntersectClipRect(dc, 0, 0, RectWidth(client), RectHeight(client));
+      EraseBackground(dc, nullptr);
+      // The window's own painting with the DC given draws its graphic controls.
+      SendMessageW(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+      // Child windows from the bottom of the order up, each at its place in the client area.
+      for (HWND child = GetWindow(GetWindow(window, GW_CHILD), GW_HWNDLAST); child;
+           child = GetWindow(child, GW_HWNDPREV)) {
+        if (!IsWindowVisible(child)) continue;
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        Handles::SavedDC childSaved(dc);
+        OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
+        SendMessageW(child, WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                     PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+      }
+    }
+    Handles::Region region = CreateFrameRegion();
+    if (geometry_.ShadowShown()) {
+      Handles::Region shifted = CreateFrameRegion();
+      OffsetRgn(shifted.Get(), geometry_.ShadowSize(), geometry_.ShadowSize());
+      CombineRgn(region.Get(), region.Get(), shifted.Get(), RGN_OR);
+    }
+    Handles::Region outside(CreateRectRgn(0, 0, full.cx, full.cy));
+    CombineRgn(outside.Get(), outside.Get(), region.Get(), RGN_DIFF);
+    Handles::Brush key(CreateSolidBrush(RGB(0x7F, 0x00, 0x7F)));
+    FillRgn(dc, outside.Get(), key.Get());
+  }
+  ReadPixels(bitmap.Get(), full, image);
+}
 
 void TSeCustomForm::WMSysCommand(TMessage& message) {
   const UINT command = static_cast<UINT>(message.WParam) & 0xFFF0;

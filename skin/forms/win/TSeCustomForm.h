@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "framework/core/TEvent.h"
@@ -12,11 +13,13 @@
 #include "framework/ui/TSizeConstraints.h"
 #include "skin/SkinMessages.h"
 #include "skin/forms/SkinFormTypes.h"
+#include "skin/forms/TSeAnimation.h"
 #include "skin/forms/TSeBlending.h"
 #include "skin/forms/TSeDragging.h"
 #include "skin/forms/TSeFrameDrag.h"
 #include "skin/forms/TSeFrameGeometry.h"
 #include "skin/forms/TSeGravitation.h"
+#include "skin/forms/TSePopupMenuOptions.h"
 #include "skin/forms/TSeShadow.h"
 #include "skin/forms/TSeWindowStateHost.h"
 #include "skin/forms/TSeWindowStates.h"
@@ -26,6 +29,9 @@
 
 class TApplication;
 class TCustomForm;
+class TSeBitmap;
+class TSeSkinObject;
+class TSeTrayIcon;
 
 // How frame and client background painting are buffered: straight to the window (the
 // caption band still built off-screen), one bitmap shared by every window, one bitmap per
@@ -132,6 +138,11 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   TSeGravitation& Gravitation() { return gravitation_; }
   TSeBlending& Blending() { return blending_; }
   TSeShadow& Shadow() { return shadow_; }
+  TSeAnimation& Animation() { return animation_; }
+  TSePopupMenuOptions& SystemMenuOptions() { return systemMenuOptions_; }
+  TSePopupMenuOptions& TrayMenuOptions() { return trayMenuOptions_; }
+  // The notification-area icon while the window is in the tray (made at the first use).
+  const TSeTrayIcon* TrayIcon() const { return tray_.get(); }
 
   TNotifyEvent OnPaint;
   TNotifyEvent OnResize;
@@ -199,8 +210,10 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   TRect WindowRect() const;
   void SetBoundsAndPaint(const TRect& bounds);
   void InvalidateWindow();
-  // The show transition's call point (the transition component plays it when enabled).
+  // Plays Animation over the screen when the window shows (nothing unless enabled).
   virtual void PlayShowAnimation();
+  // The skin object the system and tray menus are painted from; none: the platform's menu.
+  virtual const TSeSkinObject* PopupMenuObject() const { return nullptr; }
 
   // TSeWindowStateHost.
   TRect WindowBounds() const override;
@@ -246,6 +259,9 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   void PaintThroughSurface(HDC windowDC, bool frame, const RECT* clientPart);
   void DrawShadow(HDC dc, const TRect& client);
   void DrawOutline(const TRect& rect);
+  // The window as it will look (frame, client background, child windows) with the pixels
+  // outside its region in the key colour.
+  void RenderWindowImage(TSeBitmap& image);
   void ChainApplication();
   void UnchainApplication();
   void ApplicationMinimize(TApplication* sender);
@@ -271,6 +287,10 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   TSeGravitation gravitation_;
   TSeBlending blending_;
   TSeShadow shadow_;
+  TSeAnimation animation_;
+  TSePopupMenuOptions systemMenuOptions_;
+  TSePopupMenuOptions trayMenuOptions_;
+  std::unique_ptr<TSeTrayIcon> tray_;
 
   TSeFrameGeometry geometry_;
   TSeWindowStates states_{*this};

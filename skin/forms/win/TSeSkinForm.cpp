@@ -1,7 +1,6 @@
 #include "skin/forms/win/TSeSkinForm.h"
 
 #include <functional>
-#include <map>
 
 #include "framework/core/ScopeGuard.h"
 #include "framework/core/TClassRegistry.h"
@@ -9,8 +8,6 @@
 #include "framework/ui/TCustomForm.h"
 #include "framework/ui/TTimer.h"
 #include "skin/engine/TSeSkinEngine.h"
-#include "skin/forms/TSeAnimation.h"
-#include "skin/forms/TSePopupMenuOptions.h"
 #include "skin/forms/TSeSkinFrame.h"
 #include "skin/objects/SkinObjectRegistry.h"
 #include "skin/objects/TSeLinkSkinObject.h"
@@ -53,19 +50,6 @@ TSeObjectState ObjectState(W state) {
   }
 }
 
-// The options a window definition names but that this frame only keeps (the show animation
-// and the menus' options are played and applied by their own components).
-struct TKeptOptions {
-  TSeAnimation Animation;
-  TSePopupMenuOptions SystemMenu;
-  TSePopupMenuOptions TrayMenu;
-};
-
-TKeptOptions& Kept(const TSeSkinForm& form) {
-  static std::map<const TSeSkinForm*, TKeptOptions> all;
-  return all[&form];
-}
-
 std::u16string ToU16(const std::wstring& text) {
   return std::u16string(text.begin(), text.end());
 }
@@ -94,7 +78,7 @@ TSeSkinForm::~TSeSkinForm() {
 void TSeSkinForm::DeclareProperties(TPropertyBuilder<TSeSkinForm>& p) {
   using T = TSeSkinForm;
   const auto self = [](const T& c) -> T& { return const_cast<T&>(c); };
-  p.Object("Animation", [](const T& c) { return &Kept(c).Animation; });
+  p.Object("Animation", [self](const T& c) { return &self(c).Animation(); });
   p.Object("Blending", [self](const T& c) { return &self(c).Blending(); });
   p.Set("BorderIcons", BorderIconInfo(), &T::BorderIcons, &T::SetBorderIcons);
   p.Enum("BorderStyle", BorderStyleInfo(), &T::BorderStyle, &T::SetBorderStyle);
@@ -104,8 +88,8 @@ void TSeSkinForm::DeclareProperties(TPropertyBuilder<TSeSkinForm>& p) {
   p.Object("Dragging", [self](const T& c) { return &self(c).Dragging(); });
   p.Object("Gravitation", [self](const T& c) { return &self(c).Gravitation(); });
   p.Object("Constraints", [self](const T& c) { return &self(c).Constraints(); });
-  p.Object("SystemMenuOptions", [](const T& c) { return &Kept(c).SystemMenu; });
-  p.Object("TrayMenuOptions", [](const T& c) { return &Kept(c).TrayMenu; });
+  p.Object("SystemMenuOptions", [self](const T& c) { return &self(c).SystemMenuOptions(); });
+  p.Object("TrayMenuOptions", [self](const T& c) { return &self(c).TrayMenuOptions(); });
   p.Boolean(
        "MinimizeApplication", [](const T& c) { return c.TSeCustomForm::MinimizeApplication(); },
        [](T& c, bool v) { c.SetMinimizeApplication(v); })
@@ -402,6 +386,10 @@ void TSeSkinForm::TrackHotObject() {
     hot_ = object;
     if (!pressed_ || pressed_ == object) object->MouseEnter();
   }
+}
+
+const TSeSkinObject* TSeSkinForm::PopupMenuObject() const {
+  return IsSkinned() ? engine_->FindObject("PopupMenu") : nullptr;
 }
 
 void TSeSkinForm::CustomAction(TSeSkinObject* object) {

@@ -31,6 +31,7 @@ class TSeTrayIcon {
   bool Shown() const { return static_cast<bool>(icon_); }
 
   HWND Window() const { return window_.Get(); }
+  UINT Id() const { return id_; }
 
   std::function<void()> OnDoubleClick;
   // The cursor's screen position when the right button was released on the icon.
