@@ -252,16 +252,16 @@ TEST_F(SkinControlWindowTest, SkinnedButtonPaintsItsSkinPerStateAndPlainWhenTheE
   Pump();
   ASSERT_TRUE(button->IsSkinActive());
   // The expected colours come from the skin's own picture: one 20 x 23 cell per state, top to
-  // bottom normal, hot, pressed, disabled, focused; the face's middle is stretched from the
-  // cell's middle.
+  // bottom normal, hot, pressed, disabled, focused. The states differ in the cells' borders:
+  // the face's left margin (5 pixels) is drawn unscaled across, stretched down.
   const std::string picture = std::string(QM_SKIN_SOURCES) + "/bitmaps/BUTTON.bmp";
   Handles::Bitmap source(static_cast<HBITMAP>(
       LoadImageA(nullptr, picture.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
   ASSERT_TRUE(source);
   Handles::CreatedDC sourceDC(CreateCompatibleDC(nullptr));
   Handles::SelectedObject sourceSelection(sourceDC.Get(), source.Get());
-  auto cell = [&](int index) { return GetPixel(sourceDC.Get(), 10, 23 * index + 11); };
-  auto face = [&] { return Snapshot(*button).Pixel(37, 12); };
+  auto cell = [&](int index) { return GetPixel(sourceDC.Get(), 2, 23 * index + 11); };
+  auto face = [&] { return Snapshot(*button).Pixel(2, 12); };
 
   other->SetFocus();
   Pump();
