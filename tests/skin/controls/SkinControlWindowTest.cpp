@@ -16,6 +16,7 @@
 #include "skin/controls/TSeCustomPanel.h"
 #include "skin/controls/TSeSkinButton.h"
 #include "skin/engine/TSeSkinEngine.h"
+#include "skin/forms/win/TSeCustomForm.h"
 
 namespace {
 
@@ -165,6 +166,36 @@ TEST_F(SkinControlWindowTest, TransparentLabelOnTransparentGroupBoxShowsTheFormA
   bool frameShows = false;
   for (int x = 2; x <= 3; ++x) frameShows |= shot.Pixel(x, 10) != RGB(40, 90, 160);
   EXPECT_TRUE(frameShows) << "the group box's frame under the label";
+}
+
+// A frame whose client background is its own colour, not the form's.
+class TColouredFrame : public TSeCustomForm {
+ public:
+  explicit TColouredFrame(TComponent* owner) : TSeCustomForm(owner) {}
+
+ protected:
+  void PaintClientBackground(HDC dc) override {
+    Handles::Brush brush(CreateSolidBrush(RGB(200, 30, 30)));
+    const RECT r = ClientRect();
+    FillRect(dc, &r, brush.Get());
+  }
+};
+
+TEST_F(SkinControlWindowTest, TransparentLabelOnTransparentGroupBoxShowsTheSkinnedFrame) {
+  Form(static_cast<TColor>(RGB(40, 90, 160)));
+  auto* frame = new TColouredFrame(form.get());
+  frame->SetControl(form.get());
+  frame->SetActive(true);
+  auto* group = new TSeSkinGroupBox(form.get());
+  group->SetParent(form.get());
+  group->SetBounds(20, 20, 200, 120);
+  auto* label = new TSeSkinLabel(form.get());
+  label->SetParent(group);
+  label->SetAutoSize(false);
+  label->SetBounds(20, 30, 60, 20);
+  label->SetCaption(L"");
+  Pump();
+  EXPECT_EQ(RGB(200, 30, 30), Snapshot(*label).Pixel(30, 10));
 }
 
 TEST_F(SkinControlWindowTest, BorderAndBevelInsetTheChildren) {
