@@ -328,4 +328,44 @@ TEST_F(SkinControlWindowTest, SkinnedButtonPaintsItsSkinPerStateAndPlainWhenTheE
   EXPECT_EQ(1, clicks);
 }
 
+// The colour of a pixel of one of the skin's source pictures, as the platform reads the file.
+COLORREF SkinPicturePixel(const char* name, int x, int y) {
+  const std::string path = std::string(QM_SKIN_SOURCES) + "/bitmaps/" + name;
+  Handles::Bitmap picture(
+      static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  Handles::CreatedDC dc(CreateCompatibleDC(nullptr));
+  Handles::SelectedObject selected(dc.Get(), picture.Get());
+  return GetPixel(dc.Get(), x, y);
+}
+
+TEST_F(SkinControlWindowTest, SkinnedPanelButtonAndGroupBoxFramePaintTheirPictures) {
+  Form();
+  TSeSkinEngine* engine = ProgramSkin();
+  auto* panel = new TSeSkinPanel(form.get());
+  panel->SetParent(form.get());
+  panel->SetBounds(0, 0, 200, 57);
+  panel->SetSkinEngine(engine);
+  auto* group = new TSeSkinGroupBox(form.get());
+  group->SetParent(form.get());
+  group->SetBounds(0, 70, 200, 100);
+  group->SetSkinEngine(engine);
+  Pump();
+  // The roll-up button: one 17 x 17 cell per state, top to bottom normal, hot, pressed.
+  const RECT b = panel->GetButtonRect();
+  const int cx = (b.left + b.right) / 2, cy = (b.top + b.bottom) / 2;
+  EXPECT_EQ(SkinPicturePixel("PANELBUTTONS.BMP", 8, 8), Snapshot(*panel).Pixel(cx, cy));
+  PostMessageW(panel->Handle(), WM_MOUSEMOVE, 0, At(cx, cy));
+  Pump();
+  EXPECT_EQ(SkinPicturePixel("PANELBUTTONS.BMP", 8, 25), Snapshot(*panel).Pixel(cx, cy)) << "hot";
+  PostMessageW(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(cx, cy));
+  Pump();
+  EXPECT_EQ(SkinPicturePixel("PANELBUTTONS.BMP", 8, 42), Snapshot(*panel).Pixel(cx, cy))
+      << "pressed";
+  PostMessageW(panel->Handle(), WM_LBUTTONUP, 0, At(5, 40));
+  Pump();
+  EXPECT_FALSE(panel->Rolled());
+  // The group box frame's left edge (frame from x 3) is the picture's first column.
+  EXPECT_EQ(SkinPicturePixel("GROUPBOX.BMP", 0, 8), Snapshot(*group).Pixel(3, 50));
+}
+
 }  // namespace
