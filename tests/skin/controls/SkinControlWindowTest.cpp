@@ -368,4 +368,58 @@ TEST_F(SkinControlWindowTest, SkinnedPanelButtonAndGroupBoxFramePaintTheirPictur
   EXPECT_EQ(SkinPicturePixel("GROUPBOX.BMP", 0, 8), Snapshot(*group).Pixel(3, 50));
 }
 
+TEST_F(SkinControlWindowTest, SoakOfPaintHoverFocusEnableAndHueLeavesNoHandles) {
+  Form();
+  TSeSkinEngine* engine = ProgramSkin();
+  auto* first = new TSeSkinButton(form.get());
+  auto* second = new TSeSkinButton(form.get());
+  auto* panel = new TSeSkinPanel(form.get());
+  auto* group = new TSeSkinGroupBox(form.get());
+  auto* label = new TSeSkinLabel(form.get());
+  first->SetParent(form.get());
+  second->SetParent(form.get());
+  second->SetTop(30);
+  panel->SetParent(form.get());
+  panel->SetBounds(100, 0, 150, 57);
+  group->SetParent(form.get());
+  group->SetBounds(100, 60, 150, 100);
+  group->SetUseCheckBox(true);
+  label->SetParent(group);
+  label->SetTop(40);
+  label->SetCaption(L"Item Name");
+  for (TSeSkinEngine* e : {engine}) {
+    first->SetSkinEngine(e);
+    second->SetSkinEngine(e);
+    panel->SetSkinEngine(e);
+    group->SetSkinEngine(e);
+    label->SetSkinEngine(e);
+  }
+  std::vector<TControl*> all{first, second, panel, group, label};
+  auto cycle = [&](int i) {
+    for (TControl* c : all) Snapshot{*c};
+    SendMessageW(first->Handle(), WM_MOUSEMOVE, 0, At(5 + i % 3, 5));
+    SendMessageW(second->Handle(), WM_MOUSEMOVE, 0, At(5, 5));
+    if (i % 2)
+      second->SetFocus();
+    else
+      group->CheckBox()->SetFocus();
+    group->SetChecked(i % 2 == 0);
+    first->SetEnabled(i % 3 != 0);
+  };
+  cycle(0);
+  Pump();
+  const DWORD gdi = GdiObjects();
+  const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  for (int i = 1; i <= 10000; ++i) cycle(i);
+  for (int hue = 1; hue <= 200; ++hue) {
+    engine->SetDeltaHue(hue % 100);
+    for (TControl* c : all) Snapshot{*c};
+  }
+  cycle(0);
+  Pump();
+  EXPECT_EQ(gdi, GdiObjects());
+  EXPECT_EQ(user, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+  EXPECT_TRUE(first->IsSkinActive());
+}
+
 }  // namespace
