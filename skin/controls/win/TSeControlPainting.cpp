@@ -6,6 +6,8 @@
 #include "framework/ui/TCustomForm.h"
 #include "framework/ui/TWinControl.h"
 #include "skin/SkinMessages.h"
+#include "skin/forms/win/FindSkinFrame.h"
+#include "skin/forms/win/TSeCustomForm.h"
 
 namespace {
 
@@ -157,9 +159,17 @@ void TSeControlPainting::RequestBackground(HDC dc, bool noBuffer) {
   const LPARAM lParam = reinterpret_cast<LPARAM>(&request);
   MovedOrigin moved(dc, POINT{p.x, p.y});
   if (dynamic_cast<TCustomForm*>(parent)) {
-    // The form's window answers: through the frame when one skins it, else its own erase.
-    (void)noBuffer;
-    SendMessageW(parent->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), lParam);
+    TSeCustomForm* frame = noBuffer ? FindSkinFrame(&control_) : nullptr;
+    if (frame) {
+      // Straight to the frame, and only the part under the control.
+      IntersectClipRect(dc, request.Left, request.Top, request.Right, request.Bottom);
+      TMessage message{WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), lParam, 0};
+      frame->Dispatch(message);
+    } else {
+      // The form's window answers: through the frame's hook when one skins it, else its own
+      // erase.
+      SendMessageW(parent->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), lParam);
+    }
   } else {
     parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), lParam);
   }

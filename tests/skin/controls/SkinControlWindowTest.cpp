@@ -16,6 +16,7 @@
 #include "skin/controls/TSeCustomPanel.h"
 #include "skin/controls/TSeSkinButton.h"
 #include "skin/engine/TSeSkinEngine.h"
+#include "skin/forms/win/TSeCustomForm.h"
 
 namespace {
 
@@ -167,6 +168,36 @@ TEST_F(SkinControlWindowTest, TransparentLabelOnTransparentGroupBoxShowsTheFormA
   EXPECT_TRUE(frameShows) << "the group box's frame under the label";
 }
 
+// A frame whose client background is its own colour, not the form's.
+class TColouredFrame : public TSeCustomForm {
+ public:
+  explicit TColouredFrame(TComponent* owner) : TSeCustomForm(owner) {}
+
+ protected:
+  void PaintClientBackground(HDC dc) override {
+    Handles::Brush brush(CreateSolidBrush(RGB(200, 30, 30)));
+    const RECT r = ClientRect();
+    FillRect(dc, &r, brush.Get());
+  }
+};
+
+TEST_F(SkinControlWindowTest, TransparentLabelOnTransparentGroupBoxShowsTheSkinnedFrame) {
+  Form(static_cast<TColor>(RGB(40, 90, 160)));
+  auto* frame = new TColouredFrame(form.get());
+  frame->SetControl(form.get());
+  frame->SetActive(true);
+  auto* group = new TSeSkinGroupBox(form.get());
+  group->SetParent(form.get());
+  group->SetBounds(20, 20, 200, 120);
+  auto* label = new TSeSkinLabel(form.get());
+  label->SetParent(group);
+  label->SetAutoSize(false);
+  label->SetBounds(20, 30, 60, 20);
+  label->SetCaption(L"");
+  Pump();
+  EXPECT_EQ(RGB(200, 30, 30), Snapshot(*label).Pixel(30, 10));
+}
+
 TEST_F(SkinControlWindowTest, BorderAndBevelInsetTheChildren) {
   Form();
   auto* group = new TSeCustomControl(form.get());
@@ -252,16 +283,16 @@ TEST_F(SkinControlWindowTest, SkinnedButtonPaintsItsSkinPerStateAndPlainWhenTheE
   Pump();
   ASSERT_TRUE(button->IsSkinActive());
   // The expected colours come from the skin's own picture: one 20 x 23 cell per state, top to
-  // bottom normal, hot, pressed, disabled, focused; the face's middle is stretched from the
-  // cell's middle.
+  // bottom normal, hot, pressed, disabled, focused. The states differ in the cells' borders:
+  // the face's left margin (5 pixels) is drawn unscaled across, stretched down.
   const std::string picture = std::string(QM_SKIN_SOURCES) + "/bitmaps/BUTTON.bmp";
   Handles::Bitmap source(static_cast<HBITMAP>(
       LoadImageA(nullptr, picture.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
   ASSERT_TRUE(source);
   Handles::CreatedDC sourceDC(CreateCompatibleDC(nullptr));
   Handles::SelectedObject sourceSelection(sourceDC.Get(), source.Get());
-  auto cell = [&](int index) { return GetPixel(sourceDC.Get(), 10, 23 * index + 11); };
-  auto face = [&] { return Snapshot(*button).Pixel(37, 12); };
+  auto cell = [&](int index) { return GetPixel(sourceDC.Get(), 2, 23 * index + 11); };
+  auto face = [&] { return Snapshot(*button).Pixel(2, 12); };
 
   other->SetFocus();
   Pump();
@@ -295,6 +326,100 @@ TEST_F(SkinControlWindowTest, SkinnedButtonPaintsItsSkinPerStateAndPlainWhenTheE
   PostMessageW(button->Handle(), WM_LBUTTONUP, 0, At(10, 10));
   Pump();
   EXPECT_EQ(1, clicks);
+}
+
+// The colour of a pixel of one of the skin's source pictures, as the platform reads the file.
+COLORREF SkinPicturePixel(const char* name, int x, int y) {
+  const std::string path = std::string(QM_SKIN_SOURCES) + "/bitmaps/" + name;
+  Handles::Bitmap picture(
+      static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  Handles::CreatedDC dc(CreateCompatibleDC(nullptr));
+  Handles::SelectedObject selected(dc.Get(), picture.Get());
+  return GetPixel(dc.Get(), x, y);
+}
+
+TEST_F(SkinControlWindowTest, SkinnedPanelButtonAndGroupBoxFramePaintTheirPictures) {
+  Form();
+  TSeSkinEngine* engine = ProgramSkin();
+  auto* panel = new TSeSkinPanel(form.get());
+  panel->SetParent(form.get());
+  panel->SetBounds(0, 0, 200, 57);
+  panel->SetSkinEngine(engine);
+  auto* group = new TSeSkinGroupBox(form.get());
+  group->SetParent(form.get());
+  group->SetBounds(0, 70, 200, 100);
+  group->SetSkinEngine(engine);
+  Pump();
+  // The roll-up button: one 17 x 17 cell per state, top to bottom normal, hot, pressed.
+  const RECT b = panel->GetButtonRect();
+  const int cx = (b.left + b.right) / 2, cy = (b.top + b.bottom) / 2;
+  EXPECT_EQ(SkinPicturePixel("PANELBUTTONS.BMP", 8, 8), Snapshot(*panel).Pixel(cx, cy));
+  PostMessageW(panel->Handle(), WM_MOUSEMOVE, 0, At(cx, cy));
+  Pump();
+  EXPECT_EQ(SkinPicturePixel("PANELBUTTONS.BMP", 8, 25), Snapshot(*panel).Pixel(cx, cy)) << "hot";
+  PostMessageW(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(cx, cy));
+  Pump();
+  EXPECT_EQ(SkinPicturePixel("PANELBUTTONS.BMP", 8, 42), Snapshot(*panel).Pixel(cx, cy))
+      << "pressed";
+  PostMessageW(panel->Handle(), WM_LBUTTONUP, 0, At(5, 40));
+  Pump();
+  EXPECT_FALSE(panel->Rolled());
+  // The group box frame's left edge (frame from x 3) is the picture's first column.
+  EXPECT_EQ(SkinPicturePixel("GROUPBOX.BMP", 0, 8), Snapshot(*group).Pixel(3, 50));
+}
+
+TEST_F(SkinControlWindowTest, SoakOfPaintHoverFocusEnableAndHueLeavesNoHandles) {
+  Form();
+  TSeSkinEngine* engine = ProgramSkin();
+  auto* first = new TSeSkinButton(form.get());
+  auto* second = new TSeSkinButton(form.get());
+  auto* panel = new TSeSkinPanel(form.get());
+  auto* group = new TSeSkinGroupBox(form.get());
+  auto* label = new TSeSkinLabel(form.get());
+  first->SetParent(form.get());
+  second->SetParent(form.get());
+  second->SetTop(30);
+  panel->SetParent(form.get());
+  panel->SetBounds(100, 0, 150, 57);
+  group->SetParent(form.get());
+  group->SetBounds(100, 60, 150, 100);
+  group->SetUseCheckBox(true);
+  label->SetParent(group);
+  label->SetTop(40);
+  label->SetCaption(L"Item Name");
+  for (TSeSkinEngine* e : {engine}) {
+    first->SetSkinEngine(e);
+    second->SetSkinEngine(e);
+    panel->SetSkinEngine(e);
+    group->SetSkinEngine(e);
+    label->SetSkinEngine(e);
+  }
+  std::vector<TControl*> all{first, second, panel, group, label};
+  auto cycle = [&](int i) {
+    for (TControl* c : all) Snapshot{*c};
+    SendMessageW(first->Handle(), WM_MOUSEMOVE, 0, At(5 + i % 3, 5));
+    SendMessageW(second->Handle(), WM_MOUSEMOVE, 0, At(5, 5));
+    if (i % 2)
+      second->SetFocus();
+    else
+      group->CheckBox()->SetFocus();
+    group->SetChecked(i % 2 == 0);
+    first->SetEnabled(i % 3 != 0);
+  };
+  cycle(0);
+  Pump();
+  const DWORD gdi = GdiObjects();
+  const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  for (int i = 1; i <= 10000; ++i) cycle(i);
+  for (int hue = 1; hue <= 200; ++hue) {
+    engine->SetDeltaHue(hue % 100);
+    for (TControl* c : all) Snapshot{*c};
+  }
+  cycle(0);
+  Pump();
+  EXPECT_EQ(gdi, GdiObjects());
+  EXPECT_EQ(user, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+  EXPECT_TRUE(first->IsSkinActive());
 }
 
 }  // namespace
