@@ -176,7 +176,8 @@ class TColouredFrame : public TSeCustomForm {
  protected:
   void PaintClientBackground(HDC dc) override {
     Handles::Brush brush(CreateSolidBrush(RGB(200, 30, 30)));
-    const RECT r = ClientRect();
+    RECT r;
+    GetClientRect(Handle(), &r);
     FillRect(dc, &r, brush.Get());
   }
 };
