@@ -2,16 +2,17 @@
 
 #include "framework/core/TClassRegistry.h"
 #include "framework/ui/FrameworkClasses.h"
-#include "skin/controls/TSeSkinEdit.h"
-#include "skin/controls/TSeSkinScrollBar.h"
-#include "skin/controls/win/TSeCustomTabSheet.h"
-#include "skin/controls/win/TSeSkinPageControl.h"
-#include "skin/controls/win/TSeSkinTabControl.h"
 #include "skin/controls/TSeCustomCheckBox.h"
 #include "skin/controls/TSeCustomGroupBox.h"
 #include "skin/controls/TSeCustomLabel.h"
 #include "skin/controls/TSeCustomPanel.h"
 #include "skin/controls/TSeSkinButton.h"
+#include "skin/controls/TSeSkinEdit.h"
+#include "skin/controls/TSeSkinMemo.h"
+#include "skin/controls/TSeSkinScrollBar.h"
+#include "skin/controls/win/TSeCustomTabSheet.h"
+#include "skin/controls/win/TSeSkinPageControl.h"
+#include "skin/controls/win/TSeSkinTabControl.h"
 #include "skin/engine/TSeSkinEngine.h"
 
 void RegisterSkinControls() {
@@ -23,6 +24,7 @@ void RegisterSkinControls() {
   registry.Register<TSeSkinTabControl>();
   registry.Register<TSeSkinPageControl>();
   registry.Register<TSeCustomTabSheet>();
+  registry.Register<TSeSkinMemo>();
   registry.Register<TSeCustomButton>();
   registry.Register<TSeSkinButton>();
   registry.Register<TSeCustomLabel>();

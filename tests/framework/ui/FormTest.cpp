@@ -165,7 +165,9 @@ TEST_F(Forms, PaintingAFullFormManyTimesLeaksNoGdiObjects) {
   ASSERT_GT(before, 0u);
   for (int i = 3; i < 300; ++i) repaint(i);
   Pump();
-  EXPECT_EQ(GdiObjects(), before);
+  // A leak only grows the count; on a busy machine Wine may release an object it had cached
+  // (the count then ends one lower), which is no fault of ours.
+  EXPECT_LE(GdiObjects(), before);
 }
 
 }  // namespace
