@@ -14,7 +14,7 @@ cmake --build --preset windows --target Quillmar >/dev/null
 program=build/windows/app/Quillmar.exe
 
 wine_dir="$root/build/windows/wine-run"
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
   tests/wine/wine-env.sh start "$wine_dir" >/dev/null
   trap 'tests/wine/wine-env.sh stop "$wine_dir"' EXIT
   tests/wine/wine-run.sh "$wine_dir" "$program"
