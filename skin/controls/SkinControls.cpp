@@ -7,6 +7,11 @@
 #include "skin/controls/win/TSeCustomTabSheet.h"
 #include "skin/controls/win/TSeSkinPageControl.h"
 #include "skin/controls/win/TSeSkinTabControl.h"
+#include "skin/controls/TSeCustomCheckBox.h"
+#include "skin/controls/TSeCustomGroupBox.h"
+#include "skin/controls/TSeCustomLabel.h"
+#include "skin/controls/TSeCustomPanel.h"
+#include "skin/controls/TSeSkinButton.h"
 #include "skin/engine/TSeSkinEngine.h"
 
 void RegisterSkinControls() {
@@ -18,4 +23,14 @@ void RegisterSkinControls() {
   registry.Register<TSeSkinTabControl>();
   registry.Register<TSeSkinPageControl>();
   registry.Register<TSeCustomTabSheet>();
+  registry.Register<TSeCustomButton>();
+  registry.Register<TSeSkinButton>();
+  registry.Register<TSeCustomLabel>();
+  registry.Register<TSeSkinLabel>();
+  registry.Register<TSeCustomPanel>();
+  registry.Register<TSeSkinPanel>();
+  registry.Register<TSeCustomCheckBox>();
+  registry.Register<TSeSkinCheckBox>();
+  registry.Register<TSeCustomGroupBox>();
+  registry.Register<TSeSkinGroupBox>();
 }
