@@ -3,6 +3,7 @@
 #include "framework/core/TClassRegistry.h"
 #include "framework/ui/FrameworkClasses.h"
 #include "skin/controls/TSeSkinEdit.h"
+#include "skin/controls/TSeSkinMemo.h"
 #include "skin/controls/TSeSkinScrollBar.h"
 #include "skin/controls/win/TSeCustomTabSheet.h"
 #include "skin/controls/win/TSeSkinPageControl.h"
@@ -33,4 +34,5 @@ void RegisterSkinControls() {
   registry.Register<TSeSkinCheckBox>();
   registry.Register<TSeCustomGroupBox>();
   registry.Register<TSeSkinGroupBox>();
+  registry.Register<TSeSkinMemo>();
 }

@@ -9,10 +9,17 @@
 #include <string>
 
 #include "../../framework/ui/UiTestSupport.h"
+#include "framework/core/ObjectText.h"
+#include "framework/core/TMemoryStream.h"
+#include "framework/core/TReader.h"
+#include "framework/core/TWriter.h"
+#include "framework/core/win/TThemeLibrary.h"
 #include "framework/ui/TClipboard.h"
 #include "skin/controls/SkinControls.h"
 #include "skin/controls/TSeSkinEdit.h"
+#include "skin/controls/TSeSkinMemo.h"
 #include "skin/controls/TSeSkinScrollBar.h"
+#include "skin/controls/win/ControlTree.h"
 #include "skin/engine/TSeSkinEngine.h"
 #include "skin/objects/SeKeyRepeat.h"
 
@@ -386,6 +393,251 @@ TEST_F(ControlsTest, SkinnedLooksPaintTheirPicturePerState) {
   bar->SetEnabled(false);
   Pump();
   EXPECT_EQ(barPixel(), BitmapPixel(button.c_str(), 2, 51 + 2)) << "disabled";
+}
+
+// The memo: its covering bars against the platform's own, its skin, its text across skin
+// changes. The platform's bars are the reference: GetScrollBarInfo and GetScrollInfo.
+class MemoTest : public ControlsTest {
+ protected:
+  TSeSkinMemo* NewMemo(TScrollStyle bars) {
+    auto* m = new TSeSkinMemo(form);
+    m->SetParent(form);
+    m->SetBounds(10, 10, 200, 120);
+    m->SetScrollBars(bars);
+    return m;
+  }
+  void Fill(TSeSkinMemo* m, int lines) {
+    for (int i = 0; i < lines; ++i)
+      m->Lines().Add(u"line " + std::u16string(1, static_cast<char16_t>(u'a' + i % 26)));
+    Pump();
+  }
+  static SCROLLINFO PlatformBar(TSeSkinMemo* m, int bar) {
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
+    GetScrollInfo(m->Handle(), bar, &si);
+    return si;
+  }
+  static int FirstLine(TSeSkinMemo* m) {
+    return static_cast<int>(SendMessageW(m->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+  }
+  // A click through the covering bar's window.
+  static void Click(TSeInplaceScrollBar* bar, int x, int y) {
+    PostMessageW(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
+    PostMessageW(bar->Handle(), WM_LBUTTONUP, 0, At(x, y));
+    Pump();
+  }
+  static void TypeInto(TSeSkinMemo* m, const std::wstring& text) {
+    for (wchar_t c : text) PostMessageW(m->Handle(), WM_CHAR, c, 1);
+    Pump();
+  }
+  void MemoKey(TSeSkinMemo* m, WORD key, bool ctrl = false) {
+    HeldKeys held(false, ctrl);
+    PostMessageW(m->Handle(), WM_KEYDOWN, key, 1);
+    PostMessageW(m->Handle(), WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    Pump();
+  }
+  TSeSkinEngine* NewEngine() {
+    auto* engine = new TSeSkinEngine(form);
+    engine->SetSkinFile(WinPath(QM_PROGRAM_SKIN_FILE));
+    return engine;
+  }
+};
+
+TEST_F(MemoTest, CoveringBarsFollowAndDriveThePlatformBars) {
+  TSeSkinMemo* m = NewMemo(ssBoth);
+  m->SetSkinEngine(NewEngine());
+  ShowForm();
+  Fill(m, 40);
+  TSeInplaceScrollBar* v = m->ScrollBarCover().Vertical();
+  ASSERT_TRUE(v && m->ScrollBarCover().Horizontal());
+  EXPECT_TRUE(v->Bar().IsSkinActive()) << "the bars share the memo's engine";
+
+  // Over the platform's bar, with its range; both bars shown.
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetScrollBarInfo(m->Handle(), OBJID_VSCROLL, &info));
+  RECT placed{};
+  GetWindowRect(v->Handle(), &placed);
+  EXPECT_TRUE(EqualRect(&placed, &info.rcScrollBar));
+  EXPECT_TRUE(IsWindowVisible(v->Handle()));
+  EXPECT_TRUE(IsWindowVisible(m->ScrollBarCover().Horizontal()->Handle()));
+  SCROLLINFO si = PlatformBar(m, SB_VERT);
+  ASSERT_GE(si.nMax, 39) << "forty lines";
+  EXPECT_EQ(v->Bar().Max(), si.nMax);
+  EXPECT_EQ(v->Bar().PageSize(), static_cast<int>(si.nPage));
+  EXPECT_EQ(v->Bar().Position(), si.nPos);
+
+  // Keys scroll the memo; the bar follows.
+  m->SetFocus();
+  Pump();
+  MemoKey(m, VK_HOME, true);
+  EXPECT_EQ(v->Bar().Position(), 0);
+  MemoKey(m, VK_END, true);
+  si = PlatformBar(m, SB_VERT);
+  ASSERT_GT(si.nPos, 0);
+  EXPECT_EQ(v->Bar().Position(), si.nPos);
+  MemoKey(m, VK_HOME, true);
+  EXPECT_EQ(v->Bar().Position(), 0);
+
+  // The bar's second button scrolls one line, the track after the thumb a page.
+  const int w = v->Width();
+  const int h = v->Height();
+  Click(v, w / 2, h - 3);
+  EXPECT_EQ(FirstLine(m), 1);
+  EXPECT_EQ(v->Bar().Position(), 1);
+  const int thumbEnd = v->Bar().Model().ThumbRect().Bottom;
+  Click(v, w / 2, thumbEnd + 3);
+  si = PlatformBar(m, SB_VERT);
+  EXPECT_GT(FirstLine(m), 2) << "a page, not a line";
+  EXPECT_EQ(si.nPos, FirstLine(m));
+  EXPECT_EQ(v->Bar().Position(), si.nPos);
+}
+
+TEST_F(MemoTest, VerticalOnlyHidesTheHorizontalBar) {
+  TSeSkinMemo* m = NewMemo(ssVertical);
+  m->SetWordWrap(false);
+  ShowForm();
+  Fill(m, 30);
+  m->Lines().Add(std::u16string(200, u'w'));
+  Pump();
+  EXPECT_TRUE(IsWindowVisible(m->ScrollBarCover().Vertical()->Handle()));
+  EXPECT_FALSE(IsWindowVisible(m->ScrollBarCover().Horizontal()->Handle()));
+}
+
+// The window's own pixel, frame included.
+COLORREF FramePixel(HWND window, int x, int y) {
+  UpdateWindow(window);
+  Pump();
+  HDC dc = GetWindowDC(window);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return c;
+}
+
+TEST_F(MemoTest, ColourAndFrameComeFromTheSkin) {
+  TSeSkinMemo* m = NewMemo(ssNone);
+  m->SetColor(clYellow);
+  ShowForm();
+  auto background = [&] { return ScreenPixel(m->Handle(), m->ClientWidth() - 4, 40); };
+  ASSERT_EQ(background(), RGB(255, 255, 0));
+  m->SetSkinEngine(NewEngine());
+  Pump();
+  EXPECT_EQ(m->Color(), clWhite) << "the \"Edit\" object's colour";
+  EXPECT_EQ(background(), RGB(255, 255, 255));
+
+  // The frame's top edge stretches the middle of its state's strip of EDIT.BMP.
+  const std::string edit = std::string(QM_SOURCE_DIR) + "/resources/skin/bitmaps/EDIT.BMP";
+  EXPECT_EQ(FramePixel(m->Handle(), m->Width() / 2, 0), BitmapPixel(edit.c_str(), 4, 0));
+  m->SetEnabled(false);
+  Pump();
+  EXPECT_EQ(FramePixel(m->Handle(), m->Width() / 2, 0), BitmapPixel(edit.c_str(), 28, 0))
+      << "disabled";
+}
+
+// The plain frame's top edge: the visual styles' "Edit" picture (normal state) drawn by the
+// platform, or the classic sunken edge.
+COLORREF PlainFramePixel(TSeSkinMemo* m) {
+  if (!StylesActive(m->Handle(), L"Edit")) return ColorToRGB(clBtnShadow);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, m->Width(), m->Height());
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  const RECT r{0, 0, m->Width(), m->Height()};
+  Handles::Theme theme = Handles::OpenTheme(m->Handle(), L"Edit");
+  ThemeLibrary().DrawThemeBackground(theme.Get(), dc, 1, 1, &r, nullptr);
+  const COLORREF c = GetPixel(dc, m->Width() / 2, 0);
+  SelectObject(dc, old);
+  DeleteObject(bmp);
+  DeleteDC(dc);
+  return c;
+}
+
+TEST_F(MemoTest, TextSurvivesASkinChangeAndTheEngineGoing) {
+  TSeSkinMemo* m = NewMemo(ssBoth);
+  TSeSkinEngine* engine = NewEngine();
+  m->SetSkinEngine(engine);
+  ShowForm();
+  m->Lines().Add(u"alpha");
+  m->Lines().Add(u"beta");
+  engine->SetSkinFile(WinPath(QM_PROGRAM_SKIN_FILE));
+  Pump();
+  EXPECT_TRUE(m->IsSkinActive());
+  EXPECT_EQ(m->Text(), L"alpha\r\nbeta\r\n");
+
+  delete engine;
+  Pump();
+  EXPECT_FALSE(m->IsSkinActive());
+  EXPECT_EQ(m->SkinEngine(), nullptr);
+  EXPECT_FALSE(m->ScrollBarCover().Vertical()->Bar().IsSkinActive());
+  EXPECT_EQ(FramePixel(m->Handle(), m->Width() / 2, 0), PlainFramePixel(m)) << "plain";
+  EXPECT_EQ(m->Text(), L"alpha\r\nbeta\r\n");
+
+  // Still a working memo: typing, Enter for a new line, select all and copy.
+  m->SetFocus();
+  Pump();
+  MemoKey(m, VK_END, true);
+  TypeInto(m, L"x");
+  MemoKey(m, VK_RETURN);
+  TypeInto(m, L"y");
+  EXPECT_EQ(m->Text(), L"alpha\r\nbeta\r\nx\r\ny");
+  EXPECT_EQ(m->Lines().Count(), 4);
+  m->SelectAll();
+  m->CopyToClipboard();
+  EXPECT_EQ(Clipboard().AsText(), L"alpha\r\nbeta\r\nx\r\ny");
+}
+
+// A window definition naming the memo as the program's do: every property arrives, the skin's
+// colour wins over the stored one, and the covering bars are never written back.
+TEST_F(MemoTest, DefinitionStreamsTheMemo) {
+  const std::string text = std::string(
+                               "object MemoForm: TForm\n"
+                               "  object SeSkinEngine1: TSeSkinEngine\n"
+                               "    SkinFile = '") +
+                           WinPath(QM_PROGRAM_SKIN_FILE) +
+                           "'\n"
+                           "  end\n"
+                           "  object SeSkinMemo1: TSeSkinMemo\n"
+                           "    Left = 8\n"
+                           "    Top = 8\n"
+                           "    Width = 200\n"
+                           "    Height = 100\n"
+                           "    Color = clYellow\n"
+                           "    Lines.Strings = (\n"
+                           "      'one'\n"
+                           "      'two')\n"
+                           "    ScrollBars = ssVertical\n"
+                           "    TabOrder = 0\n"
+                           "    SkinEngine = SeSkinEngine1\n"
+                           "  end\n"
+                           "end\n";
+  const std::vector<std::uint8_t> binary = ObjectTextToBinary(text);
+  TMemoryStream in;
+  in.WriteBuffer(binary.data(), binary.size());
+  in.SetPosition(0);
+  TReader(in).ReadRootComponent(form);
+  auto* m = ObjectAs<TSeSkinMemo>(form->FindComponent("SeSkinMemo1"));
+  ASSERT_NE(m, nullptr);
+  EXPECT_EQ(m->Parent(), form);
+  EXPECT_EQ(m->Lines().Count(), 2);
+  EXPECT_EQ(m->Lines()[1], u"two");
+  EXPECT_EQ(m->ScrollBars(), ssVertical);
+  EXPECT_EQ(m->SkinEngine(), form->FindComponent("SeSkinEngine1"));
+  EXPECT_TRUE(m->IsSkinActive());
+  EXPECT_EQ(m->Color(), clWhite);
+
+  TMemoryStream out;
+  TWriter(out).WriteRootComponent(*form);
+  out.SetPosition(0);
+  const std::string written = ObjectBinaryToText(out.Bytes());
+  EXPECT_NE(written.find("SkinEngine = SeSkinEngine1"), std::string::npos) << written;
+  EXPECT_NE(written.find("ScrollBars = ssVertical"), std::string::npos);
+  ASSERT_NE(written.find("object SeSkinMemo1"), std::string::npos) << written;
+  const std::string memo = written.substr(written.find("object SeSkinMemo1"));
+  EXPECT_EQ(memo.find("Version"), std::string::npos);
+  EXPECT_EQ(memo.find("TSeInplaceScrollBar"), std::string::npos);
+  EXPECT_EQ(written.find("TSeInplaceScrollBar"), std::string::npos);
 }
 
 }  // namespace
