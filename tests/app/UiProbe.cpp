@@ -137,6 +137,30 @@ DWORD UserObjects(HANDLE process, DWORD processId) {
   return count.Windows;
 }
 
+struct TitleSearch {
+  const wchar_t* Title;
+  HWND Visible = nullptr;
+  HWND Any = nullptr;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<TitleSearch*>(param);
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  if (std::wstring(text) != search->Title) return TRUE;
+  if (!search->Any) search->Any = window;
+  if (IsWindowVisible(window) && !search->Visible) search->Visible = window;
+  return TRUE;
+}
+
+// A program's hidden application window may carry its main window's title: the visible
+// window of that title is the one a user means.
+HWND FindTopLevel(const wchar_t* title) {
+  TitleSearch search{title};
+  EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+  return search.Visible ? search.Visible : search.Any;
+}
+
 int Usage() {
   std::fprintf(stderr, "usage: uiprobe tree|focus|exists|counts TITLE\n");
   return 2;
@@ -147,7 +171,7 @@ int Usage() {
 int wmain(int argc, wchar_t** argv) {
   if (argc != 3) return Usage();
   const std::wstring command = argv[1];
-  HWND window = FindWindowW(nullptr, argv[2]);
+  HWND window = FindTopLevel(argv[2]);
   if (command == L"exists") return window ? 0 : 1;
   if (!window) {
     std::fprintf(stderr, "uiprobe: no window \"%s\"\n", Utf8(argv[2]).c_str());
