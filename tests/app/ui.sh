@@ -82,7 +82,7 @@ ui_poll() {
   done
 }
 
-ui_probe() { wine "$UI_PROBE" "$@" 2>/dev/null; }
+ui_probe() { wine "$UI_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
 
 # The X window of a visible top-level window by its exact title.
 ui_xwindow() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
@@ -150,7 +150,8 @@ ui_type() { xdotool type --delay 20 -- "$1"; }
 # ui_clip_wait can tell a new copy from the old content.
 ui_clip() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 ui_clip_mark() {
-  printf 'clipboard-marker-%s' "$$" | timeout 5 xclip -i -selection clipboard 2>/dev/null
+  # xclip stays behind to serve the selection: it must not hold the caller's output open.
+  printf 'clipboard-marker-%s' "$$" | timeout 5 xclip -i -selection clipboard >/dev/null 2>&1
 }
 ui_clip_changed() { [ "$(ui_clip)" != "clipboard-marker-$$" ]; }
 ui_clip_wait() {
@@ -173,4 +174,23 @@ ui_pixel() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
     sed -n '2s/.*(\([0-9.]*\),\([0-9.]*\),\([0-9.]*\).*/\1 \2 \3/p' |
     awk '{ printf "%d %d %d\n", $1, $2, $3 }'
+}
+
+# ui_enter TEXT: enters TEXT into the focused control. Plain ASCII is typed key by key; xdotool
+# loses characters it has to map to a spare key code first (Wine reads the new mapping late),
+# so other text comes in as a user's paste (Ctrl+V) from the X clipboard.
+ui_enter() {
+  if LC_ALL=C grep -q '^[ -~]*$' <<<"$1"; then
+    ui_type "$1"
+  else
+    printf '%s' "$1" | timeout 5 xclip -i -selection clipboard >/dev/null 2>&1
+    ui_key ctrl+v
+  fi
+}
+
+# ui_page TITLE: the caption of the visible page of TITLE's page control.
+ui_page() {
+  ui_tree "$1"
+  awk '$1 == 2 && $4 == 1 { s = ""; for (i = 11; i <= NF; ++i) s = s (i > 11 ? " " : "") $i;
+       print s }' <<<"$UI_TREE"
 }
