@@ -78,10 +78,10 @@ TEST_F(SkinBinding, TakesAPrivateCopyAndFollowsOnlyItsOwnEngine) {
   engine->BeforeChange();
   EXPECT_EQ(nullptr, client.binding.Copy());
   EXPECT_FALSE(client.binding.IsSkinActive());
-  client.binding.SetObjectName("Extra");
+  client.binding.SetObjectName("Extra1");
   EXPECT_EQ(nullptr, client.binding.Copy()) << "a new name waits for the next binding";
   engine->AfterChange();
-  EXPECT_EQ("Extra", CopyName());
+  EXPECT_EQ("Extra1", CopyName());
   EXPECT_TRUE(client.binding.IsSkinActive());
 }
 
