@@ -6,7 +6,7 @@
 #include "app/TForm2.h"
 #include "framework/core/TClassRegistry.h"
 #include "framework/ui/TApplication.h"
-#include "skin/controls/SkinControls.h"
+#include "skin/controls/win/SkinControls.h"
 #include "skin/forms/win/TSeSkinForm.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {

@@ -8,8 +8,8 @@
 #include "framework/ui/TMemo.h"
 #include "framework/ui/TSaveDialog.h"
 #include "framework/ui/WideText.h"
-#include "skin/controls/TSeSkinButton.h"
-#include "skin/controls/TSeSkinEdit.h"
+#include "skin/controls/win/TSeSkinButton.h"
+#include "skin/controls/win/TSeSkinEdit.h"
 #include "skin/controls/win/TSeSkinPageControl.h"
 
 TForm1* Form1 = nullptr;

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "framework/core/TStringList.h"
-#include "skin/controls/TSeCustomControl.h"
+#include "skin/controls/win/TSeCustomControl.h"
 #include "skin/controls/TSeTabLayout.h"
 
 class TImageList;

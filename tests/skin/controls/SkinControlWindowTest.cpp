@@ -12,11 +12,11 @@
 
 #include "../../framework/ui/UiTestSupport.h"
 #include "framework/ui/TEdit.h"
-#include "skin/controls/SkinControls.h"
-#include "skin/controls/TSeCustomGroupBox.h"
-#include "skin/controls/TSeCustomLabel.h"
-#include "skin/controls/TSeCustomPanel.h"
-#include "skin/controls/TSeSkinButton.h"
+#include "skin/controls/win/SkinControls.h"
+#include "skin/controls/win/TSeCustomGroupBox.h"
+#include "skin/controls/win/TSeCustomLabel.h"
+#include "skin/controls/win/TSeCustomPanel.h"
+#include "skin/controls/win/TSeSkinButton.h"
 #include "skin/engine/TSeSkinEngine.h"
 #include "skin/forms/win/TSeCustomForm.h"
 

@@ -19,7 +19,7 @@
 #include "framework/core/TReader.h"
 #include "framework/core/TWriter.h"
 #include "framework/ui/TTimer.h"
-#include "skin/controls/SkinControls.h"
+#include "skin/controls/win/SkinControls.h"
 #include "skin/controls/win/TSeCustomTabSheet.h"
 #include "skin/controls/win/TSeSkinPageControl.h"
 #include "skin/controls/win/TSeSkinTabControl.h"

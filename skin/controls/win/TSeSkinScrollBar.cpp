@@ -1,4 +1,4 @@
-#include "skin/controls/TSeSkinScrollBar.h"
+#include "skin/controls/win/TSeSkinScrollBar.h"
 
 #include "framework/core/win/Handles.h"
 #include "skin/controls/SkinProperties.h"

@@ -4,7 +4,7 @@
 // control. Transparent by default.
 
 #include "framework/ui/TLabel.h"
-#include "skin/controls/TSeGraphicControl.h"
+#include "skin/controls/win/TSeGraphicControl.h"
 
 class TWinControl;
 

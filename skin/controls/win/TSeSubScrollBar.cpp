@@ -1,4 +1,4 @@
-#include "skin/controls/TSeSubScrollBar.h"
+#include "skin/controls/win/TSeSubScrollBar.h"
 
 TSeSubScrollBar::TSeSubScrollBar(TWinControl& covered,
                                  const std::function<TSeCustomScrollBar*()>& makeBar)

@@ -1,4 +1,4 @@
-#include "skin/controls/TSeCustomControl.h"
+#include "skin/controls/win/TSeCustomControl.h"
 
 #include "framework/core/ScopeGuard.h"
 #include "framework/core/win/TThemeLibrary.h"

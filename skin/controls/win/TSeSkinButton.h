@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/TSeCustomButton.h"
+#include "skin/controls/win/TSeCustomButton.h"
 #include "skin/objects/SkinObjectTypes.h"
 
 // The button drawn from a skin object (default "Button"): its "Face" child in the button's

@@ -1,4 +1,4 @@
-#include "skin/controls/TSeCustomCheckBox.h"
+#include "skin/controls/win/TSeCustomCheckBox.h"
 
 #include "skin/controls/SkinProperties.h"
 

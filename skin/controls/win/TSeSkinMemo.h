@@ -5,7 +5,7 @@
 // are skinned scroll bars on the same engine.
 
 #include "skin/SkinMessages.h"
-#include "skin/controls/TSeCustomMemo.h"
+#include "skin/controls/win/TSeCustomMemo.h"
 #include "skin/controls/TSeSkinBinding.h"
 #include "skin/controls/win/TSeControlSeam.h"
 

@@ -1,4 +1,4 @@
-#include "skin/controls/TSeGraphicControl.h"
+#include "skin/controls/win/TSeGraphicControl.h"
 
 TSeGraphicControl::TSeGraphicControl(TComponent* owner) : TGraphicControl(owner) {
   SetControlStyle(ControlStyle() | csOpaque);

@@ -1,4 +1,4 @@
-#include "skin/controls/TSeCustomMemo.h"
+#include "skin/controls/win/TSeCustomMemo.h"
 
 #include "framework/core/win/Handles.h"
 #include "framework/core/win/TThemeLibrary.h"

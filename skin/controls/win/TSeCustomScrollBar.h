@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "framework/ui/TTimer.h"
-#include "skin/controls/TSeGraphicControl.h"
+#include "skin/controls/win/TSeGraphicControl.h"
 #include "skin/controls/TSeScrollBarModel.h"
 
 const TEnumInfo& ScrollBarKindInfo();

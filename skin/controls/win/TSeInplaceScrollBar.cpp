@@ -1,4 +1,4 @@
-#include "skin/controls/TSeInplaceScrollBar.h"
+#include "skin/controls/win/TSeInplaceScrollBar.h"
 
 TSeInplaceScrollBar::TSeInplaceScrollBar(TWinControl& covered, TScrollBarKind kind,
                                          TSeCustomScrollBar* bar)

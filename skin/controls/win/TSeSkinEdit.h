@@ -3,7 +3,7 @@
 // The edit drawn from a skin object (default "Edit"): its "Frame" child is the box's
 // background and border in the control's state, its "Text" child gives the font.
 
-#include "skin/controls/TSeCustomEdit.h"
+#include "skin/controls/win/TSeCustomEdit.h"
 #include "skin/objects/SkinObjectTypes.h"
 
 class TSeSkinEdit : public TSeCustomEdit {

@@ -1,4 +1,4 @@
-#include "skin/controls/TSeCustomGroupBox.h"
+#include "skin/controls/win/TSeCustomGroupBox.h"
 
 #include "framework/core/win/TThemeLibrary.h"
 #include "framework/ui/TButton.h"

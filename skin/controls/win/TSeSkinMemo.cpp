@@ -1,7 +1,7 @@
-#include "skin/controls/TSeSkinMemo.h"
+#include "skin/controls/win/TSeSkinMemo.h"
 
 #include "skin/controls/SkinProperties.h"
-#include "skin/controls/TSeSkinScrollBar.h"
+#include "skin/controls/win/TSeSkinScrollBar.h"
 #include "skin/objects/TSeSkinObject.h"
 #include "skin/objects/win/TSeGdiCanvas.h"
 

@@ -4,7 +4,7 @@
 // of the text against the mark, Spacing, and a click that toggles. Drawn classically (the
 // platform's check mark, 13 x 13); the skinned variant holds its engine for the group box.
 
-#include "skin/controls/TSeCustomControl.h"
+#include "skin/controls/win/TSeCustomControl.h"
 
 class TSeCustomCheckBox : public TSeCustomControl {
   QM_CLASS(TSeCustomCheckBox, TSeCustomControl)

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "framework/ui/TMemo.h"
-#include "skin/controls/TSeSubScrollBar.h"
+#include "skin/controls/win/TSeSubScrollBar.h"
 
 class TSeCustomMemo : public TMemo {
   QM_CLASS(TSeCustomMemo, TMemo)

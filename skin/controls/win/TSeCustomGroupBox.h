@@ -3,8 +3,8 @@
 // Frames a group of child controls under a caption; with UseCheckBox the caption is a check
 // box that switches all children on and off.
 
-#include "skin/controls/TSeCustomCheckBox.h"
-#include "skin/controls/TSeCustomControl.h"
+#include "skin/controls/win/TSeCustomCheckBox.h"
+#include "skin/controls/win/TSeCustomControl.h"
 
 class TSeCustomGroupBox : public TSeCustomControl {
   QM_CLASS(TSeCustomGroupBox, TSeCustomControl)

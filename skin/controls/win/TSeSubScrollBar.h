@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "framework/core/TComponent.h"
-#include "skin/controls/TSeInplaceScrollBar.h"
+#include "skin/controls/win/TSeInplaceScrollBar.h"
 
 class TSeSubScrollBar : public TComponent {
   QM_CLASS(TSeSubScrollBar, TComponent)

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "framework/ui/TPopupMenu.h"
-#include "skin/controls/TSeCustomControl.h"
+#include "skin/controls/win/TSeCustomControl.h"
 #include "skin/controls/TSeEditModel.h"
 #include "skin/controls/TSeEditView.h"
 

@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "framework/ui/TWinControl.h"
-#include "skin/controls/TSeCustomScrollBar.h"
+#include "skin/controls/win/TSeCustomScrollBar.h"
 
 class TSeInplaceScrollBar : public TWinControl {
   QM_CLASS(TSeInplaceScrollBar, TWinControl)

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "framework/ui/TBitmap.h"
-#include "skin/controls/TSeCustomControl.h"
+#include "skin/controls/win/TSeCustomControl.h"
 
 class TSeCustomButton : public TSeCustomControl {
   QM_CLASS(TSeCustomButton, TSeCustomControl)

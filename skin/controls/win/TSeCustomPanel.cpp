@@ -1,4 +1,4 @@
-#include "skin/controls/TSeCustomPanel.h"
+#include "skin/controls/win/TSeCustomPanel.h"
 
 #include "framework/core/TFiler.h"
 #include "framework/core/TStream.h"

@@ -3,7 +3,7 @@
 // A container with a caption bar at its top and a button in the bar that rolls the panel up to
 // the bar and down again, or hides it.
 
-#include "skin/controls/TSeCustomControl.h"
+#include "skin/controls/win/TSeCustomControl.h"
 
 class TSeCustomPanel : public TSeCustomControl {
   QM_CLASS(TSeCustomPanel, TSeCustomControl)

@@ -1,4 +1,4 @@
-#include "skin/controls/TSeSkinButton.h"
+#include "skin/controls/win/TSeSkinButton.h"
 
 #include "skin/controls/SkinProperties.h"
 #include "skin/objects/SkinObjectSeam.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/TSeCustomLabel.h"
+#include "skin/controls/win/TSeCustomLabel.h"
 
 #include "framework/ui/TButton.h"
 #include "framework/ui/TWinControl.h"

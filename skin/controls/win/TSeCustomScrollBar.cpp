@@ -1,4 +1,4 @@
-#include "skin/controls/TSeCustomScrollBar.h"
+#include "skin/controls/win/TSeCustomScrollBar.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "skin/controls/TSeCustomEdit.h"
+#include "skin/controls/win/TSeCustomEdit.h"
 
 #include <imm.h>
 

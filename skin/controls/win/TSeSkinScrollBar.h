@@ -3,7 +3,7 @@
 // The scroll bar drawn from a skin object (default "ScrollBar"): the frame child as the track,
 // the button children in their states, the slider as the thumb.
 
-#include "skin/controls/TSeCustomScrollBar.h"
+#include "skin/controls/win/TSeCustomScrollBar.h"
 #include "skin/objects/SkinObjectTypes.h"
 
 class TSeSkinScrollBar : public TSeCustomScrollBar {

@@ -1,4 +1,4 @@
-#include "skin/controls/TSeSkinEdit.h"
+#include "skin/controls/win/TSeSkinEdit.h"
 
 #include "skin/controls/SkinProperties.h"
 #include "skin/objects/TSeSkinObject.h"

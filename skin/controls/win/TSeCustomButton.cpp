@@ -1,4 +1,4 @@
-#include "skin/controls/TSeCustomButton.h"
+#include "skin/controls/win/TSeCustomButton.h"
 
 #include <algorithm>
 #include <array>
