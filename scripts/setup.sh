@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix libz-mingw-w64-dev
   wine wine32:i386 xvfb xauth
   imagemagick xdotool xclip
+  nsis
 )
 
 missing=()

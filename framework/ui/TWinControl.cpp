@@ -538,8 +538,10 @@ void TWinControl::CMShowingChanged(TMessage&) {
 
 void TWinControl::ChangeScale(int multiplier, int divisor) {
   DisableAlign();
-  TControl::ChangeScale(multiplier, divisor);
+  // Children first: our own font change then reaches them at their new size, so an auto-sized
+  // child measures itself last, with the new font, and is not shrunk again afterwards.
   for (TControl* child : std::vector<TControl*>(controls_)) child->ChangeScale(multiplier, divisor);
+  TControl::ChangeScale(multiplier, divisor);
   EnableAlign();
 }
 

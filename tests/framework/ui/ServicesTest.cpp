@@ -342,6 +342,40 @@ TEST_F(Services, ADefinitionStoredAt120PixelsPerInchIsScaledToTheScreen) {
   }
 }
 
+// An auto-sized label takes its parent's font: after scaling it must fit its caption in the
+// scaled font, not be the old fit scaled again (which clips the text when the new font is
+// relatively wider). Expected: the caption's extent in the scaled font, measured apart.
+TEST_F(Services, AnAutoSizedLabelFitsItsCaptionAfterScaling) {
+  std::unique_ptr<TForm> form(NewForm(400, 300));
+  auto* panel = new TPanel(form.get());
+  panel->SetParent(form.get());
+  panel->SetBounds(0, 0, 300, 200);
+  panel->Font().SetName("Tahoma");
+  panel->Font().SetHeight(-13);
+  auto* label = new TLabel(form.get());
+  label->SetParent(panel);
+  label->SetLeft(16);
+  label->SetCaption(L"Item Name Item Price Return Url");
+  form->Show();
+  Pump();
+  panel->ScaleBy(96, 120);
+  ASSERT_EQ(panel->Font().Height(), -10);
+  ASSERT_TRUE(label->ParentFont());
+
+  HFONT font = CreateFontW(-10, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                           0, L"Tahoma");
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, font);
+  SIZE extent{};
+  const std::wstring caption = L"Item Name Item Price Return Url";
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(font);
+  EXPECT_EQ(label->Width(), extent.cx);
+  EXPECT_EQ(label->Left(), 13);  // 16 * 0.8 = 12.8
+}
+
 // Each edge is scaled on its own and sizes follow from the edges, so controls that touched at
 // 120 pixels per inch still touch: a is 11,16 122 x 27 there, b right under it, c beside it.
 // At 96: right 133 * 0.8 = 106.4 -> 106, left 11 * 0.8 = 8.8 -> 9, so a is 97 wide where

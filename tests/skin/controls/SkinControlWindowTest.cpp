@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -176,7 +178,8 @@ class TColouredFrame : public TSeCustomForm {
  protected:
   void PaintClientBackground(HDC dc) override {
     Handles::Brush brush(CreateSolidBrush(RGB(200, 30, 30)));
-    const RECT r = ClientRect();
+    RECT r;
+    GetClientRect(Handle(), &r);
     FillRect(dc, &r, brush.Get());
   }
 };
@@ -420,6 +423,112 @@ TEST_F(SkinControlWindowTest, SoakOfPaintHoverFocusEnableAndHueLeavesNoHandles) 
   EXPECT_EQ(gdi, GdiObjects());
   EXPECT_EQ(user, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
   EXPECT_TRUE(first->IsSkinActive());
+}
+
+// Not a check: draws every control in every state, skinned and plain, into one picture for
+// people to look at (docs/). Run with --gtest_also_run_disabled_tests.
+TEST_F(SkinControlWindowTest, DISABLED_ContactSheet) {
+  Form(static_cast<TColor>(RGB(236, 233, 216)));
+  TSeSkinEngine* engine = ProgramSkin();
+  const char* const states[] = {"normal", "hot", "pressed", "focused", "disabled"};
+  constexpr int kCell = 130, kRow = 80, kLeft = 110;
+  const int rows = 8;
+  Handles::WindowDC screen(nullptr);
+  Handles::CreatedDC sheet(CreateCompatibleDC(screen.Get()));
+  Handles::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), kLeft + 5 * kCell, 20 + rows * kRow));
+  Handles::SelectedObject selected(sheet.Get(), bitmap.Get());
+  RECT all{0, 0, kLeft + 5 * kCell, 20 + rows * kRow};
+  Handles::Brush back(CreateSolidBrush(RGB(236, 233, 216)));
+  FillRect(sheet.Get(), &all, back.Get());
+  SetBkMode(sheet.Get(), TRANSPARENT);
+  for (int c = 0; c < 5; ++c)
+    TextOutA(sheet.Get(), kLeft + c * kCell + 4, 2, states[c], static_cast<int>(strlen(states[c])));
+  auto place = [&](TControl& control, int row, int column) {
+    Pump();
+    const HDC dc = sheet.Get();
+    const int saved = SaveDC(dc);
+    SetViewportOrgEx(dc, kLeft + column * kCell + 4, 20 + row * kRow + 4, nullptr);
+    IntersectClipRect(dc, 0, 0, control.Width(), control.Height());
+    control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    RestoreDC(dc, saved);
+  };
+  auto rowName = [&](int row, const char* name) {
+    TextOutA(sheet.Get(), 4, 20 + row * kRow + 8, name, static_cast<int>(strlen(name)));
+  };
+  // A control per state: hot through the mouse-enter message, pressed through State or the
+  // panel's button, focused through the focus.
+  for (int skinned = 0; skinned < 2; ++skinned) {
+    TSeSkinEngine* e = skinned ? engine : nullptr;
+    const int base = skinned ? 0 : 4;
+    rowName(base + 0, skinned ? "Button (skin)" : "Button (plain)");
+    rowName(base + 1, skinned ? "Panel (skin)" : "Panel (plain)");
+    rowName(base + 2, skinned ? "GroupBox (skin)" : "GroupBox (plain)");
+    rowName(base + 3, skinned ? "Label (skin)" : "Label (plain)");
+    for (int state = 0; state < 5; ++state) {
+      auto* button = new TSeSkinButton(form.get());
+      button->SetParent(form.get());
+      button->SetCaption(L"Generate");
+      button->SetSkinEngine(e);
+      auto* panel = new TSeSkinPanel(form.get());
+      panel->SetParent(form.get());
+      panel->SetBounds(0, 0, 120, 57);
+      panel->SetCaption(L"Panel");
+      panel->SetSkinEngine(e);
+      auto* group = new TSeSkinGroupBox(form.get());
+      group->SetParent(form.get());
+      group->SetBounds(0, 60, 120, 70);
+      group->SetCaption(L"Group");
+      group->SetSkinEngine(e);
+      if (state == 3) group->SetUseCheckBox(true);
+      auto* label = new TSeSkinLabel(form.get());
+      label->SetParent(group);
+      label->SetBounds(10, 30, 80, 17);
+      label->SetCaption(L"Item Name");
+      label->SetSkinEngine(e);
+      const RECT b = panel->GetButtonRect();
+      const LPARAM center = At((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+      if (state == 1) {
+        button->Perform(CM_MOUSEENTER);
+        SendMessageW(panel->Handle(), WM_MOUSEMOVE, 0, center);
+      }
+      if (state == 2) {
+        button->SetState(TSeButtonState::kbsPressed);
+        SendMessageW(panel->Handle(), WM_MOUSEMOVE, 0, center);
+        SendMessageW(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, center);
+      }
+      if (state == 3) button->SetFocus();
+      if (state == 4) {
+        button->SetEnabled(false);
+        panel->SetEnabled(false);
+        group->SetEnabled(false);
+        label->SetEnabled(false);
+      }
+      place(*button, base + 0, state);
+      place(*panel, base + 1, state);
+      place(*group, base + 2, state);
+      place(*label, base + 3, state);
+      if (state == 2) SendMessageW(panel->Handle(), WM_LBUTTONUP, 0, At(1, 50));
+      delete label;
+      delete group;
+      delete panel;
+      delete button;
+    }
+  }
+  // A 24-bit file of the sheet.
+  BITMAPINFOHEADER info{
+      sizeof(BITMAPINFOHEADER), all.right, all.bottom, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  const int stride = (all.right * 3 + 3) & ~3;
+  std::vector<unsigned char> bits(static_cast<std::size_t>(stride) * all.bottom);
+  GetDIBits(sheet.Get(), bitmap.Get(), 0, all.bottom, bits.data(),
+            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(bits.size());
+  FILE* out = fopen(QM_CONTACT_SHEET, "wb");
+  ASSERT_NE(nullptr, out);
+  fwrite(&file, sizeof(file), 1, out);
+  fwrite(&info, sizeof(info), 1, out);
+  fwrite(bits.data(), 1, bits.size(), out);
+  fclose(out);
 }
 
 }  // namespace
