@@ -923,61 +923,62 @@ void TSeCustomForm::WMNCHitTest(TMessage& message) {
   SetHandled(true);
 }
 
-void TSeCustomForm::WMNCLButtonDown(TMessage& message) {
-  if (Control() && GetActiveWindow() != Control()->Handle()) SetActiveWindow(Control()->Handle());
-  tracked_ = TShiftState{ssLeft};
+// Every non-client button and move message goes the same way: the point to window
+// coordinates, the button tracked from down to up, the frame's handler, handled.
+void TSeCustomForm::FrameMouseMessage(TMessage& message, TFrameMouseStep step,
+                                      TSeMouseButton button) {
+  const TShiftState held{button == TSeMouseButton::mbLeft ? ssLeft : ssRight};
+  if (step == TFrameMouseStep::Down && Control() && GetActiveWindow() != Control()->Handle())
+    SetActiveWindow(Control()->Handle());
   const TPoint at =
       ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  FrameMouseDown(TSeMouseButton::mbLeft, TShiftState{ssLeft}, at.X, at.Y);
-  message.Result = 0;
+  switch (step) {
+    case TFrameMouseStep::Down:
+      tracked_ = held;
+      FrameMouseDown(button, held, at.X, at.Y);
+      break;
+    case TFrameMouseStep::DoubleClick: {
+      const TShiftState shift = held + TShiftState{ssDouble};
+      FrameMouseDown(button, shift, at.X, at.Y);
+      FrameMouseUp(button, shift, at.X, at.Y);
+      tracked_ = {};
+      break;
+    }
+    case TFrameMouseStep::Up:
+      tracked_ = {};
+      FrameMouseUp(button, {}, at.X, at.Y);
+      break;
+    case TFrameMouseStep::Move:
+      FrameMouseMove(tracked_, at.X, at.Y);
+      break;
+  }
+  // A double click is answered 1: the platform's own double-click action must not follow.
+  message.Result = step == TFrameMouseStep::DoubleClick ? 1 : 0;
   SetHandled(true);
+}
+
+void TSeCustomForm::WMNCLButtonDown(TMessage& message) {
+  FrameMouseMessage(message, TFrameMouseStep::Down, TSeMouseButton::mbLeft);
 }
 
 void TSeCustomForm::WMNCLButtonDblClk(TMessage& message) {
-  const TPoint at =
-      ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  const TShiftState shift{ssLeft, ssDouble};
-  FrameMouseDown(TSeMouseButton::mbLeft, shift, at.X, at.Y);
-  FrameMouseUp(TSeMouseButton::mbLeft, shift, at.X, at.Y);
-  tracked_ = {};
-  message.Result = 1;
-  SetHandled(true);
+  FrameMouseMessage(message, TFrameMouseStep::DoubleClick, TSeMouseButton::mbLeft);
 }
 
 void TSeCustomForm::WMNCLButtonUp(TMessage& message) {
-  tracked_ = {};
-  const TPoint at =
-      ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  FrameMouseUp(TSeMouseButton::mbLeft, {}, at.X, at.Y);
-  message.Result = 0;
-  SetHandled(true);
+  FrameMouseMessage(message, TFrameMouseStep::Up, TSeMouseButton::mbLeft);
 }
 
 void TSeCustomForm::WMNCMouseMove(TMessage& message) {
-  const TPoint at =
-      ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  FrameMouseMove(tracked_, at.X, at.Y);
-  message.Result = 0;
-  SetHandled(true);
+  FrameMouseMessage(message, TFrameMouseStep::Move, TSeMouseButton::mbLeft);
 }
 
 void TSeCustomForm::WMNCRButtonDown(TMessage& message) {
-  if (Control() && GetActiveWindow() != Control()->Handle()) SetActiveWindow(Control()->Handle());
-  tracked_ = TShiftState{ssRight};
-  const TPoint at =
-      ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  FrameMouseDown(TSeMouseButton::mbRight, TShiftState{ssRight}, at.X, at.Y);
-  message.Result = 0;
-  SetHandled(true);
+  FrameMouseMessage(message, TFrameMouseStep::Down, TSeMouseButton::mbRight);
 }
 
 void TSeCustomForm::WMNCRButtonUp(TMessage& message) {
-  tracked_ = {};
-  const TPoint at =
-      ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  FrameMouseUp(TSeMouseButton::mbRight, {}, at.X, at.Y);
-  message.Result = 0;
-  SetHandled(true);
+  FrameMouseMessage(message, TFrameMouseStep::Up, TSeMouseButton::mbRight);
 }
 
 // Client coordinates of the captured mouse to window coordinates.

@@ -254,6 +254,9 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   bool renderingActive_ = false;
 
  private:
+  enum class TFrameMouseStep : std::uint8_t { Down, Up, DoubleClick, Move };
+  // What every WM_NC* button and move message shares; the handlers above only name theirs.
+  void FrameMouseMessage(TMessage& message, TFrameMouseStep step, TSeMouseButton button);
   void PaintPlainCaption(HDC dc, const TRect& client);
   // The surface the frame is painted on and its bands copied from.
   void PaintThroughSurface(HDC windowDC, bool frame, const RECT* clientPart);
