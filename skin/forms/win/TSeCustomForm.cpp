@@ -515,6 +515,7 @@ void TSeCustomForm::ShowSystemMenu() {
 // ---- frame upkeep ------------------------------------------------------------------------
 
 void TSeCustomForm::InvalidateWindow() {
+  frameCache_.Invalidate();
   if (Control() && Control()->HandleAllocated())
     RedrawWindow(Control()->Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -602,7 +603,14 @@ void TSeCustomForm::PaintNonClient() {
   const HWND window = Control()->Handle();
   Handles::WindowDC dc = Handles::WindowDC::Whole(window);
   const bool effects = geometry_.ShadowShown() || blending_.Enabled();
-  if (performance_ == TSeFormPerformance::ksfpNoBuffer && !effects) {
+  // The shadow and the blending mix in what lies behind the window: those frames are never kept.
+  const bool cached = !effects && CachesFrame();
+  TSeFrameLook look;
+  if (cached) {
+    look = FrameLook(client);
+    if (frameCache_.Paint(dc.Get(), look)) return;
+  }
+  if (performance_ == TSeFormPerformance::ksfpNoBuffer && !effects && !cached) {
     Handles::SavedDC saved(dc.Get());
     ExcludeClipRect(dc.Get(), client.Left, client.Top, client.Right, client.Bottom);
     PaintFrame(dc.Get());
@@ -645,7 +653,33 @@ void TSeCustomForm::PaintNonClient() {
       BitBlt(memory.Get(), 0, 0, frame.cx, frame.cy, mixed.Get(), 0, 0, SRCCOPY);
     }
   }
+  if (cached) frameCache_.Store(memory.Get(), look);
   CopyBands(dc.Get(), memory.Get(), client, full);
+}
+
+TSeFrameLook TSeCustomForm::FrameLook(const TRect& client) {
+  TSeFrameLook look;
+  look.Full = geometry_.FullSize();
+  look.Client = client;
+  look.Active = windowActive_ || renderingActive_;
+  look.State = states_.WindowState();
+  look.Style = borderStyle_;
+  look.Icons = borderIcons_.Bits();
+  look.Hot = hotZone_;
+  look.Down = downZone_;
+  look.Tracked = tracked_.Bits();
+  look.Dragging = drag_.Dragging();
+  look.WindowIcon = WindowIcon();
+  look.Caption = caption_;
+  if (Control()) look.WindowText = Control()->Caption();
+  return look;
+}
+
+HICON TSeCustomForm::WindowIcon() const {
+  HICON handle = nullptr;
+  if (TCustomForm* form = OwnerForm()) handle = form->Icon().Handle();
+  if (!handle && Application) handle = Application->Icon().Handle();
+  return handle;
 }
 
 // The shadow strips right of and below the frame: nested rings of the shade (0x3F3F3F) over
@@ -802,9 +836,7 @@ void TSeCustomForm::PaintPlainCaption(HDC dc, const TRect& client) {
   const TRect icon = GetCaptionButtonRect(TSeBorderIcon::kbiSystemMenu);
   if (!IsRectEmpty(icon) && !tool) {
     text.left = icon.Right + 2;
-    HICON handle = nullptr;
-    if (TCustomForm* form = OwnerForm()) handle = form->Icon().Handle();
-    if (!handle && Application) handle = Application->Icon().Handle();
+    HICON handle = WindowIcon();
     if (!handle) handle = LoadIconW(nullptr, IDI_APPLICATION);
     DrawIconEx(dc, icon.Left + (RectWidth(icon) - 16) / 2, icon.Top + (RectHeight(icon) - 16) / 2,
                handle, 16, 16, 0, nullptr, DI_NORMAL);
@@ -1151,6 +1183,7 @@ void TSeCustomForm::WMSysCommand(TMessage& message) {
 
 void TSeCustomForm::WMThemeChanged(TMessage& message) {
   // The metrics are read at every use, so only the frame needs drawing again.
+  frameCache_.Invalidate();
   PaintNonClient();
   message.Result = 0;
   SetHandled(true);
