@@ -1,6 +1,6 @@
 // Shows a skinned window (the program's skin) in one state and holds it there, so that a
 // picture of the screen can be taken from outside: frame_shots STATE [HOLD_MS], STATE one of
-// active, inactive, maximized, rolledup, sysmenu. See shots.sh.
+// active, inactive, maximized, rolled-up, system-menu. See shots.sh.
 #include <windows.h>
 
 #include <cstdio>
@@ -56,13 +56,13 @@ int main(int argc, char** argv) {
     SetForegroundWindow(other.Handle());
   } else if (state == "maximized") {
     frame->DoMaximize();
-  } else if (state == "rolledup") {
+  } else if (state == "rolled-up") {
     frame->DoRollup();
   }
   PumpFor(300);
   std::printf("ready %s\n", state.c_str());
   std::fflush(stdout);
-  if (state == "sysmenu") {
+  if (state == "system-menu") {
     // The menu runs its own loop until the timer closes it.
     SetTimer(nullptr, 0, hold, CloseMenu);
     PostMessageW(form.Handle(), WM_SYSKEYDOWN, VK_SPACE, 0x20390001);

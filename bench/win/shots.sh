@@ -2,7 +2,7 @@
 # Pictures of a skinned window in each state, taken from the Xvfb screen:
 #   bench/win/shots.sh BUILD_DIR OUT_DIR
 # BUILD_DIR is the Windows build (frame_shots.exe in bench/win); writes frame-STATE.png for
-# every state and frame-states.png, all of them on one sheet.
+# every state.
 set -eu
 build=$(cd "${1:?usage: shots.sh BUILD_DIR OUT_DIR}" && pwd)
 out=${2:?usage: shots.sh BUILD_DIR OUT_DIR}
@@ -14,7 +14,7 @@ wine_run="$here/../../tests/wine/wine-run.sh"
 "$wine_env" start "$env_dir" >/dev/null
 trap '"$wine_env" stop "$env_dir"' EXIT
 . "$env_dir/state"
-states="active inactive maximized rolledup sysmenu"
+states="active inactive maximized rolled-up system-menu"
 for s in $states; do
   log=$(mktemp)
   "$wine_run" "$env_dir" "$build/bench/win/frame_shots.exe" "$s" 2500 >"$log" 2>&1 &
@@ -32,6 +32,4 @@ for s in $states; do
   wait $pid || echo "frame_shots $s failed: $(cat "$log")" >&2
   rm -f "$log"
 done
-montage -label '%t' -geometry '+6+6' -tile 3x -resize '640x512>' \
-  $(for s in $states; do echo "$out/frame-$s.png"; done) "$out/frame-states.png"
 echo "pictures in $out"
