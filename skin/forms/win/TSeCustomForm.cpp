@@ -515,6 +515,7 @@ void TSeCustomForm::ShowSystemMenu() {
 // ---- frame upkeep ------------------------------------------------------------------------
 
 void TSeCustomForm::InvalidateWindow() {
+  frameCache_.Invalidate();
   if (Control() && Control()->HandleAllocated())
     RedrawWindow(Control()->Handle(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -602,7 +603,14 @@ void TSeCustomForm::PaintNonClient() {
   const HWND window = Control()->Handle();
   Handles::WindowDC dc = Handles::WindowDC::Whole(window);
   const bool effects = geometry_.ShadowShown() || blending_.Enabled();
-  if (performance_ == TSeFormPerformance::ksfpNoBuffer && !effects) {
+  // The shadow and the blending mix in what lies behind the window: those frames are never kept.
+  const bool cached = !effects && CachesFrame();
+  TSeFrameLook look;
+  if (cached) {
+    look = FrameLook(client);
+    if (frameCache_.Paint(dc.Get(), look)) return;
+  }
+  if (performance_ == TSeFormPerformance::ksfpNoBuffer && !effects && !cached) {
     Handles::SavedDC saved(dc.Get());
     ExcludeClipRect(dc.Get(), client.Left, client.Top, client.Right, client.Bottom);
     PaintFrame(dc.Get());
@@ -645,7 +653,33 @@ void TSeCustomForm::PaintNonClient() {
       BitBlt(memory.Get(), 0, 0, frame.cx, frame.cy, mixed.Get(), 0, 0, SRCCOPY);
     }
   }
+  if (cached) frameCache_.Store(memory.Get(), look);
   CopyBands(dc.Get(), memory.Get(), client, full);
+}
+
+TSeFrameLook TSeCustomForm::FrameLook(const TRect& client) {
+  TSeFrameLook look;
+  look.Full = geometry_.FullSize();
+  look.Client = client;
+  look.Active = windowActive_ || renderingActive_;
+  look.State = states_.WindowState();
+  look.Style = borderStyle_;
+  look.Icons = borderIcons_.Bits();
+  look.Hot = hotZone_;
+  look.Down = downZone_;
+  look.Tracked = tracked_.Bits();
+  look.Dragging = drag_.Dragging();
+  look.WindowIcon = WindowIcon();
+  look.Caption = caption_;
+  if (Control()) look.WindowText = Control()->Caption();
+  return look;
+}
+
+HICON TSeCustomForm::WindowIcon() const {
+  HICON handle = nullptr;
+  if (TCustomForm* form = OwnerForm()) handle = form->Icon().Handle();
+  if (!handle && Application) handle = Application->Icon().Handle();
+  return handle;
 }
 
 // The shadow strips right of and below the frame: nested rings of the shade (0x3F3F3F) over
@@ -802,9 +836,7 @@ void TSeCustomForm::PaintPlainCaption(HDC dc, const TRect& client) {
   const TRect icon = GetCaptionButtonRect(TSeBorderIcon::kbiSystemMenu);
   if (!IsRectEmpty(icon) && !tool) {
     text.left = icon.Right + 2;
-    HICON handle = nullptr;
-    if (TCustomForm* form = OwnerForm()) handle = form->Icon().Handle();
-    if (!handle && Application) handle = Application->Icon().Handle();
+    HICON handle = WindowIcon();
     if (!handle) handle = LoadIconW(nullptr, IDI_APPLICATION);
     DrawIconEx(dc, icon.Left + (RectWidth(icon) - 16) / 2, icon.Top + (RectHeight(icon) - 16) / 2,
                handle, 16, 16, 0, nullptr, DI_NORMAL);
@@ -923,61 +955,62 @@ void TSeCustomForm::WMNCHitTest(TMessage& message) {
   SetHandled(true);
 }
 
-void TSeCustomForm::WMNCLButtonDown(TMessage& message) {
-  if (Control() && GetActiveWindow() != Control()->Handle()) SetActiveWindow(Control()->Handle());
-  tracked_ = TShiftState{ssLeft};
+// Every non-client button and move message goes the same way: the point to window
+// coordinates, the button tracked from down to up, the frame's handler, handled.
+void TSeCustomForm::FrameMouseMessage(TMessage& message, TFrameMouseStep step,
+                                      TSeMouseButton button) {
+  const TShiftState held{button == TSeMouseButton::mbLeft ? ssLeft : ssRight};
+  if (step == TFrameMouseStep::Down && Control() && GetActiveWindow() != Control()->Handle())
+    SetActiveWindow(Control()->Handle());
   const TPoint at =
       ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  FrameMouseDown(TSeMouseButton::mbLeft, TShiftState{ssLeft}, at.X, at.Y);
-  message.Result = 0;
+  switch (step) {
+    case TFrameMouseStep::Down:
+      tracked_ = held;
+      FrameMouseDown(button, held, at.X, at.Y);
+      break;
+    case TFrameMouseStep::DoubleClick: {
+      const TShiftState shift = held + TShiftState{ssDouble};
+      FrameMouseDown(button, shift, at.X, at.Y);
+      FrameMouseUp(button, shift, at.X, at.Y);
+      tracked_ = {};
+      break;
+    }
+    case TFrameMouseStep::Up:
+      tracked_ = {};
+      FrameMouseUp(button, {}, at.X, at.Y);
+      break;
+    case TFrameMouseStep::Move:
+      FrameMouseMove(tracked_, at.X, at.Y);
+      break;
+  }
+  // A double click is answered 1: the platform's own double-click action must not follow.
+  message.Result = step == TFrameMouseStep::DoubleClick ? 1 : 0;
   SetHandled(true);
+}
+
+void TSeCustomForm::WMNCLButtonDown(TMessage& message) {
+  FrameMouseMessage(message, TFrameMouseStep::Down, TSeMouseButton::mbLeft);
 }
 
 void TSeCustomForm::WMNCLButtonDblClk(TMessage& message) {
-  const TPoint at =
-      ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  const TShiftState shift{ssLeft, ssDouble};
-  FrameMouseDown(TSeMouseButton::mbLeft, shift, at.X, at.Y);
-  FrameMouseUp(TSeMouseButton::mbLeft, shift, at.X, at.Y);
-  tracked_ = {};
-  message.Result = 1;
-  SetHandled(true);
+  FrameMouseMessage(message, TFrameMouseStep::DoubleClick, TSeMouseButton::mbLeft);
 }
 
 void TSeCustomForm::WMNCLButtonUp(TMessage& message) {
-  tracked_ = {};
-  const TPoint at =
-      ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  FrameMouseUp(TSeMouseButton::mbLeft, {}, at.X, at.Y);
-  message.Result = 0;
-  SetHandled(true);
+  FrameMouseMessage(message, TFrameMouseStep::Up, TSeMouseButton::mbLeft);
 }
 
 void TSeCustomForm::WMNCMouseMove(TMessage& message) {
-  const TPoint at =
-      ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  FrameMouseMove(tracked_, at.X, at.Y);
-  message.Result = 0;
-  SetHandled(true);
+  FrameMouseMessage(message, TFrameMouseStep::Move, TSeMouseButton::mbLeft);
 }
 
 void TSeCustomForm::WMNCRButtonDown(TMessage& message) {
-  if (Control() && GetActiveWindow() != Control()->Handle()) SetActiveWindow(Control()->Handle());
-  tracked_ = TShiftState{ssRight};
-  const TPoint at =
-      ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  FrameMouseDown(TSeMouseButton::mbRight, TShiftState{ssRight}, at.X, at.Y);
-  message.Result = 0;
-  SetHandled(true);
+  FrameMouseMessage(message, TFrameMouseStep::Down, TSeMouseButton::mbRight);
 }
 
 void TSeCustomForm::WMNCRButtonUp(TMessage& message) {
-  tracked_ = {};
-  const TPoint at =
-      ScreenToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-  FrameMouseUp(TSeMouseButton::mbRight, {}, at.X, at.Y);
-  message.Result = 0;
-  SetHandled(true);
+  FrameMouseMessage(message, TFrameMouseStep::Up, TSeMouseButton::mbRight);
 }
 
 // Client coordinates of the captured mouse to window coordinates.
@@ -1150,6 +1183,7 @@ void TSeCustomForm::WMSysCommand(TMessage& message) {
 
 void TSeCustomForm::WMThemeChanged(TMessage& message) {
   // The metrics are read at every use, so only the frame needs drawing again.
+  frameCache_.Invalidate();
   PaintNonClient();
   message.Result = 0;
   SetHandled(true);

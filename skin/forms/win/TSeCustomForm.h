@@ -23,6 +23,7 @@
 #include "skin/forms/TSeShadow.h"
 #include "skin/forms/TSeWindowStateHost.h"
 #include "skin/forms/TSeWindowStates.h"
+#include "skin/forms/win/TSeFrameCache.h"
 #include "skin/forms/win/TSeHook.h"
 #include "skin/objects/SkinObjectTypes.h"
 #include "skin/objects/TSeSkinFormActions.h"
@@ -214,6 +215,13 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   virtual void PlayShowAnimation();
   // The skin object the system and tray menus are painted from; none: the platform's menu.
   virtual const TSeSkinObject* PopupMenuObject() const { return nullptr; }
+  // True when the frame's pixels follow from FrameLook() and from what InvalidateFrameCache()
+  // is told alone, so its painted bands can be kept (the skinned frame). The plain frame
+  // follows system colours and themes besides, and is painted afresh every time.
+  virtual bool CachesFrame() const { return false; }
+  void InvalidateFrameCache() { frameCache_.Invalidate(); }
+  // The icon the caption shows: the window's own, else the application's.
+  HICON WindowIcon() const;
 
   // TSeWindowStateHost.
   TRect WindowBounds() const override;
@@ -254,6 +262,9 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   bool renderingActive_ = false;
 
  private:
+  enum class TFrameMouseStep : std::uint8_t { Down, Up, DoubleClick, Move };
+  // What every WM_NC* button and move message shares; the handlers above only name theirs.
+  void FrameMouseMessage(TMessage& message, TFrameMouseStep step, TSeMouseButton button);
   void PaintPlainCaption(HDC dc, const TRect& client);
   // The surface the frame is painted on and its bands copied from.
   void PaintThroughSurface(HDC windowDC, bool frame, const RECT* clientPart);
@@ -270,6 +281,7 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   void ProcessPaintMessages();
   TSeDragRules DragRules();
   TSeFrameMetrics Metrics() const;
+  TSeFrameLook FrameLook(const TRect& client);
   void OptionsChanged();
 
   TSeFormPerformance performance_ = TSeFormPerformance::ksfpNoBuffer;
@@ -310,6 +322,7 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   bool outlineMode_ = false;
   POINT systemMenuAt_{0, 0};
 
+  TSeFrameCache frameCache_;
   Handles::Bitmap persistent_;
   TSize persistentSize_;
   Handles::Bitmap background_;

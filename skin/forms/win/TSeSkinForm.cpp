@@ -161,6 +161,7 @@ bool TSeSkinForm::Framed() const {
 }
 
 void TSeSkinForm::ReleaseCopy() {
+  InvalidateFrameCache();
   hot_ = pressed_ = client_ = title_ = nullptr;
   copy_.reset();
 }
@@ -399,6 +400,8 @@ void TSeSkinForm::CustomAction(TSeSkinObject* object) {
 // ---- the objects' window -----------------------------------------------------------------
 
 void TSeSkinForm::ObjectChanged(TSeSkinObject* object) {
+  // Any object's look may show in the frame.
+  InvalidateFrameCache();
   if (Control() && Control()->HandleAllocated())
     SendMessageW(Control()->Handle(), SE_OBJECTCHANGED, 0, reinterpret_cast<LPARAM>(object));
 }
@@ -410,10 +413,8 @@ TSeBiDiMode TSeSkinForm::BiDiMode() const {
 
 bool TSeSkinForm::DrawWindowIcon(TSeCanvas& canvas, std::int32_t x, std::int32_t y) {
   auto* gdi = dynamic_cast<TSeGdiCanvas*>(&canvas);
-  TCustomForm* form = OwnerForm();
-  if (!gdi || !form) return false;
-  HICON icon = form->Icon().Handle();
-  if (!icon && Application) icon = Application->Icon().Handle();
+  if (!gdi || !OwnerForm()) return false;
+  HICON icon = WindowIcon();
   if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
   const TPoint origin = gdi->Origin();
   DrawIconEx(gdi->Handle(), x + origin.X, y + origin.Y, icon, GetSystemMetrics(SM_CXSMICON),

@@ -82,6 +82,7 @@ class TSeSkinForm : public TSeCustomForm, public TSeObjectControl {
   void PaintFrame(HDC dc) override;
   void PaintClientBackground(HDC dc) override;
   bool Skinned() const override { return IsSkinned(); }
+  bool CachesFrame() const override { return Framed(); }
   const TSeSkinObject* PopupMenuObject() const override;
 
   void SEObjectChanged(TMessage& message);
