@@ -139,20 +139,30 @@ void TSeBitmap::StretchDraw(TSeCanvas& canvas, const TRect& dest, bool masked,
     canvas.CopyBitmap(*this, dest, source);
 }
 
-bool TSeBitmap::KeyPixelsClear(const TRect& source) const {
+TSeBitmap::TKeyPixels TSeBitmap::KeyPixelsIn(const TRect& source) const {
   const TRect r = IntersectRect(source, BoundsRect());
+  TKeyPixels found = TKeyPixels::kNone;
   for (std::int32_t y = r.Top; y < r.Bottom; ++y) {
     const std::uint32_t* row = Scanline(y);
-    for (std::int32_t x = r.Left; x < r.Right; ++x)
-      if ((row[x] & 0x00FFFFFF) == kSeKeyRGB && row[x] != kSeKeyColor) return false;
+    for (std::int32_t x = r.Left; x < r.Right; ++x) {
+      if ((row[x] & 0x00FFFFFF) != kSeKeyRGB) continue;
+      if (row[x] != kSeKeyColor) return TKeyPixels::kWithAlpha;
+      found = TKeyPixels::kClear;
+    }
   }
-  return true;
+  return found;
 }
 
 void TSeBitmap::MaskedStretch(TSeCanvas& canvas, const TRect& dest, const TRect& source) const {
+  const TKeyPixels keys = KeyPixelsIn(source);
+  // Nothing to leave out: a plain copy is the same picture, and much cheaper than a keyed one.
+  if (keys == TKeyPixels::kNone && IntersectRect(source, BoundsRect()) == source) {
+    canvas.CopyBitmap(*this, dest, source);
+    return;
+  }
   // Some systems' blit (Wine's) compares whole pixels, alpha included; key pixels that carry
   // alpha would then show, so those pictures take the hand mask.
-  if (!maskFallbackForced && KeyPixelsClear(source) &&
+  if (!maskFallbackForced && keys != TKeyPixels::kWithAlpha &&
       canvas.TransparentBlit(*this, dest, source, kSeKeyColor))
     return;
   // No system blit: mask by hand in a copy of the destination area.

@@ -96,8 +96,10 @@ class TSeBitmap {
 
  private:
   void ReleaseSurface();
-  // No key-coloured pixel in the rectangle carries alpha.
-  bool KeyPixelsClear(const TRect& source) const;
+  // What the key colour does in a rectangle of the picture: nowhere, only with alpha 0 (the
+  // system's transparent blit can leave it out), or somewhere with alpha.
+  enum class TKeyPixels { kNone, kClear, kWithAlpha };
+  TKeyPixels KeyPixelsIn(const TRect& source) const;
   void MaskedStretch(TSeCanvas& canvas, const TRect& dest, const TRect& source) const;
 
   TSeBitmapSurface surface_;

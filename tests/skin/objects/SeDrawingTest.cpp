@@ -82,6 +82,50 @@ TEST_F(Drawing, MaskedDrawLeavesKeyColourOutWhateverItsAlpha) {
   EXPECT_EQ(target.Pixel(6, 6), kSeKeyColor);
 }
 
+// A canvas that tells which way a masked picture went: a plain copy or the keyed blit.
+class RoutedCanvas : public TSeMemoryCanvas {
+ public:
+  using TSeMemoryCanvas::TSeMemoryCanvas;
+  void CopyBitmap(const TSeBitmap& source, const TRect& dest, const TRect& src) override {
+    ++plainCopies;
+    TSeMemoryCanvas::CopyBitmap(source, dest, src);
+  }
+  bool TransparentBlit(const TSeBitmap&, const TRect&, const TRect&, std::uint32_t) override {
+    ++keyedBlits;
+    return false;  // as a system without one: the hand mask follows
+  }
+  int plainCopies = 0, keyedBlits = 0;
+};
+
+TEST_F(Drawing, AMaskedPictureWithoutKeyPixelsIsCopiedPlainlyAndOneWithThemIsKeyed) {
+  RoutedCanvas routed{target};
+  TSeBitmap source;
+  Numbered(source, 4, 3);
+  source.SetPixel(3, 2, kSeKeyColor);
+  // The left three columns hold no key pixel: one plain copy, stretched as any copy.
+  source.StretchDraw(routed, Rect(2, 2, 8, 8), true, Rect(0, 0, 3, 3));
+  EXPECT_EQ(1, routed.plainCopies);
+  EXPECT_EQ(0, routed.keyedBlits);
+  EXPECT_EQ(source.Pixel(2, 2), target.Pixel(7, 7));
+  // The whole picture holds one: the keyed blit is asked first, then the hand mask leaves the
+  // key pixel out (its copy of the area is the only plain copy).
+  routed.plainCopies = 0;
+  source.StretchDraw(routed, Rect(20, 20, 24, 23), true, source.BoundsRect());
+  EXPECT_EQ(1, routed.keyedBlits);
+  EXPECT_EQ(kBackground, target.Pixel(23, 22));
+  EXPECT_EQ(source.Pixel(2, 2), target.Pixel(22, 22));
+  // A key pixel with alpha never goes to the keyed blit; a source reaching outside the picture
+  // is not copied plainly (what lies outside is not the picture's).
+  source.SetPixel(3, 2, 0x80000000u | kSeKeyRGB);
+  routed.keyedBlits = routed.plainCopies = 0;
+  source.StretchDraw(routed, Rect(20, 20, 24, 23), true, source.BoundsRect());
+  EXPECT_EQ(0, routed.keyedBlits);
+  EXPECT_EQ(kBackground, target.Pixel(23, 22));
+  routed.plainCopies = 0;
+  source.StretchDraw(routed, Rect(30, 20, 36, 23), true, Rect(0, 0, 6, 2));
+  EXPECT_EQ(1, routed.keyedBlits) << "no key pixel inside, but the source reaches outside";
+}
+
 TEST_F(Drawing, MaskedStretchSamplesNearestInFixedPoint) {
   TSeBitmap source;
   Numbered(source, 3, 2);
