@@ -31,6 +31,27 @@ RECT ToRect(const TRect& r) {
   return RECT{r.Left, r.Top, r.Right, r.Bottom};
 }
 
+// The sides as a stored set: member i is bit i of the border's side mask.
+enum class TSeBevelSide { kbsLeft, kbsTop, kbsRight, kbsBottom };
+
+const TEnumInfo& BevelSideInfo() {
+  static const TEnumInfo info{"TSeBevelSide", {"kbsLeft", "kbsTop", "kbsRight", "kbsBottom"}};
+  return info;
+}
+
+const TEnumInfo& BevelCutInfo() {
+  static const TEnumInfo info{
+      "TSeBevelCut",
+      {"kbvNone", "kbvLowered", "kbvRaised", "kbvSpace", "kbvBorder", "kbvFlatBorder"}};
+  return info;
+}
+
+const TEnumInfo& BevelKindInfo() {
+  static const TEnumInfo info{
+      "TSeBevelKind", {"kbkNone", "kbkSingle", "kbkTile", "kbkSoft", "kbkBorder", "kbkFlat"}};
+  return info;
+}
+
 }  // namespace
 
 const TEnumInfo& EditCharCaseInfo() {
@@ -77,6 +98,17 @@ void TSeCustomEdit::DeclareProperties(TPropertyBuilder<TSeCustomEdit>& p) {
   using C = TSeCustomEdit;
   p.Boolean("AutoSelect", &C::AutoSelect, &C::SetAutoSelect).Default(true);
   p.Boolean("AutoSize", &C::AutoSize, &C::SetAutoSize).Default(true);
+  // The edit publishes the base's bevels, always stored; the kind comes after the two cuts so
+  // that reading it back applies its preset last.
+  p.Set(
+      "BevelSides", BevelSideInfo(),
+      [](const C& c) { return TSet<TSeBevelSide>::FromBits(c.BevelSides()); },
+      [](C& c, TSet<TSeBevelSide> v) { c.SetBevelSides(v.Bits()); });
+  p.Enum("BevelInner", BevelCutInfo(), &C::BevelInner, &C::SetBevelInner);
+  p.Enum("BevelOuter", BevelCutInfo(), &C::BevelOuter, &C::SetBevelOuter);
+  p.Enum("BevelKind", BevelKindInfo(), &C::BevelKind, &C::SetBevelKind);
+  p.Integer("BevelWidth", &C::BevelWidth, &C::SetBevelWidth);
+  p.Integer("BorderWidth", &C::BorderWidth, &C::SetBorderWidth);
   p.Enum("CharCase", EditCharCaseInfo(), &C::CharCase, &C::SetCharCase)
       .Default(TEditCharCase::ecNormal);
   p.Boolean("HideSelection", &C::HideSelection, &C::SetHideSelection).Default(true);

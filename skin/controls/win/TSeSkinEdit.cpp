@@ -53,14 +53,20 @@ void TSeSkinEdit::PaintTextBackground(const RECT& area) {
     TSeCustomEdit::PaintTextBackground(area);
     return;
   }
-  RECT r = GetInnerRect();
-  const RECT whole{0, 0, PaintWidth(), PaintHeight()};
-  // Without bevel and border the frame's own margins would hide the text: it is laid out that
-  // much larger on every side.
-  if (EqualRect(&r, &whole)) {
+  // The frame covers the whole control; the text area lies inside its margins, inset by the
+  // bevels and border. Without bevel and border the frame's own margins would hide the text:
+  // it is then laid out that much larger on every side.
+  RECT r{0, 0, PaintWidth(), PaintHeight()};
+  const RECT inner = GetInnerRect();
+  if (EqualRect(&r, &inner)) {
     const TSeSkinObject* frame = Frame();
-    r = RECT{-frame->MarginLeft(), -frame->MarginTop(), whole.right + frame->MarginRight(),
-             whole.bottom + frame->MarginBottom()};
+    r = RECT{-frame->MarginLeft(), -frame->MarginTop(), r.right + frame->MarginRight(),
+             r.bottom + frame->MarginBottom()};
+  }
+  // The skin draws only the frame's edges: the face inside them is the edit's colour.
+  if (!Transparent()) {
+    Canvas().SetBrushColor(Color());
+    Canvas().FillRect(RECT{0, 0, PaintWidth(), PaintHeight()});
   }
   DrawFrame(r);
 }
@@ -70,9 +76,6 @@ void TSeSkinEdit::PaintBorder() {
     TSeCustomEdit::PaintBorder();
     return;
   }
-  // The ring outside the frame would otherwise keep whatever the buffer held.
-  Canvas().SetBrushColor(Color());
-  Canvas().FillRect(RECT{0, 0, PaintWidth(), PaintHeight()});
-  TSeSkinObject* copy = binding_.Copy();
-  if (copy->FindByName("Frame")) DrawFrame(GetInnerRect());
+  // The ring of bevels and border is the frame's own edge, not a box around it.
+  if (binding_.Copy()->FindByName("Frame")) DrawFrame(RECT{0, 0, PaintWidth(), PaintHeight()});
 }

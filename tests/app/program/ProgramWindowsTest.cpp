@@ -17,9 +17,11 @@
 #include "framework/ui/TApplication.h"
 #include "framework/ui/TMemo.h"
 #include "framework/ui/TSaveDialog.h"
+#include "framework/ui/TScreen.h"
 #include "framework/ui/TWebBrowser.h"
 #include "skin/controls/win/SkinControls.h"
 #include "skin/controls/win/TSeCustomControl.h"
+#include "skin/controls/win/TSeCustomLabel.h"
 #include "skin/controls/win/TSeGraphicControl.h"
 #include "skin/controls/win/TSeSkinButton.h"
 #include "skin/controls/win/TSeSkinEdit.h"
@@ -135,6 +137,38 @@ TEST_F(ProgramWindows, BothWindowsAreSkinnedExceptTheLabelsAndStartOnCreateAccou
   EXPECT_EQ(save->DefaultExt, L"html");
   EXPECT_TRUE(save->Options.Contains(ofOverwritePrompt));
   EXPECT_TRUE(errors.empty());
+}
+
+// The labels on the pages write in the window's font, except the hint and the fourth page's
+// title; an auto-sized label is as large as its caption measured in that font, so no letter is
+// cut off at any screen resolution.
+TEST_F(ProgramWindows, LabelsWriteInTheWindowsFontAndFitTheirCaptions) {
+  HDC screen = GetDC(nullptr);
+  int autoSized = 0;
+  for (std::int32_t i = 0; i < form1->ComponentCount(); ++i) {
+    auto* label = ObjectAs<TSeCustomLabel>(form1->Components(i));
+    if (!label) continue;
+    const std::wstring caption = label->Caption();
+    // The window's stored font, MS Sans Serif 13 pixels high at 120 pixels per inch: the skin
+    // form gives the window itself the skin's font once loaded, the labels keep this one.
+    if (label->Name() != "SeSkinLabel5" && label->Name() != "SeSkinLabel20") {
+      EXPECT_EQ(label->Font().Name(), "MS Sans Serif") << label->Name();
+      EXPECT_EQ(label->Font().Height(), MulDiv(-13, Screen->PixelsPerInch(), 120)) << label->Name();
+    }
+    if (!label->AutoSize() || label->WordWrap()) continue;
+    ++autoSized;
+    HGDIOBJ old = SelectObject(screen, label->FontHandle());
+    RECT text{0, 0, 0, 0};
+    DrawTextW(screen, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_CALCRECT | DT_EXPANDTABS);
+    SelectObject(screen, old);
+    EXPECT_EQ(label->Width(), text.right) << label->Name();
+    EXPECT_EQ(label->Height(), text.bottom) << label->Name();
+  }
+  ReleaseDC(nullptr, screen);
+  // "Item Name", "Item Price", "Return Url", "Cancel Url" twice over, the three headings over
+  // the memos, "Subscription Name" and the other word-wrapped ones of the third page excluded.
+  EXPECT_GE(autoSized, 10);
 }
 
 TEST_F(ProgramWindows, GenerateAppendsOnceClearStartsAgain) {

@@ -349,11 +349,16 @@ TEST_F(ControlsTest, SkinnedLooksPaintTheirPicturePerState) {
   Pump();
   ASSERT_TRUE(e->IsSkinActive());
 
-  // The frame's top edge stretches the middle of its 8-pixel state strip of EDIT.BMP.
-  const int inset = e->GetInnerRect().top;
+  // The frame covers the whole control, bevels and border included: its top edge (the middle
+  // of the 8-pixel state strip of EDIT.BMP, stretched) is the control's first row, its left
+  // and right edges its outer columns; inside, the text area shows the edit's colour.
   const std::string edit = std::string(QM_SOURCE_DIR) + "/resources/skin/bitmaps/EDIT.BMP";
-  auto editPixel = [&] { return ScreenPixel(e->Handle(), e->Width() / 2, inset); };
+  auto editPixel = [&] { return ScreenPixel(e->Handle(), e->Width() / 2, 0); };
   EXPECT_EQ(editPixel(), BitmapPixel(edit.c_str(), 4, 0)) << "normal";
+  EXPECT_EQ(ScreenPixel(e->Handle(), 0, e->Height() / 2), BitmapPixel(edit.c_str(), 0, 4));
+  EXPECT_EQ(ScreenPixel(e->Handle(), e->Width() - 1, e->Height() / 2),
+            BitmapPixel(edit.c_str(), 7, 4));
+  EXPECT_EQ(ScreenPixel(e->Handle(), 3, e->Height() / 2), ColorToRGB(e->Color()));
   // The pointer really over the edit: the framework's enter tracking asks where it is.
   const POINT over = e->ClientToScreen(POINT{20, 8});
   SetCursorPos(over.x, over.y);
