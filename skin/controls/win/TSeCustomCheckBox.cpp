@@ -1,6 +1,9 @@
 #include "skin/controls/win/TSeCustomCheckBox.h"
 
+#include "framework/ui/WideText.h"
 #include "skin/controls/SkinProperties.h"
+#include "skin/objects/SkinObjectSeam.h"
+#include "skin/objects/TSeSkinObject.h"
 
 TSeCustomCheckBox::TSeCustomCheckBox(TComponent* owner) : TSeCustomControl(owner) {
   SetControlStyle((ControlStyle() | csCaptureMouse | csSetCaption) & ~csClickEvents);
@@ -72,10 +75,52 @@ void TSeCustomCheckBox::PaintClient() {
   SetBkMode(dc, oldMode);
 }
 
+// Transparent, as the group box it sits on: the caption's skin background shows around the
+// mark and the text instead of a patch of the check box's own colour.
 TSeSkinCheckBox::TSeSkinCheckBox(TComponent* owner) : TSeCustomCheckBox(owner) {
+  SetTransparent(true);
   binding_.OnBound = [this] { SkinBound(); };
 }
 
 void TSeSkinCheckBox::DeclareProperties(TPropertyBuilder<TSeSkinCheckBox>& p) {
   DeclareSkinProperties(p, "CheckBox");
+}
+
+TSeObjectState TSeSkinCheckBox::SkinState() {
+  if (!Enabled()) return TSeObjectState::osDisabled;
+  if (MouseInside()) return TSeObjectState::osHot;
+  if (IsFocused()) return TSeObjectState::osFocused;
+  return TSeObjectState::osNormal;
+}
+
+// The mark is the skin's "Checked" or "Unchecked" picture in the state's cell, where the plain
+// box draws the platform's mark; the text takes the font of the skin's "Text" in that state.
+void TSeSkinCheckBox::PaintClient() {
+  if (!IsSkinActive()) {
+    TSeCustomCheckBox::PaintClient();
+    return;
+  }
+  TSeCustomControl::PaintClient();
+  TSeSkinObject* copy = SkinBinding()->Copy();
+  const TSeObjectState state = SkinState();
+  const int top = (PaintHeight() - kMarkSize) / 2;
+  const bool right = Alignment() == TSeAlignment::ktaRightJustify;
+  const int markLeft = right ? PaintWidth() - kMarkSize : 0;
+  TSeGdiCanvas canvas = SkinCanvas();
+  if (TSeSkinObject* mark = copy->FindByName(Checked() ? "Checked" : "Unchecked")) {
+    mark->SetState(state);
+    mark->SetBounds(TRect{markLeft, top, markLeft + kMarkSize, top + kMarkSize});
+    mark->Draw(canvas);
+  }
+  if (TSeSkinObject* text = copy->FindByName("Text")) {
+    text->SetState(state);
+    canvas.SetFont(SkinSeam::CanvasFont(text->GetFont()));
+  } else {
+    canvas.SetFont(SkinSeam::CanvasFont(copy->Font()));
+  }
+  TRect t{right ? 0 : kMarkSize + Spacing(), 0, right ? markLeft - Spacing() : PaintWidth(),
+          PaintHeight()};
+  canvas.DrawText(ToUtf16(Caption()), t,
+                  SeTextFormat::tfSingleLine | SeTextFormat::tfVCenter |
+                      (right ? SeTextFormat::tfRight : SeTextFormat::tfLeft));
 }

@@ -2,9 +2,11 @@
 
 // The check box as far as the group box needs one in its caption: caption, Checked, Alignment
 // of the text against the mark, Spacing, and a click that toggles. Drawn classically (the
-// platform's check mark, 13 x 13); the skinned variant holds its engine for the group box.
+// platform's check mark, 13 x 13); the skinned variant draws its mark and text from the skin
+// object "CheckBox" and takes its engine from the group box.
 
 #include "skin/controls/win/TSeCustomControl.h"
+#include "skin/objects/SkinObjectTypes.h"
 
 class TSeCustomCheckBox : public TSeCustomControl {
   QM_CLASS(TSeCustomCheckBox, TSeCustomControl)
@@ -42,6 +44,11 @@ class TSeSkinCheckBox : public TSeCustomCheckBox {
   static void DeclareProperties(TPropertyBuilder<TSeSkinCheckBox>& p);
   TSeSkinBinding* SkinBinding() override { return &binding_; }
 
+ protected:
+  void PaintClient() override;
+
  private:
+  TSeObjectState SkinState();
+
   TSeSkinBinding binding_{*this, "CheckBox", &Seam()};
 };

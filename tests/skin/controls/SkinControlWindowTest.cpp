@@ -16,7 +16,12 @@
 #include "skin/controls/win/TSeCustomGroupBox.h"
 #include "skin/controls/win/TSeCustomLabel.h"
 #include "skin/controls/win/TSeCustomPanel.h"
+#include "skin/controls/win/TSeCustomTabSheet.h"
 #include "skin/controls/win/TSeSkinButton.h"
+#include "skin/controls/win/TSeSkinEdit.h"
+#include "skin/controls/win/TSeSkinMemo.h"
+#include "skin/controls/win/TSeSkinPageControl.h"
+#include "skin/controls/win/TSeSkinScrollBar.h"
 #include "skin/engine/TSeSkinEngine.h"
 #include "skin/forms/win/TSeCustomForm.h"
 
@@ -369,6 +374,21 @@ TEST_F(SkinControlWindowTest, SkinnedPanelButtonAndGroupBoxFramePaintTheirPictur
   EXPECT_FALSE(panel->Rolled());
   // The group box frame's left edge (frame from x 3) is the picture's first column.
   EXPECT_EQ(SkinPicturePixel("GROUPBOX.BMP", 0, 8), Snapshot(*group).Pixel(3, 50));
+  // With the check box in the caption its mark is the skin's: 13 x 13 cells, unchecked then
+  // checked across, normal to disabled down; the mark's middle differs in each.
+  group->SetUseCheckBox(true);
+  Pump();
+  TSeCustomCheckBox* box = group->CheckBox();
+  const int my = (box->Height() - 13) / 2 + 6;
+  EXPECT_EQ(SkinPicturePixel("CHECKBOX.BMP", 13 + 6, 6), Snapshot(*box).Pixel(6, my)) << "checked";
+  // Between mark and text: the group box's caption background (the skin's colour 14150122).
+  EXPECT_EQ(RGB(234, 233, 215), Snapshot(*box).Pixel(13 + 1, 1));
+  group->SetChecked(false);
+  EXPECT_EQ(SkinPicturePixel("CHECKBOX.BMP", 6, 6), Snapshot(*box).Pixel(6, my)) << "unchecked";
+  group->SetChecked(true);
+  box->SetEnabled(false);
+  EXPECT_EQ(SkinPicturePixel("CHECKBOX.BMP", 13 + 6, 39 + 6), Snapshot(*box).Pixel(6, my))
+      << "disabled";
 }
 
 TEST_F(SkinControlWindowTest, SoakOfPaintHoverFocusEnableAndHueLeavesNoHandles) {
@@ -432,44 +452,96 @@ TEST_F(SkinControlWindowTest, SoakOfPaintHoverFocusEnableAndHueLeavesNoHandles) 
 }
 
 // Not a check: draws every control in every state, skinned and plain, into one picture for
-// people to look at (docs/). Run with --gtest_also_run_disabled_tests.
+// people to look at (docs/). Run with --gtest_also_run_disabled_tests. Controls without child
+// windows paint into the sheet; those with child windows (the group box's check box, the
+// memo's covering bars, the page control's sheets) and those whose state follows the real
+// pointer are read back from the screen, where the shown form lies on top.
 TEST_F(SkinControlWindowTest, DISABLED_ContactSheet) {
   Form(static_cast<TColor>(RGB(236, 233, 216)));
+  SetForegroundWindow(form->Handle());
   TSeSkinEngine* engine = ProgramSkin();
   const char* const states[] = {"normal", "hot", "pressed", "focused", "disabled"};
-  constexpr int kCell = 130, kRow = 80, kLeft = 110;
-  const int rows = 8;
+  struct Row {
+    const char* name;
+    int height;
+  };
+  const Row kinds[] = {{"Button", 40},    {"Panel", 70},    {"GroupBox", 80},
+                       {"Label", 30},     {"Edit", 35},     {"ScrollBar", 30},
+                       {"PageControl", 90}, {"Memo", 100}};
+  constexpr int kKinds = 8, kCell = 130, kLeft = 110, kTop = 20;
+  int sheetHeight = kTop;
+  for (const Row& row : kinds) sheetHeight += 2 * row.height;
+  auto rowTop = [&](int row) {
+    int top = kTop;
+    for (int r = 0; r < row; ++r) top += kinds[r % kKinds].height;
+    return top;
+  };
   Handles::WindowDC screen(nullptr);
   Handles::CreatedDC sheet(CreateCompatibleDC(screen.Get()));
-  Handles::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), kLeft + 5 * kCell, 20 + rows * kRow));
+  Handles::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), kLeft + 5 * kCell, sheetHeight));
   Handles::SelectedObject selected(sheet.Get(), bitmap.Get());
-  RECT all{0, 0, kLeft + 5 * kCell, 20 + rows * kRow};
+  RECT all{0, 0, kLeft + 5 * kCell, sheetHeight};
   Handles::Brush back(CreateSolidBrush(RGB(236, 233, 216)));
   FillRect(sheet.Get(), &all, back.Get());
   SetBkMode(sheet.Get(), TRANSPARENT);
-  for (int c = 0; c < 5; ++c)
-    TextOutA(sheet.Get(), kLeft + c * kCell + 4, 2, states[c], static_cast<int>(strlen(states[c])));
+  auto text = [&](int x, int y, const std::string& s) {
+    TextOutA(sheet.Get(), x, y, s.c_str(), static_cast<int>(s.size()));
+  };
+  for (int c = 0; c < 5; ++c) text(kLeft + c * kCell + 4, 2, states[c]);
+  for (int row = 0; row < 2 * kKinds; ++row)
+    text(4, rowTop(row) + 8,
+         std::string(kinds[row % kKinds].name) + (row < kKinds ? " (skin)" : " (plain)"));
+  // Through the control's own paint into the sheet.
   auto place = [&](TControl& control, int row, int column) {
     Pump();
     const HDC dc = sheet.Get();
     const int saved = SaveDC(dc);
-    SetViewportOrgEx(dc, kLeft + column * kCell + 4, 20 + row * kRow + 4, nullptr);
+    SetViewportOrgEx(dc, kLeft + column * kCell + 4, rowTop(row) + 4, nullptr);
     IntersectClipRect(dc, 0, 0, control.Width(), control.Height());
     control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     RestoreDC(dc, saved);
   };
-  auto rowName = [&](int row, const char* name) {
-    TextOutA(sheet.Get(), 4, 20 + row * kRow + 8, name, static_cast<int>(strlen(name)));
+  // From the screen, child windows included.
+  auto grab = [&](TControl& control, int row, int column) {
+    RedrawWindow(form->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump();
+    GdiFlush();
+    Sleep(50);
+    Pump();
+    const POINT at = control.Parent()->ClientToScreen(POINT{control.Left(), control.Top()});
+    Handles::WindowDC desktop(nullptr);
+    BitBlt(sheet.Get(), kLeft + column * kCell + 4, rowTop(row) + 4, control.Width(),
+           control.Height(), desktop.Get(), at.x, at.y, SRCCOPY);
   };
-  // A control per state: hot through the mouse-enter message, pressed through State or the
-  // panel's button, focused through the focus.
+  // A state the control does not have.
+  auto none = [&](int row, int column) {
+    const int x = kLeft + column * kCell + 50, y = rowTop(row) + 12;
+    MoveToEx(sheet.Get(), x, y, nullptr);
+    LineTo(sheet.Get(), x + 16, y);
+  };
+  // The real pointer: over a point of a control, or far from the form.
+  auto pointAt = [](TWinControl& control, int x, int y) {
+    const POINT p = control.ClientToScreen(POINT{x, y});
+    SetCursorPos(p.x, p.y);
+    PostMessageW(control.Handle(), WM_MOUSEMOVE, 0, At(x, y));
+  };
+  auto pointAway = [] { SetCursorPos(1200, 1000); };
+  auto drag = [&](TWinControl& control, int fromX, int toX, int y) {
+    pointAt(control, fromX, y);
+    Pump();
+    SendMessageW(control.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(fromX, y));
+    const POINT p = control.ClientToScreen(POINT{toX, y});
+    SetCursorPos(p.x, p.y);
+    SendMessageW(control.Handle(), WM_MOUSEMOVE, MK_LBUTTON, At(toX, y));
+  };
+  pointAway();
+
   for (int skinned = 0; skinned < 2; ++skinned) {
     TSeSkinEngine* e = skinned ? engine : nullptr;
-    const int base = skinned ? 0 : 4;
-    rowName(base + 0, skinned ? "Button (skin)" : "Button (plain)");
-    rowName(base + 1, skinned ? "Panel (skin)" : "Panel (plain)");
-    rowName(base + 2, skinned ? "GroupBox (skin)" : "GroupBox (plain)");
-    rowName(base + 3, skinned ? "Label (skin)" : "Label (plain)");
+    const int base = skinned ? 0 : kKinds;
+    // Button, panel and label paint into the sheet: hot through the mouse-enter message,
+    // pressed through State or the panel's button, focused through the focus.
     for (int state = 0; state < 5; ++state) {
       auto* button = new TSeSkinButton(form.get());
       button->SetParent(form.get());
@@ -477,18 +549,12 @@ TEST_F(SkinControlWindowTest, DISABLED_ContactSheet) {
       button->SetSkinEngine(e);
       auto* panel = new TSeSkinPanel(form.get());
       panel->SetParent(form.get());
-      panel->SetBounds(0, 0, 120, 57);
+      panel->SetBounds(0, 30, 120, 57);
       panel->SetCaption(L"Panel");
       panel->SetSkinEngine(e);
-      auto* group = new TSeSkinGroupBox(form.get());
-      group->SetParent(form.get());
-      group->SetBounds(0, 60, 120, 70);
-      group->SetCaption(L"Group");
-      group->SetSkinEngine(e);
-      if (state == 3) group->SetUseCheckBox(true);
       auto* label = new TSeSkinLabel(form.get());
-      label->SetParent(group);
-      label->SetBounds(10, 30, 80, 17);
+      label->SetParent(form.get());
+      label->SetBounds(150, 0, 80, 17);
       label->SetCaption(L"Item Name");
       label->SetSkinEngine(e);
       const RECT b = panel->GetButtonRect();
@@ -506,18 +572,151 @@ TEST_F(SkinControlWindowTest, DISABLED_ContactSheet) {
       if (state == 4) {
         button->SetEnabled(false);
         panel->SetEnabled(false);
-        group->SetEnabled(false);
         label->SetEnabled(false);
       }
       place(*button, base + 0, state);
       place(*panel, base + 1, state);
-      place(*group, base + 2, state);
       place(*label, base + 3, state);
       if (state == 2) SendMessageW(panel->Handle(), WM_LBUTTONUP, 0, At(1, 50));
       delete label;
-      delete group;
       delete panel;
       delete button;
+      Pump();
+    }
+    // The group box: focused shows its check box, focused.
+    for (int state = 0; state < 5; ++state) {
+      auto* group = new TSeSkinGroupBox(form.get());
+      group->SetParent(form.get());
+      group->SetBounds(10, 10, 120, 70);
+      group->SetCaption(L"Group");
+      group->SetSkinEngine(e);
+      auto* label = new TSeSkinLabel(form.get());
+      label->SetParent(group);
+      label->SetBounds(10, 30, 80, 17);
+      label->SetCaption(L"Item Name");
+      label->SetSkinEngine(e);
+      if (state == 1) pointAt(*group, 60, 40);
+      if (state == 2) {
+        pointAt(*group, 60, 40);
+        Pump();
+        SendMessageW(group->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(60, 40));
+      }
+      if (state == 3) {
+        group->SetUseCheckBox(true);
+        Pump();
+        group->CheckBox()->SetFocus();
+      }
+      if (state == 4) {
+        group->SetEnabled(false);
+        label->SetEnabled(false);
+      }
+      grab(*group, base + 2, state);
+      if (state == 2) SendMessageW(group->Handle(), WM_LBUTTONUP, 0, At(60, 40));
+      pointAway();
+      delete group;
+      Pump();
+    }
+    // The edit: pressed is the mouse held after dragging a selection.
+    for (int state = 0; state < 5; ++state) {
+      auto* edit = new TSeSkinEdit(form.get());
+      edit->SetParent(form.get());
+      edit->SetBounds(10, 10, 120, 26);  // as the program's
+      edit->SetText(L"Item Name");
+      edit->SetSkinEngine(e);
+      Pump();
+      if (state == 1) pointAt(*edit, 60, 10);
+      if (state == 2) drag(*edit, 8, 40, 10);
+      if (state == 3) edit->SetFocus();
+      if (state == 4) edit->SetEnabled(false);
+      grab(*edit, base + 4, state);
+      if (state == 2) SendMessageW(edit->Handle(), WM_LBUTTONUP, 0, At(40, 10));
+      pointAway();
+      delete edit;
+      Pump();
+    }
+    // The scroll bar (windowless, the mouse through the form): hot over the thumb, pressed
+    // holding the second arrow button; it takes no focus.
+    for (int state = 0; state < 5; ++state) {
+      auto* bar = new TSeSkinScrollBar(form.get());
+      bar->SetParent(form.get());
+      bar->SetBounds(10, 10, 120, 17);
+      bar->SetMax(100);
+      bar->SetPageSize(20);
+      bar->SetPosition(40);
+      bar->SetSkinEngine(e);
+      Pump();
+      const TRect thumb = bar->Model().ThumbRect();
+      if (state == 1)
+        pointAt(*form, 10 + (thumb.Left + thumb.Right) / 2, 10 + (thumb.Top + thumb.Bottom) / 2);
+      if (state == 2) {
+        pointAt(*form, 10 + 120 - 6, 10 + 8);
+        Pump();
+        SendMessageW(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(10 + 120 - 6, 10 + 8));
+      }
+      if (state == 3)
+        none(base + 5, state);
+      else {
+        if (state == 4) bar->SetEnabled(false);
+        grab(*bar, base + 5, state);
+      }
+      if (state == 2) SendMessageW(form->Handle(), WM_LBUTTONUP, 0, At(10 + 120 - 6, 10 + 8));
+      pointAway();
+      delete bar;
+      Pump();
+    }
+    // The page control with three sheets: hot over an inactive tab, pressed holding the mouse
+    // on one.
+    for (int state = 0; state < 5; ++state) {
+      auto* pages = new TSeSkinPageControl(form.get());
+      pages->SetParent(form.get());
+      pages->SetBounds(10, 10, 120, 80);
+      pages->SetSkinEngine(e);
+      for (const wchar_t* caption : {L"One", L"Two", L"Three"}) {
+        auto* page = new TSeCustomTabSheet(form.get());
+        page->SetCaption(caption);
+        pages->InsertPage(pages->PageCount(), page);
+      }
+      Pump();
+      const TRect tab = pages->GetTabRect(1);
+      const int tx = (tab.Left + tab.Right) / 2, ty = (tab.Top + tab.Bottom) / 2;
+      if (state == 1) pointAt(*pages, tx, ty);
+      if (state == 2) {
+        pointAt(*pages, tx, ty);
+        Pump();
+        SendMessageW(pages->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(tx, ty));
+      }
+      if (state == 3) pages->SetFocus();
+      if (state == 4) pages->SetEnabled(false);
+      grab(*pages, base + 6, state);
+      if (state == 2) SendMessageW(pages->Handle(), WM_LBUTTONUP, 0, At(tx, ty));
+      pointAway();
+      delete pages;
+      Pump();
+    }
+    // The memo with both bars (covering child windows when skinned).
+    for (int state = 0; state < 5; ++state) {
+      auto* memo = new TSeSkinMemo(form.get());
+      memo->SetParent(form.get());
+      memo->SetBounds(10, 10, 120, 90);
+      memo->SetScrollBars(ssBoth);
+      memo->SetWordWrap(false);
+      memo->SetSkinEngine(e);
+      for (const char16_t* line : {u"Item Name", u"Item Number", u"Price 10.00",
+                                   u"A line long enough to scroll sideways", u"Quantity",
+                                   u"Shipping", u"Tax", u"Currency"})
+        memo->Lines().Add(line);
+      SendMessageW(memo->Handle(), EM_SETSEL, 0, 0);
+      SendMessageW(memo->Handle(), EM_SCROLLCARET, 0, 0);
+      Pump();
+      if (state == 1) pointAt(*memo, 40, 20);
+      if (state == 2) drag(*memo, 6, 40, 8);
+      if (state == 3) memo->SetFocus();
+      if (state == 4) memo->SetEnabled(false);
+      grab(*memo, base + 7, state);
+      if (state == 2) SendMessageW(memo->Handle(), WM_LBUTTONUP, 0, At(40, 8));
+      pointAway();
+      delete memo;
+      Pump();
     }
   }
   // A 24-bit file of the sheet.
