@@ -71,7 +71,7 @@ for page in "Single Item Purchase" "Shopping Cart" "Subscription Billing" "Creat
   expected=$(python3 "$here/tab_order.py" "$definition" "$page" | cut -d' ' -f1)
   expected="$expected SeSkinPageControl1"
   expected=$(tr '\n' ' ' <<<"$expected")
-  # From wherever the focus is, one round and one step further.
+  # From the page control one whole round, back to it.
   tab_to "$page" SeSkinPageControl1
   seen=""
   for ((i = 0; i < $(wc -w <<<"$expected"); ++i)); do
