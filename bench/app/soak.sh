@@ -48,9 +48,18 @@ done
 sleep 1
 read -r gdi0 user0 <<<"$(ui_probe counts "$M")"
 start=$(date +%s)
+echo "after one cycle per tab: GDI objects $gdi0, USER objects $user0"
+# The counts after each tab (and after each tenth of its cycles) tell a one-time object from a
+# leak: only a leak grows with the cycles.
 for page in "${pages[@]}"; do
   to_page "$page"
-  for ((done = 0; done < cycles; done += 100)); do cycles_on_page $((cycles - done < 100 ? cycles - done : 100)); done
+  step=$(((cycles + 9) / 10))
+  counts=""
+  for ((done = 0; done < cycles; done += step)); do
+    cycles_on_page $((cycles - done < step ? cycles - done : step))
+    counts="$counts $(ui_probe counts "$M" | tr ' ' /)"
+  done
+  echo "$page: GDI/USER after each $step cycles:$counts"
 done
 sleep 2
 read -r gdi1 user1 <<<"$(ui_probe counts "$M")"

@@ -74,6 +74,18 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TCom
 
 void TWinControl::Loaded() {
   TControl::Loaded();
+  // A definition may give a control a TabOrder beyond the siblings read before it; now that
+  // all of them are here, each takes the place it was given (a place given twice or out of
+  // range keeps the reading order).
+  std::vector<TWinControl*> placed(tabList_.size(), nullptr);
+  for (TWinControl* child : tabList_) {
+    const int wanted = child->readTabOrder_;
+    child->readTabOrder_ = -1;
+    if (wanted >= 0 && wanted < static_cast<int>(placed.size()) && !placed[wanted])
+      placed[wanted] = child;
+  }
+  for (std::size_t i = 0; i < placed.size(); ++i)
+    if (placed[i]) placed[i]->SetTabOrder(static_cast<int>(i));
   Realign();
 }
 
@@ -387,6 +399,7 @@ int TWinControl::TabOrder() {
 
 void TWinControl::SetTabOrder(int value) {
   if (!Parent()) return;
+  if (ComponentState().Contains(TComponentStateFlag::csReading)) readTabOrder_ = value;
   auto& list = Parent()->tabList_;
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
   value = std::clamp(value, 0, static_cast<int>(list.size()));

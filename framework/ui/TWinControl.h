@@ -222,6 +222,8 @@ class TWinControl : public TControl {
   WNDPROC defWndProc_ = DefWindowProcW;
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tabList_;
+  // The TabOrder a definition gave while it was read, until the parent's Loaded places it.
+  int readTabOrder_ = -1;
   bool tabStop_ = false;
   bool showing_ = false;
   int alignDisabled_ = 0;

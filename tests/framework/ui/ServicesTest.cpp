@@ -416,4 +416,26 @@ TEST_F(Services, ScalingFrom120PixelsPerInchKeepsNeighboursTouching) {
   }
 }
 
+// A definition lists a control before siblings that come earlier in the tab order (the
+// first page's e-mail edit has TabOrder 7 but is read fifth): after loading, Tab must follow
+// the written TabOrder, not the order of reading.
+TEST_F(Services, ADefinitionsTabOrderHoldsWhateverOrderTheControlsAreReadIn) {
+  RegisterFrameworkClasses();
+  std::string text = "object Form1: TForm\r\n";
+  for (const char* edit : {"Fourth 3", "Second 1", "Third 2", "First 0"}) {
+    const std::string e = edit;
+    text += "  object Edit" + e.substr(0, e.find(' ')) + ": TEdit\r\n    TabOrder = " +
+            e.substr(e.find(' ') + 1) + "\r\n  end\r\n";
+  }
+  text += "end\r\n";
+  const std::vector<std::uint8_t> binary = ObjectTextToBinary(text);
+  std::unique_ptr<TForm> form(new TForm(nullptr));
+  TReadOnlyMemoryStream stream(binary.data(), binary.size());
+  TReader reader(stream);
+  reader.ReadRootComponent(form.get());
+  std::string order;
+  for (TWinControl* control : form->TabList()) order += control->Name() + " ";
+  EXPECT_EQ(order, "EditFirst EditSecond EditThird EditFourth ");
+}
+
 }  // namespace
