@@ -8,7 +8,7 @@ packages=(
   zlib1g-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   g++-mingw-w64-i686-posix libz-mingw-w64-dev
   wine wine32:i386 xvfb xauth
-  imagemagick xdotool xclip
+  imagemagick xdotool xclip python3
   nsis
 )
 
