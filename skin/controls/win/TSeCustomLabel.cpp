@@ -1,5 +1,8 @@
 #include "skin/controls/win/TSeCustomLabel.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "framework/ui/TButton.h"
 #include "framework/ui/TWinControl.h"
 #include "skin/controls/SkinProperties.h"
@@ -75,11 +78,16 @@ UINT AlignmentFlag(TAlignment alignment) {
 }
 }  // namespace
 
-void TSeCustomLabel::DoDrawText(RECT& rect, UINT flags) {
+std::wstring TSeCustomLabel::DrawnText(UINT& flags) {
   std::wstring text = Caption();
   if ((flags & DT_CALCRECT) && (text.empty() || (showAccelChar_ && text == L"&"))) text += L' ';
   if (!showAccelChar_) flags |= DT_NOPREFIX;
   if (BiDiMode() != bdLeftToRight) flags |= DT_RTLREADING;
+  return text;
+}
+
+void TSeCustomLabel::DoDrawText(RECT& rect, UINT flags) {
+  const std::wstring text = DrawnText(flags);
   const HDC dc = Canvas().Handle();
   Handles::SelectedObject font(dc, FontHandle());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
@@ -97,9 +105,49 @@ void TSeCustomLabel::DoDrawText(RECT& rect, UINT flags) {
   SetBkMode(dc, oldMode);
 }
 
+int TSeCustomLabel::InkRight(HDC dc, const RECT& measured, UINT flags) {
+  // Drawn black on white into a strip with room for the widest overhang a glyph may have.
+  const int width = measured.right + measured.bottom + 2;
+  const int height = measured.bottom;
+  if (measured.right <= 0 || height <= 0) return 0;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  Handles::Bitmap strip(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!strip) return 0;
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  const std::uint32_t white = 0x00FFFFFF;
+  std::fill(pixels, pixels + width * height, white);
+  {
+    Handles::SelectedObject selectedStrip(dc, strip.Get());
+    Handles::SelectedObject font(dc, FontHandle());
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColor = SetTextColor(dc, RGB(0, 0, 0));
+    const std::wstring text = DrawnText(flags);
+    RECT box = measured;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, flags | DT_NOCLIP);
+    SetTextColor(dc, oldColor);
+    SetBkMode(dc, oldMode);
+    GdiFlush();
+  }
+  for (int x = width - 1; x >= measured.right; --x)
+    for (int y = 0; y < height; ++y)
+      if ((pixels[y * width + x] & 0x00FFFFFF) != white) return x + 1 + (Enabled() ? 0 : 1);
+  return measured.right;
+}
+
 void TSeCustomLabel::PaintClient() {
   TSeGraphicControl::PaintClient();
-  RECT r = ClientRect();
+  const RECT client = ClientRect();
+  RECT r = client;
+  // Laid out in the width it was measured in, drawn unclipped by that box so the last letter's
+  // ink reaches into the overhang's columns; the label's own rectangle clips.
+  if (autoSize_) r.right = std::max<LONG>(r.left, r.right - overhang_);
   const UINT flags = DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) | AlignmentFlag(alignment_);
   if (layout_ != TTextLayout::tlTop) {
     RECT measured = r;
@@ -107,7 +155,11 @@ void TSeCustomLabel::PaintClient() {
     const int gap = Height() - measured.bottom;
     OffsetRect(&r, 0, layout_ == TTextLayout::tlBottom ? gap : gap / 2);
   }
-  DoDrawText(r, flags);
+  const HDC dc = Canvas().Handle();
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+  DoDrawText(r, flags | DT_NOCLIP);
+  RestoreDC(dc, saved);
 }
 
 void TSeCustomLabel::AdjustBounds() {
@@ -118,7 +170,13 @@ void TSeCustomLabel::AdjustBounds() {
   Canvas().Lock();
   const HDC previous = Canvas().HandleAllocated() ? Canvas().Handle() : nullptr;
   Canvas().SetHandle(dc.Get());
-  DoDrawText(r, DT_EXPANDTABS | DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : 0));
+  const UINT flags = DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0);
+  DoDrawText(r, flags | DT_CALCRECT);
+  // Hinted outline fonts may ink a pixel or two past the advance widths DrawText adds up (Wine's
+  // stand-ins for the bitmap fonts do): the label grows to cover its last letter's ink.
+  const LONG advance = r.right;
+  r.right = std::max<LONG>(advance, InkRight(dc.Get(), r, flags));
+  overhang_ = r.right - advance;
   Canvas().SetHandle(previous);
   Canvas().Unlock();
   TAlignment effective = alignment_;

@@ -42,18 +42,26 @@ class TSeCustomLabel : public TSeGraphicControl {
   // Draws (or with DT_CALCRECT measures into rect) the caption in Font.
   void DoDrawText(RECT& rect, UINT flags);
   void AdjustBounds();
+  // The column after the last pixel the caption inks when drawn (flags as for DoDrawText) in the
+  // rectangle DT_CALCRECT gave, at least measured.right; dc is a memory context to draw on.
+  int InkRight(HDC dc, const RECT& measured, UINT flags);
 
   void CMTextChanged(TMessage& message);
   void CMFontChanged(TMessage& message);
   void CMDialogChar(TMessage& message);
 
  private:
+  // The caption as drawn, and the flags its settings add.
+  std::wstring DrawnText(UINT& flags);
+
   TAlignment alignment_ = taLeftJustify;
   bool autoSize_ = true;
   TWinControl* focusControl_ = nullptr;
   bool showAccelChar_ = true;
   TTextLayout layout_ = TTextLayout::tlTop;
   bool wordWrap_ = false;
+  // Columns auto-sizing added past the measured text for its ink.
+  int overhang_ = 0;
 };
 
 // The skinned label takes colour and font from its skin object ("Label"); it paints plainly.

@@ -24,6 +24,7 @@
 #include "skin/controls/win/TSeSkinScrollBar.h"
 #include "skin/engine/TSeSkinEngine.h"
 #include "skin/forms/win/TSeCustomForm.h"
+#include "tests/support/TextInk.h"
 
 namespace {
 
@@ -173,6 +174,40 @@ TEST_F(SkinControlWindowTest, TransparentLabelOnTransparentGroupBoxShowsTheFormA
   bool frameShows = false;
   for (int x = 2; x <= 3; ++x) frameShows |= shot.Pixel(x, 10) != RGB(40, 90, 160);
   EXPECT_TRUE(frameShows) << "the group box's frame under the label";
+}
+
+// An auto-sized label shows every column its text inks, in either alignment: the stand-ins for
+// MS Sans Serif at small sizes ink past the advance widths DrawText measures.
+TEST_F(SkinControlWindowTest, AutoSizedLabelShowsItsLastLetterWhole) {
+  Form(clWhite);
+  for (const int height : {-10, -11, -13}) {
+    for (const wchar_t* caption : {L"Cancel Url", L"Item Name", L"Item Price", L"Wolf"}) {
+      for (const TAlignment alignment : {taLeftJustify, taRightJustify}) {
+        auto* label = new TSeCustomLabel(form.get());
+        label->SetParent(form.get());
+        label->Font().SetName("MS Sans Serif");
+        label->Font().SetHeight(height);
+        label->SetAlignment(alignment);
+        label->SetCaption(caption);
+        Pump();
+        HDC screen = GetDC(nullptr);
+        HGDIOBJ old = SelectObject(screen, label->FontHandle());
+        RECT text{0, 0, 0, 0};
+        DrawTextW(screen, caption, -1, &text, DT_CALCRECT | DT_EXPANDTABS);
+        SelectObject(screen, old);
+        ReleaseDC(nullptr, screen);
+        const int lastInk = LastInkedColumn(label->FontHandle(), caption, text);
+        ASSERT_GE(lastInk, 0);
+        const Snapshot shot(*label);
+        int lastShown = -1;
+        for (int x = 0; x < label->Width(); ++x)
+          for (int y = 0; y < label->Height(); ++y)
+            if (shot.Pixel(x, y) != RGB(255, 255, 255)) lastShown = x;
+        EXPECT_EQ(lastInk, lastShown) << height << " " << caption << " " << alignment;
+        delete label;
+      }
+    }
+  }
 }
 
 // A frame whose client background is its own colour, not the form's.
