@@ -149,6 +149,15 @@ void TSeCustomLabel::PaintClient() {
   // ink reaches into the overhang's columns; the label's own rectangle clips.
   if (autoSize_) r.right = std::max<LONG>(r.left, r.right - overhang_);
   const UINT flags = DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) | AlignmentFlag(alignment_);
+  if (wordWrap_ && !autoSize_) {
+    // In a box of fixed width a line whose ink would pass the edge breaks earlier instead.
+    Handles::CreatedDC memory(CreateCompatibleDC(nullptr));
+    for (int narrower = 0; narrower < 4; ++narrower) {
+      const int over = InkRight(memory.Get(), r, flags) - client.right;
+      if (over <= 0) break;
+      r.right = std::max<LONG>(r.left, r.right - over);
+    }
+  }
   if (layout_ != TTextLayout::tlTop) {
     RECT measured = r;
     DoDrawText(measured, flags | DT_CALCRECT);

@@ -210,6 +210,40 @@ TEST_F(SkinControlWindowTest, AutoSizedLabelShowsItsLastLetterWhole) {
   }
 }
 
+// A word-wrapped label of fixed width exactly as wide as its text's advance: where the font inks
+// past the advance, the last word goes to the next line rather than losing its last letter.
+TEST_F(SkinControlWindowTest, FixedWordWrappedLabelBreaksALineWhoseInkWouldPassItsEdge) {
+  Form(clWhite);
+  const wchar_t* caption = L"Re-occuring Fee";
+  auto* label = new TSeCustomLabel(form.get());
+  label->SetParent(form.get());
+  label->SetAutoSize(false);
+  label->SetWordWrap(true);
+  label->Font().SetName("MS Sans Serif");
+  label->Font().SetHeight(-10);
+  label->SetCaption(caption);
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, label->FontHandle());
+  RECT text{0, 0, 0, 0};
+  DrawTextW(screen, caption, -1, &text, DT_CALCRECT | DT_EXPANDTABS);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  label->SetBounds(0, 0, text.right, 3 * text.bottom);
+  Pump();
+  const bool overhangs = LastInkedColumn(label->FontHandle(), caption, text) >= text.right;
+  const Snapshot shot(*label);
+  bool lastColumnInked = false, secondLineInked = false;
+  for (int y = 0; y < label->Height(); ++y) {
+    lastColumnInked |= shot.Pixel(text.right - 1, y) != RGB(255, 255, 255);
+    for (int x = 0; x < text.right; ++x)
+      secondLineInked |= y >= text.bottom && shot.Pixel(x, y) != RGB(255, 255, 255);
+  }
+  EXPECT_EQ(overhangs, secondLineInked);
+  if (overhangs) {
+    EXPECT_FALSE(lastColumnInked);
+  }
+}
+
 // A frame whose client background is its own colour, not the form's.
 class TColouredFrame : public TSeCustomForm {
  public:
