@@ -1,7 +1,10 @@
 #include "framework/ui/TLabel.h"
 
+#include <algorithm>
+
 #include "framework/ui/TButton.h"
 #include "framework/ui/TWinControl.h"
+#include "framework/ui/TextInk.h"
 
 const TEnumInfo& AlignmentInfo() {
   static const TEnumInfo info{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
@@ -35,27 +38,36 @@ UINT TLabel::DrawFlags() const {
 }
 
 void TLabel::Paint() {
-  RECT rect = ClientRect();
+  const RECT client = ClientRect();
   if (!transparent_) {
     Canvas().SetBrushStyle(bsSolid);
     Canvas().SetBrushColor(Color());
-    Canvas().FillRect(rect);
+    Canvas().FillRect(client);
   }
   const std::wstring text = Caption();
+  // Laid out in the width the text was measured in (or, word-wrapped in a fixed width, narrow
+  // enough for its ink) and drawn unclipped by that box: the label's rectangle clips.
+  RECT rect = client;
+  if (autoSize_) rect.right = std::max<LONG>(rect.left, rect.right - overhang_);
+  else if (wordWrap_) rect = TextBoxWithinEdge(FontHandle(), text, rect, DrawFlags(), client.right);
   HDC dc = Canvas().Handle();
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
   Handles::SelectedObject font(dc, FontHandle());
   SetBkMode(dc, TRANSPARENT);
+  const UINT flags = DrawFlags() | DT_NOCLIP;
   if (Enabled()) {
     SetTextColor(dc, ColorToRGB(Font().Color()));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DrawFlags());
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
   } else {
     OffsetRect(&rect, 1, 1);
     SetTextColor(dc, ColorToRGB(clBtnHighlight));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DrawFlags());
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
     OffsetRect(&rect, -1, -1);
     SetTextColor(dc, ColorToRGB(clBtnShadow));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DrawFlags());
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags);
   }
+  RestoreDC(dc, saved);
 }
 
 void TLabel::AdjustBounds() {
@@ -67,6 +79,10 @@ void TLabel::AdjustBounds() {
   const std::wstring measured = text.empty() ? L" " : text;
   DrawTextW(screen.Get(), measured.c_str(), static_cast<int>(measured.size()), &rect,
             DrawFlags() | DT_CALCRECT);
+  // The label also covers the ink the font may put past the measured advance widths.
+  const LONG advance = rect.right;
+  rect.right = std::max<LONG>(advance, TextInkRight(FontHandle(), measured, rect, DrawFlags()));
+  overhang_ = rect.right - advance;
   int left = Left();
   if (alignment_ == taRightJustify) left += Width() - rect.right;
   SetBounds(left, Top(), rect.right, rect.bottom);

@@ -53,4 +53,6 @@ class TLabel : public TGraphicControl {
   bool transparent_ = false;
   bool showAccelChar_ = true;
   TWinControl* focusControl_ = nullptr;
+  // Columns auto-sizing added past the measured text for its ink.
+  int overhang_ = 0;
 };

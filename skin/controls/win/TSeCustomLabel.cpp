@@ -1,10 +1,10 @@
 #include "skin/controls/win/TSeCustomLabel.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "framework/ui/TButton.h"
 #include "framework/ui/TWinControl.h"
+#include "framework/ui/TextInk.h"
 #include "skin/controls/SkinProperties.h"
 #include "skin/objects/TSeSkinObject.h"
 
@@ -105,40 +105,9 @@ void TSeCustomLabel::DoDrawText(RECT& rect, UINT flags) {
   SetBkMode(dc, oldMode);
 }
 
-int TSeCustomLabel::InkRight(HDC dc, const RECT& measured, UINT flags) {
-  // Drawn black on white into a strip with room for the widest overhang a glyph may have.
-  const int width = measured.right + measured.bottom + 2;
-  const int height = measured.bottom;
-  if (measured.right <= 0 || height <= 0) return 0;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  Handles::Bitmap strip(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!strip) return 0;
-  auto* pixels = static_cast<std::uint32_t*>(bits);
-  const std::uint32_t white = 0x00FFFFFF;
-  std::fill(pixels, pixels + width * height, white);
-  {
-    Handles::SelectedObject selectedStrip(dc, strip.Get());
-    Handles::SelectedObject font(dc, FontHandle());
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColor = SetTextColor(dc, RGB(0, 0, 0));
-    const std::wstring text = DrawnText(flags);
-    RECT box = measured;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, flags | DT_NOCLIP);
-    SetTextColor(dc, oldColor);
-    SetBkMode(dc, oldMode);
-    GdiFlush();
-  }
-  for (int x = width - 1; x >= measured.right; --x)
-    for (int y = 0; y < height; ++y)
-      if ((pixels[y * width + x] & 0x00FFFFFF) != white) return x + 1 + (Enabled() ? 0 : 1);
-  return measured.right;
+int TSeCustomLabel::InkRight(const RECT& box, UINT flags) {
+  const std::wstring text = DrawnText(flags);
+  return TextInkRight(FontHandle(), text, box, flags);
 }
 
 void TSeCustomLabel::PaintClient() {
@@ -151,12 +120,9 @@ void TSeCustomLabel::PaintClient() {
   const UINT flags = DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) | AlignmentFlag(alignment_);
   if (wordWrap_ && !autoSize_) {
     // In a box of fixed width a line whose ink would pass the edge breaks earlier instead.
-    Handles::CreatedDC memory(CreateCompatibleDC(nullptr));
-    for (int narrower = 0; narrower < 4; ++narrower) {
-      const int over = InkRight(memory.Get(), r, flags) - client.right;
-      if (over <= 0) break;
-      r.right = std::max<LONG>(r.left, r.right - over);
-    }
+    UINT drawn = flags;
+    const std::wstring text = DrawnText(drawn);
+    r = TextBoxWithinEdge(FontHandle(), text, r, drawn, client.right);
   }
   if (layout_ != TTextLayout::tlTop) {
     RECT measured = r;
@@ -184,7 +150,7 @@ void TSeCustomLabel::AdjustBounds() {
   // Hinted outline fonts may ink a pixel or two past the advance widths DrawText adds up (Wine's
   // stand-ins for the bitmap fonts do): the label grows to cover its last letter's ink.
   const LONG advance = r.right;
-  r.right = std::max<LONG>(advance, InkRight(dc.Get(), r, flags));
+  r.right = std::max<LONG>(advance, InkRight(r, flags));
   overhang_ = r.right - advance;
   Canvas().SetHandle(previous);
   Canvas().Unlock();

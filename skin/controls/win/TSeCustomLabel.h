@@ -42,9 +42,9 @@ class TSeCustomLabel : public TSeGraphicControl {
   // Draws (or with DT_CALCRECT measures into rect) the caption in Font.
   void DoDrawText(RECT& rect, UINT flags);
   void AdjustBounds();
-  // The column after the last pixel the caption inks when drawn (flags as for DoDrawText) in the
-  // rectangle DT_CALCRECT gave, at least measured.right; dc is a memory context to draw on.
-  int InkRight(HDC dc, const RECT& measured, UINT flags);
+  // The column after the last pixel the caption inks when drawn (flags as for DoDrawText) in
+  // box, at least box.right.
+  int InkRight(const RECT& box, UINT flags);
 
   void CMTextChanged(TMessage& message);
   void CMFontChanged(TMessage& message);

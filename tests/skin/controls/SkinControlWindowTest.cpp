@@ -176,35 +176,39 @@ TEST_F(SkinControlWindowTest, TransparentLabelOnTransparentGroupBoxShowsTheFormA
   EXPECT_TRUE(frameShows) << "the group box's frame under the label";
 }
 
-// An auto-sized label shows every column its text inks, in either alignment: the stand-ins for
-// MS Sans Serif at small sizes ink past the advance widths DrawText measures.
+// An auto-sized label, skinned or plain, shows every column its text inks in either alignment:
+// the stand-ins for MS Sans Serif at small sizes ink past the advance widths DrawText measures.
 TEST_F(SkinControlWindowTest, AutoSizedLabelShowsItsLastLetterWhole) {
   Form(clWhite);
+  auto check = [&](auto* label, int height, const wchar_t* caption, TAlignment alignment) {
+    label->SetParent(form.get());
+    label->Font().SetName("MS Sans Serif");
+    label->Font().SetHeight(height);
+    label->SetAlignment(alignment);
+    label->SetCaption(caption);
+    Pump();
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, label->FontHandle());
+    RECT text{0, 0, 0, 0};
+    DrawTextW(screen, caption, -1, &text, DT_CALCRECT | DT_EXPANDTABS);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    const int lastInk = LastInkedColumn(label->FontHandle(), caption, text);
+    ASSERT_GE(lastInk, 0);
+    const Snapshot shot(*label);
+    int lastShown = -1;
+    for (int x = 0; x < label->Width(); ++x)
+      for (int y = 0; y < label->Height(); ++y)
+        if (shot.Pixel(x, y) != RGB(255, 255, 255)) lastShown = x;
+    EXPECT_EQ(lastInk, lastShown) << label->ClassName() << " " << height << " " << caption << " "
+                                  << alignment;
+    delete label;
+  };
   for (const int height : {-10, -11, -13}) {
     for (const wchar_t* caption : {L"Cancel Url", L"Item Name", L"Item Price", L"Wolf"}) {
       for (const TAlignment alignment : {taLeftJustify, taRightJustify}) {
-        auto* label = new TSeCustomLabel(form.get());
-        label->SetParent(form.get());
-        label->Font().SetName("MS Sans Serif");
-        label->Font().SetHeight(height);
-        label->SetAlignment(alignment);
-        label->SetCaption(caption);
-        Pump();
-        HDC screen = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(screen, label->FontHandle());
-        RECT text{0, 0, 0, 0};
-        DrawTextW(screen, caption, -1, &text, DT_CALCRECT | DT_EXPANDTABS);
-        SelectObject(screen, old);
-        ReleaseDC(nullptr, screen);
-        const int lastInk = LastInkedColumn(label->FontHandle(), caption, text);
-        ASSERT_GE(lastInk, 0);
-        const Snapshot shot(*label);
-        int lastShown = -1;
-        for (int x = 0; x < label->Width(); ++x)
-          for (int y = 0; y < label->Height(); ++y)
-            if (shot.Pixel(x, y) != RGB(255, 255, 255)) lastShown = x;
-        EXPECT_EQ(lastInk, lastShown) << height << " " << caption << " " << alignment;
-        delete label;
+        check(new TSeCustomLabel(form.get()), height, caption, alignment);
+        check(new TLabel(form.get()), height, caption, alignment);
       }
     }
   }
@@ -215,33 +219,37 @@ TEST_F(SkinControlWindowTest, AutoSizedLabelShowsItsLastLetterWhole) {
 TEST_F(SkinControlWindowTest, FixedWordWrappedLabelBreaksALineWhoseInkWouldPassItsEdge) {
   Form(clWhite);
   const wchar_t* caption = L"Re-occuring Fee";
-  auto* label = new TSeCustomLabel(form.get());
-  label->SetParent(form.get());
-  label->SetAutoSize(false);
-  label->SetWordWrap(true);
-  label->Font().SetName("MS Sans Serif");
-  label->Font().SetHeight(-10);
-  label->SetCaption(caption);
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, label->FontHandle());
-  RECT text{0, 0, 0, 0};
-  DrawTextW(screen, caption, -1, &text, DT_CALCRECT | DT_EXPANDTABS);
-  SelectObject(screen, old);
-  ReleaseDC(nullptr, screen);
-  label->SetBounds(0, 0, text.right, 3 * text.bottom);
-  Pump();
-  const bool overhangs = LastInkedColumn(label->FontHandle(), caption, text) >= text.right;
-  const Snapshot shot(*label);
-  bool lastColumnInked = false, secondLineInked = false;
-  for (int y = 0; y < label->Height(); ++y) {
-    lastColumnInked |= shot.Pixel(text.right - 1, y) != RGB(255, 255, 255);
-    for (int x = 0; x < text.right; ++x)
-      secondLineInked |= y >= text.bottom && shot.Pixel(x, y) != RGB(255, 255, 255);
-  }
-  EXPECT_EQ(overhangs, secondLineInked);
-  if (overhangs) {
-    EXPECT_FALSE(lastColumnInked);
-  }
+  auto check = [&](auto* label) {
+    label->SetParent(form.get());
+    label->SetAutoSize(false);
+    label->SetWordWrap(true);
+    label->Font().SetName("MS Sans Serif");
+    label->Font().SetHeight(-10);
+    label->SetCaption(caption);
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, label->FontHandle());
+    RECT text{0, 0, 0, 0};
+    DrawTextW(screen, caption, -1, &text, DT_CALCRECT | DT_EXPANDTABS);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    label->SetBounds(0, 0, text.right, 3 * text.bottom);
+    Pump();
+    const bool overhangs = LastInkedColumn(label->FontHandle(), caption, text) >= text.right;
+    const Snapshot shot(*label);
+    bool lastColumnInked = false, secondLineInked = false;
+    for (int y = 0; y < label->Height(); ++y) {
+      lastColumnInked |= shot.Pixel(text.right - 1, y) != RGB(255, 255, 255);
+      for (int x = 0; x < text.right; ++x)
+        secondLineInked |= y >= text.bottom && shot.Pixel(x, y) != RGB(255, 255, 255);
+    }
+    EXPECT_EQ(overhangs, secondLineInked) << label->ClassName();
+    if (overhangs) {
+      EXPECT_FALSE(lastColumnInked) << label->ClassName();
+    }
+    delete label;
+  };
+  check(new TSeCustomLabel(form.get()));
+  check(new TLabel(form.get()));
 }
 
 // A frame whose client background is its own colour, not the form's.
