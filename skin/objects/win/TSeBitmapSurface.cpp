@@ -97,8 +97,8 @@ void TSeBitmapSurface::Release() {
 void TSeBitmapSurface::UpdateDeviceCopy(const std::uint32_t* pixels, std::int32_t width,
                                         std::int32_t height) {
   if (!impl_->dc) return;
-  impl_->pending.assign(pixels,
-                        pixels + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  impl_->pending.assign(
+      pixels, pixels + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
   impl_->wantedWidth = width;
   impl_->wantedHeight = height;
 }

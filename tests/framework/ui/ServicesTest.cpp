@@ -247,10 +247,10 @@ TEST_F(Services, TheWebBrowserNavigatesInPlace) {
 // Each measurement takes its own font, whatever the one before selected, gives what the screen
 // would, and the shared context is all it holds: measuring again makes no GDI objects.
 TEST_F(Services, TextIsMeasuredInEachCallsFontWithoutNewGdiObjects) {
-  Handles::Font small(CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                  L"MS Sans Serif"));
-  Handles::Font large(CreateFontW(-24, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                  L"Verdana"));
+  Handles::Font small(
+      CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif"));
+  Handles::Font large(
+      CreateFontW(-24, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Verdana"));
   const auto screenExtent = [](HFONT font, const std::wstring& text) {
     Handles::WindowDC screen(nullptr);
     Handles::SelectedObject selected(screen.Get(), font);
