@@ -7,6 +7,7 @@
 #include "framework/ui/TApplication.h"
 #include "framework/ui/TCustomForm.h"
 #include "framework/ui/TScreen.h"
+#include "framework/ui/UiErrors.h"
 #include "framework/ui/WideText.h"
 
 const TEnumInfo& OpenOptionInfo() {
@@ -18,6 +19,20 @@ const TEnumInfo& OpenOptionInfo() {
 }
 
 namespace {
+
+// The common dialogs' library is loaded when a Save dialog is first shown, not with the
+// program: it brings more libraries with it (the print spooler's among them), under Wine some
+// 15-30 ms of every start, and most runs never save a file.
+using TGetSaveFileName = BOOL(WINAPI*)(LPOPENFILENAMEW);
+TGetSaveFileName GetSaveFileNameFunction() {
+  static const TGetSaveFileName function = []() -> TGetSaveFileName {
+    const HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    if (!library) return nullptr;
+    return reinterpret_cast<TGetSaveFileName>(
+        reinterpret_cast<void*>(GetProcAddress(library, "GetSaveFileNameW")));
+  }();
+  return function;
+}
 
 template <std::wstring TSaveDialog::*Field>
 void WideField(TPropertyBuilder<TSaveDialog>& p, const char* name) {
@@ -77,7 +92,9 @@ bool TSaveDialog::Execute() {
   if (Options.Contains(ofNoReadOnlyReturn)) ofn.Flags |= OFN_NOREADONLYRETURN;
   if (Options.Contains(ofEnableSizing)) ofn.Flags |= OFN_ENABLESIZING;
 
-  const bool confirmed = GetSaveFileNameW(&ofn) != FALSE;
+  const TGetSaveFileName getSaveFileName = GetSaveFileNameFunction();
+  if (!getSaveFileName) RaiseLastOSError();
+  const bool confirmed = getSaveFileName(&ofn) != FALSE;
   if (confirmed) {
     file.back() = L'\0';
     FileName = file.data();

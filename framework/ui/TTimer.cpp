@@ -3,7 +3,7 @@
 #include "framework/ui/UtilityWindow.h"
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
-  window_ = AllocateUtilityWindow([this](TMessage& message) {
+  window_ = AllocateMessageWindow([this](TMessage& message) {
     if (message.Msg != WM_TIMER) return false;
     OnTimer(this);
     return true;

@@ -9,11 +9,16 @@
 #include "framework/ui/MessageParams.h"
 #include "framework/ui/TApplication.h"
 #include "framework/ui/TCustomForm.h"
+#include "framework/ui/TWindowMap.h"
 #include "framework/ui/UiErrors.h"
 
 namespace {
 
-constexpr wchar_t kControlProperty[] = L"QmControl";
+// Each framework window's control, for its window procedure.
+TWindowMap<TWinControl*>& WindowControls() {
+  static auto* controls = new TWindowMap<TWinControl*>;
+  return *controls;
+}
 
 // The control whose window is being created: the window procedure attaches the first message's
 // window to it, before CreateWindowEx returns.
@@ -36,11 +41,11 @@ WNDPROC ClassDefaultProc(HWND window) {
 }  // namespace
 
 LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* control = static_cast<TWinControl*>(GetPropW(window, kControlProperty));
+  TWinControl* control = WindowControls().Get(window);
   if (!control && creatingControl) {
     control = std::exchange(creatingControl, nullptr);
     control->handle_ = window;
-    SetPropW(window, kControlProperty, control);
+    WindowControls().Set(window, control);
   }
   if (!control) return CallWindowProcW(ClassDefaultProc(window), window, msg, wParam, lParam);
 
@@ -105,12 +110,12 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::FindControl(HWND window) {
-  return window ? static_cast<TWinControl*>(GetPropW(window, kControlProperty)) : nullptr;
+  return window ? WindowControls().Get(window) : nullptr;
 }
 
 void TWinControl::Detach() {
   if (!handle_) return;
-  RemovePropW(handle_, kControlProperty);
+  WindowControls().Remove(handle_);
   handle_ = nullptr;
   showing_ = false;
   trackingLeave_ = false;
@@ -189,7 +194,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params) {
   if (handle_ != window) {
     // No message arrived during creation (it does for every class we know); attach now.
     handle_ = window;
-    SetPropW(window, kControlProperty, this);
+    WindowControls().Set(window, this);
   }
 }
 

@@ -24,9 +24,8 @@ LRESULT CALLBACK UtilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   return message.Result;
 }
 
-}  // namespace
-
-Handles::Window AllocateUtilityWindow(TUtilityMethod method) {
+Handles::Window CreateUtilityWindow(TUtilityMethod method, DWORD exStyle, DWORD style,
+                                    HWND parent) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSW wc{};
   if (!GetClassInfoW(instance, kClassName, &wc)) {
@@ -36,11 +35,19 @@ Handles::Window AllocateUtilityWindow(TUtilityMethod method) {
     if (!RegisterClassW(&wc)) throw EWin32Error(UiMessages::SWindowClass);
   }
   auto owned = std::make_unique<TUtilityMethod>(std::move(method));
-  // Not a message-only window: the application's window must be findable and able to own
-  // top-level windows.
-  Handles::Window window(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0,
-                                         nullptr, nullptr, instance, nullptr));
+  Handles::Window window(CreateWindowExW(exStyle, kClassName, L"", style, 0, 0, 0, 0, parent,
+                                         nullptr, instance, nullptr));
   if (!window) RaiseLastOSError();
   SetWindowLongPtrW(window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owned.release()));
   return window;
+}
+
+}  // namespace
+
+Handles::Window AllocateUtilityWindow(TUtilityMethod method) {
+  return CreateUtilityWindow(std::move(method), WS_EX_TOOLWINDOW, WS_POPUP, nullptr);
+}
+
+Handles::Window AllocateMessageWindow(TUtilityMethod method) {
+  return CreateUtilityWindow(std::move(method), 0, 0, HWND_MESSAGE);
 }

@@ -16,4 +16,8 @@ using TUtilityMethod = std::function<bool(TMessage& message)>;
 
 // The window keeps the method until its last message: destroying the window (the owner going)
 // frees both.
+// A hidden top-level window: findable, and able to own top-level windows (the application's).
 Handles::Window AllocateUtilityWindow(TUtilityMethod method);
+// A message-only window, for whatever only receives its own posted messages and timers. It
+// costs the platform less than a top-level one (under Wine no X window is made for it).
+Handles::Window AllocateMessageWindow(TUtilityMethod method);

@@ -122,6 +122,8 @@ void TSeSkinEngine::ApplyHue(std::int32_t hue) {
   // A shift goes round the colour circle in 255 steps, so the step is taken modulo one turn:
   // the plain difference of two 32-bit hues may not fit in 32 bits.
   const auto delta = static_cast<int>((std::int64_t{hue} - lastAppliedHue_) % 255);
+  // The pixels change: a skin shared with another engine is copied for this one first.
+  source_->OwnContent();
   TSeBitmapList& bitmaps = source_->Bitmaps();
   for (int i = 0; i < bitmaps.Count(); ++i) bitmaps.Bitmaps(i)->ChangeHue(delta);
   for (const auto& object : source_->AllObjects()) object->ChangeHue(delta);
@@ -227,9 +229,13 @@ void TSeSkinEngine::ReadSkinData(TStream& stream) {
   // The window is still being read: no announcements; clients bind after loading.
   const std::int64_t start = stream.Position();
   const bool announced = stream.Remaining() > 0 && stream.ReadUInt8() != 0;
-  stream.SetPosition(start);
-  ReadSkinStream(*source_, stream);
-  if (!announced) return;
+  if (!announced) {
+    stream.SetPosition(start);
+    ReadSkinStream(*source_, stream);
+    return;
+  }
+  // The skin of every window of a program comes in the same bytes: read once, shared.
+  source_->LoadSharedFromStream(stream);
   SkinReplaced();
   skinFile_.clear();
 }

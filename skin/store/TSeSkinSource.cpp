@@ -1,6 +1,10 @@
 #include "skin/store/TSeSkinSource.h"
 
+#include <algorithm>
+#include <mutex>
+
 #include "framework/core/TFileStream.h"
+#include "framework/core/TReadOnlyMemoryStream.h"
 #include "framework/core/TStream.h"
 #include "framework/core/TextCase.h"
 #include "skin/store/ProgramDirectory.h"
@@ -20,6 +24,23 @@ std::unique_ptr<TSeSkinFilter> CreateFilter(const TSeSkinFilterClass& cls, TSeSk
   std::unique_ptr<TSeSkinFilter> filter = cls.Create();
   filter->SetSource(&source);
   return filter;
+}
+
+// A skin read from a stream, lent to every source that reads the same bytes while one of them
+// still holds it unchanged.
+struct TLentSkin {
+  std::shared_ptr<const std::vector<std::uint8_t>> Bytes;
+  std::weak_ptr<TSeSkinContent> Content;
+};
+
+// Kept for the whole process: sources may still go while static objects are destroyed.
+std::mutex& LentSkinsMutex() {
+  static auto* mutex = new std::mutex;
+  return *mutex;
+}
+std::vector<TLentSkin>& LentSkins() {
+  static auto* skins = new std::vector<TLentSkin>;
+  return *skins;
 }
 
 }  // namespace
@@ -45,6 +66,17 @@ void TSeSkinSource::DeclareProperties(TPropertyBuilder<TSeSkinSource>& p) {
 }
 
 void TSeSkinSource::ClearSkin() {
+  if (sharedBytes_) {
+    // A lent content stays whole for the others: this source takes an empty one.
+    auto empty = std::make_unique<TSeSkinContent>();
+    empty->SkinName = content_->SkinName;
+    empty->SkinVersion = content_->SkinVersion;
+    empty->Author = content_->Author;
+    empty->AuthorEMail = content_->AuthorEMail;
+    empty->AuthorURL = content_->AuthorURL;
+    ReplaceContent(std::move(empty));
+    return;
+  }
   // Objects first: they refer to the bitmaps.
   content_->Objects.clear();
   content_->Bitmaps.Clear();
@@ -53,6 +85,53 @@ void TSeSkinSource::ClearSkin() {
 
 void TSeSkinSource::LoadFromStream(TStream& stream) {
   CreateFilter(DefaultSkinFilter(), *this)->LoadFromStream(stream);
+}
+
+void TSeSkinSource::LoadSharedFromStream(TStream& stream) {
+  auto bytes = std::make_shared<std::vector<std::uint8_t>>(
+      static_cast<std::size_t>(std::max<std::int64_t>(stream.Remaining(), 0)));
+  stream.ReadBuffer(bytes->data(), bytes->size());
+  {
+    const std::lock_guard<std::mutex> lock(LentSkinsMutex());
+    std::vector<TLentSkin>& lent = LentSkins();
+    lent.erase(std::remove_if(lent.begin(), lent.end(),
+                              [](const TLentSkin& skin) { return skin.Content.expired(); }),
+               lent.end());
+    for (const TLentSkin& skin : lent) {
+      if (*skin.Bytes != *bytes) continue;
+      if (std::shared_ptr<TSeSkinContent> content = skin.Content.lock()) {
+        content_ = std::move(content);
+        sharedBytes_ = skin.Bytes;
+        return;
+      }
+    }
+  }
+  TReadOnlyMemoryStream memory(bytes->data(), bytes->size());
+  LoadFromStream(memory);
+  sharedBytes_ = bytes;
+  const std::lock_guard<std::mutex> lock(LentSkinsMutex());
+  LentSkins().push_back(TLentSkin{bytes, content_});
+}
+
+void TSeSkinSource::OwnContent() {
+  if (!sharedBytes_) return;
+  const std::shared_ptr<const std::vector<std::uint8_t>> bytes = std::move(sharedBytes_);
+  sharedBytes_.reset();
+  if (content_.use_count() > 1) {
+    // Another source uses it: this one reads its own from the same bytes (they were read
+    // once already, so this read succeeds as that one did).
+    TReadOnlyMemoryStream memory(bytes->data(), bytes->size());
+    LoadFromStream(memory);
+    return;
+  }
+  // No one else uses it: it is changed in place, and lent to nobody from now on.
+  const std::lock_guard<std::mutex> lock(LentSkinsMutex());
+  std::vector<TLentSkin>& lent = LentSkins();
+  lent.erase(std::remove_if(lent.begin(), lent.end(),
+                            [this](const TLentSkin& skin) {
+                              return skin.Content.expired() || skin.Content.lock() == content_;
+                            }),
+             lent.end());
 }
 
 void TSeSkinSource::SaveToStream(TStream& stream) {
@@ -106,13 +185,16 @@ TSeSkinObject* TSeSkinSource::GetFormObject() const {
 }
 
 void TSeSkinSource::AddObject(std::unique_ptr<TSeSkinObject> object) {
-  object->SetBitmaps(&content_->Bitmaps);
-  content_->Objects.push_back(std::move(object));
+  TSeSkinContent& content = OwnedContent();
+  object->SetBitmaps(&content.Bitmaps);
+  content.Objects.push_back(std::move(object));
 }
 
 void TSeSkinSource::ReplaceContent(std::unique_ptr<TSeSkinContent> content) {
-  // The old content goes only after the new one is in place, objects before bitmaps.
-  std::unique_ptr<TSeSkinContent> old = std::move(content_);
+  // The old content goes only after the new one is in place, objects before bitmaps (unless
+  // another source still uses it).
+  std::shared_ptr<TSeSkinContent> old = std::move(content_);
   content_ = std::move(content);
+  sharedBytes_.reset();
   for (const auto& object : content_->Objects) object->SetBitmaps(&content_->Bitmaps);
 }

@@ -12,9 +12,15 @@
 
 class TStream;
 
-// Holds one loaded skin: its five header strings, its bitmaps and its top-level objects, all
-// owned here. Loads and saves go through a skin filter; a load replaces the content only once
-// the whole stream was read, so a failed load keeps the skin that was there and still raises.
+// Holds one loaded skin: its five header strings, its bitmaps and its top-level objects. Loads
+// and saves go through a skin filter; a load replaces the content only once the whole stream
+// was read, so a failed load keeps the skin that was there and still raises.
+//
+// A skin read with LoadSharedFromStream may be shared: sources that read the very same bytes
+// (the two windows of a program, each with the program's skin in its definition) use one
+// content, read once. A source changes only a content of its own: before any change it takes
+// one (copy on write, OwnContent), so a hue shift of one window's skin leaves the other's as
+// it was.
 class TSeSkinSource : public TComponent {
   QM_CLASS(TSeSkinSource, TComponent)
 
@@ -29,11 +35,11 @@ class TSeSkinSource : public TComponent {
   const std::string& Author() const { return content_->Author; }
   const std::string& AuthorEMail() const { return content_->AuthorEMail; }
   const std::string& AuthorURL() const { return content_->AuthorURL; }
-  void SetSkinName(const std::string& value) { content_->SkinName = value; }
-  void SetSkinVersion(const std::string& value) { content_->SkinVersion = value; }
-  void SetAuthor(const std::string& value) { content_->Author = value; }
-  void SetAuthorEMail(const std::string& value) { content_->AuthorEMail = value; }
-  void SetAuthorURL(const std::string& value) { content_->AuthorURL = value; }
+  void SetSkinName(const std::string& value) { OwnedContent().SkinName = value; }
+  void SetSkinVersion(const std::string& value) { OwnedContent().SkinVersion = value; }
+  void SetAuthor(const std::string& value) { OwnedContent().Author = value; }
+  void SetAuthorEMail(const std::string& value) { OwnedContent().AuthorEMail = value; }
+  void SetAuthorURL(const std::string& value) { OwnedContent().AuthorURL = value; }
 
   // While set, Objects(index) yields none: the engine sets it while it swaps skins.
   bool Busy = false;
@@ -42,6 +48,14 @@ class TSeSkinSource : public TComponent {
   void ClearSkin();
   // Through the default filter.
   void LoadFromStream(TStream& stream);
+  // The rest of the stream, through the default filter, or the content of a source of this
+  // process that read the same bytes and still holds them unchanged.
+  void LoadSharedFromStream(TStream& stream);
+  // Makes the content this source's alone, ready to be changed: a shared one is read again
+  // from its bytes for this source; one that is not shared (yet) is no longer lent out.
+  void OwnContent();
+  // Whether another source uses this source's content too.
+  bool SharesContent() const { return content_.use_count() > 1; }
   void SaveToStream(TStream& stream);
   // The filter by the file's extension. Loading: a name that does not exist is also tried in
   // the program's directory unless it starts with a drive; a missing file or an unknown
@@ -58,7 +72,8 @@ class TSeSkinSource : public TComponent {
   // The classes of the top-level records that the last read passed over, unknown to this
   // library (a skin made for a later one); empty once the skin is cleared.
   const std::vector<std::string>& SkippedClasses() const { return content_->SkippedClasses; }
-  TSeBitmapList& Bitmaps() { return content_->Bitmaps; }
+  // For changing the pictures: the content becomes this source's own first.
+  TSeBitmapList& Bitmaps() { return OwnedContent().Bitmaps; }
   const TSeBitmapList& Bitmaps() const { return content_->Bitmaps; }
 
   // The first top-level object of that name (ASCII case ignored), or none.
@@ -73,5 +88,13 @@ class TSeSkinSource : public TComponent {
   void ReplaceContent(std::unique_ptr<TSeSkinContent> content);
 
  private:
-  std::unique_ptr<TSeSkinContent> content_;
+  TSeSkinContent& OwnedContent() {
+    OwnContent();
+    return *content_;
+  }
+
+  std::shared_ptr<TSeSkinContent> content_;
+  // The bytes the content was read from while it may be lent to other sources (it is in the
+  // process's table of skins read from streams); none once it is this source's alone.
+  std::shared_ptr<const std::vector<std::uint8_t>> sharedBytes_;
 };

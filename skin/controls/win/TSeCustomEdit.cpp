@@ -9,6 +9,7 @@
 #include "framework/ui/TClipboard.h"
 #include "framework/ui/TCustomForm.h"
 #include "framework/ui/TMenuItem.h"
+#include "framework/ui/TextMeasure.h"
 #include "framework/ui/WideText.h"
 
 namespace {
@@ -462,20 +463,12 @@ void TSeCustomEdit::WMContextMenu(TMessage& message) {
 // Geometry and size.
 
 std::int32_t TSeCustomEdit::Measure(std::u16string_view text) {
-  Handles::CreatedDC dc = Handles::CreatedDC::Compatible(nullptr);
-  Handles::SelectedObject font(dc.Get(), FontHandle());
-  SIZE size{};
   const std::wstring w(text.begin(), text.end());
-  GetTextExtentPoint32W(dc.Get(), w.c_str(), static_cast<int>(w.size()), &size);
-  return size.cx;
+  return MeasureText(FontHandle(), w).cx;
 }
 
 int TSeCustomEdit::TextHeight() {
-  Handles::CreatedDC dc = Handles::CreatedDC::Compatible(nullptr);
-  Handles::SelectedObject font(dc.Get(), FontHandle());
-  SIZE size{};
-  GetTextExtentPoint32W(dc.Get(), L"Pq", 2, &size);
-  return size.cy;
+  return MeasureText(FontHandle(), L"Pq").cy;
 }
 
 RECT TSeCustomEdit::TextRect() {

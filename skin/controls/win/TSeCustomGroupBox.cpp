@@ -2,6 +2,7 @@
 
 #include "framework/core/win/TThemeLibrary.h"
 #include "framework/ui/TButton.h"
+#include "framework/ui/TextMeasure.h"
 #include "framework/ui/WideText.h"
 #include "skin/controls/SkinProperties.h"
 #include "skin/controls/win/ControlTree.h"
@@ -84,11 +85,7 @@ TSeCustomCheckBox* TSeCustomGroupBox::CreateCheckBox(TComponent* owner) {
 void TSeCustomGroupBox::LayoutCheckBox() {
   if (!checkBox_) return;
   checkBox_->SetLeft(captionMargin_);
-  Handles::CreatedDC dc(CreateCompatibleDC(nullptr));
-  Handles::SelectedObject font(dc.Get(), checkBox_->FontHandle());
-  const std::wstring text = checkBox_->Caption();
-  SIZE extent{};
-  GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  const SIZE extent = MeasureText(checkBox_->FontHandle(), checkBox_->Caption());
   const int wanted = TSeCustomCheckBox::kMarkSize + checkBox_->Spacing() + extent.cx + 6;
   checkBox_->SetWidth(std::min(Width() - captionMargin_ - 2, wanted));
   checkBox_->Invalidate();
@@ -147,11 +144,7 @@ void TSeCustomGroupBox::WMSize(TMessage& message) {
 }
 
 SIZE TSeCustomGroupBox::CaptionExtent() {
-  Handles::CreatedDC dc(CreateCompatibleDC(nullptr));
-  Handles::SelectedObject font(dc.Get(), FontHandle());
-  const std::wstring text = Caption().empty() ? L"0" : Caption();
-  SIZE extent{};
-  GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  SIZE extent = MeasureText(FontHandle(), Caption().empty() ? L"0" : Caption());
   if (Caption().empty()) extent.cx = 0;
   return extent;
 }

@@ -7,6 +7,7 @@
 #include "framework/core/win/Handles.h"
 #include "framework/ui/TImageList.h"
 #include "framework/ui/TTimer.h"
+#include "framework/ui/TextMeasure.h"
 #include "framework/ui/WideText.h"
 #include "skin/controls/win/TSeCustomTabSheet.h"
 
@@ -22,16 +23,6 @@ RECT ToRECT(const TRect& r) {
 
 bool Vertical(TTabPosition p) {
   return p == TTabPosition::tpLeft || p == TTabPosition::tpRight;
-}
-
-// Text measurement on the screen's context with the control's font: the control may have no
-// window yet when its rows are asked for.
-SIZE MeasureText(HFONT font, const std::wstring& text) {
-  Handles::WindowDC screen(nullptr);
-  Handles::SelectedObject selected(screen.Get(), font);
-  SIZE size{0, 0};
-  GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-  return size;
 }
 
 void FillSolid(HDC dc, const RECT& r, TColor color) {

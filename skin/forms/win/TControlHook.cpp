@@ -4,13 +4,22 @@
 
 #include "framework/core/CallbackGuard.h"
 #include "framework/ui/TWinControl.h"
+#include "framework/ui/TWindowMap.h"
 #include "skin/SkinMessages.h"
 #include "skin/forms/win/THookList.h"
 #include "skin/forms/win/TSeHook.h"
 
 namespace {
-constexpr wchar_t kRecordProperty[] = L"QmControlHook";
-constexpr wchar_t kPreviousProperty[] = L"QmControlHookPrevious";
+// Beside each hooked window: its record, and the procedure it had before ours (kept while our
+// procedure stays in its chain, even once the record has gone).
+TWindowMap<TControlHook*>& Records() {
+  static auto* records = new TWindowMap<TControlHook*>;
+  return *records;
+}
+TWindowMap<WNDPROC>& PreviousProcedures() {
+  static auto* procedures = new TWindowMap<WNDPROC>;
+  return *procedures;
+}
 }  // namespace
 
 TControlHook::~TControlHook() {
@@ -58,20 +67,20 @@ void TControlHook::Install() {
     return;
   const HWND window = control_->Handle();
   if (!window) return;
-  if (const auto kept = reinterpret_cast<WNDPROC>(GetPropW(window, kPreviousProperty))) {
+  if (const WNDPROC kept = PreviousProcedures().Get(window)) {
     // Still in the chain below a foreign subclass: take the place back instead of stacking a
     // second copy of ourselves on top of it.
     previous_ = kept;
     window_ = window;
-    SetPropW(window, kRecordProperty, this);
+    Records().Set(window, this);
     return;
   }
   const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
   if (current == &TControlHook::WindowProc) return;
   previous_ = current;
   window_ = window;
-  SetPropW(window, kRecordProperty, this);
-  SetPropW(window, kPreviousProperty, reinterpret_cast<HANDLE>(current));
+  Records().Set(window, this);
+  PreviousProcedures().Set(window, current);
   SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControlHook::WindowProc));
 }
 
@@ -80,11 +89,11 @@ void TControlHook::Uninstall() {
     const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC));
     if (current == &TControlHook::WindowProc) {
       SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-      RemovePropW(window_, kPreviousProperty);
+      PreviousProcedures().Remove(window_);
     }
     // Otherwise someone subclassed the window after us and calls our procedure: it stays in
     // the chain and passes every message on to the procedure kept beside the window.
-    if (GetPropW(window_, kRecordProperty) == this) RemovePropW(window_, kRecordProperty);
+    if (Records().Get(window_) == this) Records().Remove(window_);
   }
   previous_ = nullptr;
   window_ = nullptr;
@@ -127,13 +136,21 @@ void TControlHook::Handle(HWND window, TMessage& message) {
 }
 
 LRESULT CALLBACK TControlHook::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* record = static_cast<TControlHook*>(GetPropW(window, kRecordProperty));
+  TControlHook* record = Records().Get(window);
+  LRESULT result = 0;
   if (!record || record->window_ != window) {
-    const auto kept = reinterpret_cast<WNDPROC>(GetPropW(window, kPreviousProperty));
-    return kept ? CallWindowProcW(kept, window, msg, wParam, lParam)
-                : DefWindowProcW(window, msg, wParam, lParam);
+    const WNDPROC kept = PreviousProcedures().Get(window);
+    result = kept ? CallWindowProcW(kept, window, msg, wParam, lParam)
+                  : DefWindowProcW(window, msg, wParam, lParam);
+  } else {
+    TMessage message{msg, wParam, lParam, 0};
+    GuardCallback([&] { record->Handle(window, message); });
+    result = message.Result;
   }
-  TMessage message{msg, wParam, lParam, 0};
-  GuardCallback([&] { record->Handle(window, message); });
-  return message.Result;
+  if (msg == WM_NCDESTROY) {
+    // The window's last message: its handle may soon name another window.
+    Records().Remove(window);
+    PreviousProcedures().Remove(window);
+  }
+  return result;
 }

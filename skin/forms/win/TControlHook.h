@@ -14,8 +14,9 @@ class TWinControl;
 // window's own procedure; a hook that marks a message handled stops the pass, and the window
 // does not see the message (WM_DESTROY excepted: it always reaches the window).
 //
-// The record finds itself from the window through a window property, so one procedure serves
-// every record and a foreign subclass on top of ours still reaches it.
+// The record finds itself from the window through a table kept beside the windows (as a window
+// property would, without the trip to the window server), so one procedure serves every record
+// and a foreign subclass on top of ours still reaches it.
 class TControlHook {
  public:
   TControlHook() = default;

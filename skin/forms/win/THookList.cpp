@@ -20,7 +20,7 @@ bool& Gone() {
 }  // namespace
 
 THookList::THookList() {
-  utility_ = AllocateUtilityWindow([this](TMessage& message) { return UtilityMessage(message); });
+  utility_ = AllocateMessageWindow([this](TMessage& message) { return UtilityMessage(message); });
 }
 
 THookList::~THookList() {

@@ -164,6 +164,8 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   void PaintNonClient();
   void UpdateFrame();
   void UpdateFrameRegion();
+  // Gives the window its frame region now.
+  void ApplyFrameRegion();
   void CaptureBackground(const TRect& window);
   // Screen point to window coordinates.
   TPoint ScreenToWindow(POINT screen) const;
@@ -310,6 +312,8 @@ class TSeCustomForm : public TSeHook, public TSeWindowStateHost, public TSeSkinF
   bool statePending_ = false;
   bool windowActive_ = false;
   bool inUpdateFrame_ = false;
+  // The region a hidden window waits to be given when it shows.
+  bool regionPending_ = false;
   bool applicationChained_ = false;
   bool inApplicationHandler_ = false;
   bool restoredFromMaximized_ = false;

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <vector>
+
 #include "framework/core/win/Handles.h"
 #include "skin/objects/ESeBitmapError.h"
 #include "skin/objects/TSeBitmapSurface.h"
@@ -8,7 +10,11 @@ using namespace SeBitmapMessages;
 
 // A top-down 32-bit DIB section selected into its own memory context: GDI draws into the same
 // memory the pixel work reads. The device copy is a screen-format bitmap for fast unmasked
-// blits.
+// blits. The screen bitmap is made when something first draws from it, not when it is asked
+// for: a skin holds dozens of pictures of which a window draws only some, and each screen
+// bitmap costs a round of GDI calls (trips to the display server under Wine). Until then the
+// pixels as they were when asked for wait in plain memory, so the copy still shows that picture
+// whatever is painted into the section meanwhile.
 struct TSeBitmapSurface::Impl {
   // Freed in the reverse order: the section leaves the context, the context goes, then the
   // section.
@@ -18,10 +24,39 @@ struct TSeBitmapSurface::Impl {
   Handles::Bitmap deviceCopy;
   std::int32_t copyWidth = 0;
   std::int32_t copyHeight = 0;
+  // The picture the copy must show from its next use on; empty when the copy is up to date.
+  std::vector<std::uint32_t> pending;
+  std::int32_t wantedWidth = 0;
+  std::int32_t wantedHeight = 0;
 
   void ReleaseDeviceCopy() {
     deviceCopy.Reset();
     copyWidth = copyHeight = 0;
+    pending = {};
+  }
+
+  void MakeDeviceCopy() {
+    const std::vector<std::uint32_t> picture = std::move(pending);
+    pending = {};
+    if (!dc) return;
+    if (!deviceCopy || copyWidth != wantedWidth || copyHeight != wantedHeight) {
+      deviceCopy.Reset();
+      copyWidth = copyHeight = 0;
+      const Handles::WindowDC screen(nullptr);
+      deviceCopy.Reset(CreateCompatibleBitmap(screen.Get(), wantedWidth, wantedHeight));
+      if (!deviceCopy) return;  // unmasked skin drawing then draws nothing
+      copyWidth = wantedWidth;
+      copyHeight = wantedHeight;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = copyWidth;
+    info.bmiHeader.biHeight = -copyHeight;  // rows run top-down, as in the section
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBits(dc.Get(), deviceCopy.Get(), 0, static_cast<UINT>(copyHeight), picture.data(), &info,
+              DIB_RGB_COLORS);
   }
 };
 
@@ -59,29 +94,23 @@ void TSeBitmapSurface::Release() {
   impl_->dib.Reset();
 }
 
-void TSeBitmapSurface::UpdateDeviceCopy(const std::uint32_t*, std::int32_t width,
+void TSeBitmapSurface::UpdateDeviceCopy(const std::uint32_t* pixels, std::int32_t width,
                                         std::int32_t height) {
   if (!impl_->dc) return;
-  if (!impl_->deviceCopy || impl_->copyWidth != width || impl_->copyHeight != height) {
-    impl_->ReleaseDeviceCopy();
-    const Handles::WindowDC screen(nullptr);
-    impl_->deviceCopy.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
-    if (!impl_->deviceCopy) return;  // unmasked skin drawing then draws nothing
-    impl_->copyWidth = width;
-    impl_->copyHeight = height;
-  }
-  const Handles::CreatedDC copyDC = Handles::CreatedDC::Compatible(impl_->dc.Get());
-  const Handles::SelectedObject selected(copyDC.Get(), impl_->deviceCopy.Get());
-  BitBlt(copyDC.Get(), 0, 0, width, height, impl_->dc.Get(), 0, 0, SRCCOPY);
+  impl_->pending.assign(
+      pixels, pixels + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  impl_->wantedWidth = width;
+  impl_->wantedHeight = height;
 }
 
 bool TSeBitmapSurface::HasDeviceCopy() const {
-  return static_cast<bool>(impl_->deviceCopy);
+  return !impl_->pending.empty() || static_cast<bool>(impl_->deviceCopy);
 }
 void* TSeBitmapSurface::NativeContext() const {
   return impl_->dc.Get();
 }
 void* TSeBitmapSurface::NativeDeviceCopy() const {
+  if (!impl_->pending.empty()) impl_->MakeDeviceCopy();
   return impl_->deviceCopy.Get();
 }
 const std::uint32_t* TSeBitmapSurface::DeviceCopyPixels() const {

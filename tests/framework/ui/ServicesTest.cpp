@@ -10,6 +10,7 @@
 #include "framework/core/ObjectText.h"
 #include "framework/core/TReadOnlyMemoryStream.h"
 #include "framework/core/TReader.h"
+#include "framework/core/win/Handles.h"
 #include "framework/ui/FrameworkClasses.h"
 #include "framework/ui/TButton.h"
 #include "framework/ui/TClipboard.h"
@@ -22,6 +23,7 @@
 #include "framework/ui/TSaveDialog.h"
 #include "framework/ui/TScreen.h"
 #include "framework/ui/TWebBrowser.h"
+#include "framework/ui/TextMeasure.h"
 #include "framework/ui/WideText.h"
 #include "tests/support/TextInk.h"
 
@@ -242,6 +244,35 @@ TEST_F(Services, TheWebBrowserNavigatesInPlace) {
   // Navigating again (as each activation does) is accepted too.
   browser->Navigate(url);
   EXPECT_EQ(browser->LastNavigatedUrl(), url);
+}
+
+// Each measurement takes its own font, whatever the one before selected, gives what the screen
+// would, and the shared context is all it holds: measuring again makes no GDI objects.
+TEST_F(Services, TextIsMeasuredInEachCallsFontWithoutNewGdiObjects) {
+  Handles::Font small(
+      CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif"));
+  Handles::Font large(
+      CreateFontW(-24, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Verdana"));
+  const auto screenExtent = [](HFONT font, const std::wstring& text) {
+    Handles::WindowDC screen(nullptr);
+    Handles::SelectedObject selected(screen.Get(), font);
+    SIZE size{};
+    GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+  };
+  const std::wstring text = L"Single Item Purchase";
+  MeasureText(small.Get(), text);
+  const DWORD before = GdiObjects();
+  for (int i = 0; i < 20; ++i) {
+    HFONT font = i % 2 ? large.Get() : small.Get();
+    const SIZE measured = MeasureText(font, text);
+    const SIZE expected = screenExtent(font, text);
+    EXPECT_EQ(measured.cx, expected.cx) << i;
+    EXPECT_EQ(measured.cy, expected.cy) << i;
+  }
+  EXPECT_GT(MeasureText(large.Get(), text).cx, MeasureText(small.Get(), text).cx);
+  EXPECT_EQ(MeasureText(small.Get(), L"").cx, 0);
+  EXPECT_EQ(GdiObjects(), before);
 }
 
 TEST_F(Services, AlignmentFillsTopBottomLeftRightThenClient) {

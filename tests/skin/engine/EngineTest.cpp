@@ -388,6 +388,72 @@ TEST_F(Engine, AWindowDefinitionLoadsTheSkinQuietlyAndClearsTheFileName) {
   EXPECT_EQ(engine->ObjectCount(), 3);
 }
 
+// Engines that read the same stored skin share one copy of it until one of them shifts its hue:
+// that one's pixels change, the others' stay as stored, and an engine reading the skin later
+// gets it as stored, whoever shifted meanwhile.
+TEST(SharedSkin, EnginesReadingTheSameSkinShareItUntilOneShiftsItsHue) {
+  RegisterSkinEngineClass();
+  TSeSkinEngine writer(nullptr);
+  writer.SetName("SeSkinEngine1");
+  EngineTestSkin::Fill(*writer.Source(), 11);
+  const std::vector<std::uint32_t> stored = Pixels(*writer.Source());
+  TMemoryStream definition;
+  TWriter(definition).WriteRootComponent(writer);
+  TRecorder recorder;
+  const auto read = [&] {
+    auto engine = std::make_unique<TSeSkinEngine>(nullptr);
+    engine->SetBroadcaster(&recorder);
+    definition.SetPosition(0);
+    TReader(definition).ReadRootComponent(engine.get());
+    return engine;
+  };
+  const auto firstBitmap = [](const TSeSkinEngine& engine) {
+    return static_cast<const TSeSkinSource&>(*engine.Source()).Bitmaps().Bitmaps(0);
+  };
+
+  auto a = read();
+  auto b = read();
+  EXPECT_TRUE(a->Source()->SharesContent());
+  EXPECT_EQ(firstBitmap(*a), firstBitmap(*b));
+  EXPECT_EQ(Names(*b->Source()), Names(*writer.Source()));
+
+  a->SetDeltaHue(40);
+  EXPECT_EQ(Pixels(*a->Source()), Shifted(stored, 40));
+  EXPECT_EQ(Pixels(*b->Source()), stored);
+  EXPECT_FALSE(b->Source()->SharesContent());
+  EXPECT_NE(firstBitmap(*a), firstBitmap(*b));
+  EXPECT_EQ(Names(*a->Source()), Names(*writer.Source()));
+
+  // b holds the stored skin alone: shifting it changes it in place, and lends it no more.
+  b->SetDeltaHue(-30);
+  EXPECT_EQ(Pixels(*b->Source()), Shifted(stored, -30));
+  auto c = read();
+  EXPECT_EQ(Pixels(*c->Source()), stored);
+  EXPECT_FALSE(c->Source()->SharesContent());
+  EXPECT_EQ(Pixels(*a->Source()), Shifted(stored, 40));
+
+  // A skin read from other bytes is never taken for this one.
+  TSeSkinEngine other(nullptr);
+  other.SetName("SeSkinEngine1");
+  EngineTestSkin::Fill(*other.Source(), 12);
+  TMemoryStream otherDefinition;
+  TWriter(otherDefinition).WriteRootComponent(other);
+  TSeSkinEngine d(nullptr);
+  d.SetBroadcaster(&recorder);
+  otherDefinition.SetPosition(0);
+  TReader(otherDefinition).ReadRootComponent(&d);
+  EXPECT_EQ(Pixels(*d.Source()), Pixels(*other.Source()));
+  EXPECT_FALSE(c->Source()->SharesContent());
+
+  // Clearing a shared skin leaves the other engine's whole.
+  auto e = read();
+  ASSERT_TRUE(e->Source()->SharesContent());
+  e->Source()->ClearSkin();
+  EXPECT_EQ(e->ObjectCount(), 0);
+  EXPECT_EQ(Pixels(*c->Source()), stored);
+  EXPECT_EQ(c->ObjectCount(), 3);
+}
+
 // A client that asks its engine what clients ask when told that the engine goes.
 class TRemovalProbe : public TComponent {
  public:

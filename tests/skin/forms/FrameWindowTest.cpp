@@ -88,6 +88,28 @@ TEST_F(SkinnedFrameTest, ClientAreaAndRegionFollowTheSkin) {
   DeleteObject(region);
 }
 
+// A hidden form gets its region when it shows, for the size it has then: resized while
+// hidden, the region it shows with is the new size's, not the one it was built with.
+TEST_F(SkinnedFrameTest, AHiddenFormGetsTheRegionOfItsSizeWhenItShows) {
+  form->Hide();
+  Pump();
+  form->SetBounds(220, 170, 500, 360);
+  Pump();
+  form->Show();
+  Pump();
+  const RECT w = WindowRectOf(window);
+  ASSERT_EQ(w.right - w.left, 500);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_EQ(GetWindowRgn(window, region), COMPLEXREGION);
+  RECT box{};
+  GetRgnBox(region, &box);
+  EXPECT_EQ(box.right, 500);
+  EXPECT_EQ(box.bottom, w.bottom - w.top);
+  EXPECT_TRUE(PtInRegion(region, 250, 358));
+  EXPECT_FALSE(PtInRegion(region, 499, 0));
+  DeleteObject(region);
+}
+
 TEST_F(SkinnedFrameTest, HitZonesAnswerFromTheFormTree) {
   const RECT w = WindowRectOf(window);
   const int width = w.right - w.left, height = w.bottom - w.top;

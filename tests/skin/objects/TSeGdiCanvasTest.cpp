@@ -166,6 +166,23 @@ TEST_F(GdiPainting, DeviceCopyHoldsThePictureItWasGiven) {
   EXPECT_EQ(Rgb(target.Pixel(2, 2)), Rgb(0xFFA0B0C0));
 }
 
+// Loading a skin asks every picture for a device copy; the screen bitmap waits for the first
+// draw, and the last picture asked for before it is the one drawn.
+TEST_F(GdiPainting, DeviceCopyIsMadeAtItsFirstDraw) {
+  auto canvas = CreateBitmapCanvas(target);
+  const DWORD before = GdiObjects();
+  source.UpdateDeviceCopy();
+  source.Fill(0xFF102030);
+  source.UpdateDeviceCopy();
+  EXPECT_TRUE(source.HasDeviceCopy());
+  EXPECT_EQ(GdiObjects(), before);
+  source.Fill(0xFF000000);
+  source.DeviceDraw(*canvas, Rect(0, 0, 3, 2), source.BoundsRect());
+  EXPECT_EQ(GdiObjects(), before + 1);
+  canvas.reset();
+  EXPECT_EQ(Rgb(target.Pixel(2, 1)), 0x00102030u);
+}
+
 TEST_F(GdiPainting, TilingThroughGdi) {
   TSeBitmap tile;
   tile.SetSize(10, 10);
