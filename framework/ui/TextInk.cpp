@@ -5,39 +5,67 @@
 
 #include "framework/core/win/Handles.h"
 
+namespace {
+
+// One strip for every measurement of the process, grown as needed and kept like the window
+// classes: a context and a section made for each label cost trips to the window server.
+struct TInkStrip {
+  Handles::CreatedDC dc{CreateCompatibleDC(nullptr)};
+  Handles::Bitmap section;
+  std::uint32_t* pixels = nullptr;
+  int width = 0, height = 0;
+
+  bool Reserve(int w, int h) {
+    if (!dc) return false;
+    if (section && w <= width && h <= height) return true;
+    w = std::max(w, width);
+    h = std::max(h, height);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Handles::Bitmap grown(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!grown) return false;
+    SelectObject(dc.Get(), grown.Get());  // the old section, if any, is deselected and goes
+    section = std::move(grown);
+    pixels = static_cast<std::uint32_t*>(bits);
+    width = w;
+    height = h;
+    return true;
+  }
+};
+
+}  // namespace
+
 int TextInkRight(HFONT font, const std::wstring& text, const RECT& box, UINT flags) {
   // Drawn black on white, unclipped, into a strip with room for the widest overhang a glyph of
   // this height may have.
   const int height = box.bottom - box.top;
   const int width = box.right + height + 2;
   if (box.right <= 0 || height <= 0 || text.empty()) return box.right;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  Handles::Bitmap strip(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  Handles::CreatedDC dc(CreateCompatibleDC(nullptr));
-  if (!strip || !dc) return box.right;
-  auto* pixels = static_cast<std::uint32_t*>(bits);
+  static auto* strip = new TInkStrip;
+  if (!strip->Reserve(width, height)) return box.right;
   constexpr std::uint32_t kWhite = 0x00FFFFFF;
-  std::fill(pixels, pixels + width * height, kWhite);
+  const int stride = strip->width;
+  for (int y = 0; y < height; ++y)
+    std::fill(strip->pixels + y * stride, strip->pixels + y * stride + width, kWhite);
   {
-    Handles::SelectedObject selectedStrip(dc.Get(), strip.Get());
-    Handles::SelectedObject selectedFont(dc.Get(), font);
-    SetBkMode(dc.Get(), TRANSPARENT);
-    SetTextColor(dc.Get(), RGB(0, 0, 0));
+    const HDC dc = strip->dc.Get();
+    Handles::SelectedObject selectedFont(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
     RECT laidOut{box.left, 0, box.right, height};
-    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &laidOut,
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &laidOut,
               (flags & ~DT_CALCRECT) | DT_NOCLIP);
     GdiFlush();
   }
   for (int x = width - 1; x >= box.right; --x)
     for (int y = 0; y < height; ++y)
-      if ((pixels[y * width + x] & kWhite) != kWhite) return x + 1;
+      if ((strip->pixels[y * stride + x] & kWhite) != kWhite) return x + 1;
   return box.right;
 }
 
