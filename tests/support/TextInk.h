@@ -22,8 +22,7 @@ inline int LastInkedColumn(HFONT font, const std::wstring& caption, const RECT& 
   RECT all{0, 0, width, height}, box = measured;
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   SetBkMode(dc, TRANSPARENT);
-  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
-            DT_EXPANDTABS | DT_NOCLIP);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box, DT_EXPANDTABS | DT_NOCLIP);
   GdiFlush();
   int last = -1;
   const auto* pixels = static_cast<const std::uint32_t*>(bits);

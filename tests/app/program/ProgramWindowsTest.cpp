@@ -21,17 +21,17 @@
 #include "framework/ui/TSaveDialog.h"
 #include "framework/ui/TScreen.h"
 #include "framework/ui/TWebBrowser.h"
-#include "tests/support/TextInk.h"
 #include "skin/controls/win/SkinControls.h"
 #include "skin/controls/win/TSeCustomControl.h"
 #include "skin/controls/win/TSeCustomLabel.h"
+#include "skin/controls/win/TSeCustomTabSheet.h"
 #include "skin/controls/win/TSeGraphicControl.h"
 #include "skin/controls/win/TSeSkinButton.h"
 #include "skin/controls/win/TSeSkinEdit.h"
 #include "skin/controls/win/TSeSkinMemo.h"
-#include "skin/controls/win/TSeCustomTabSheet.h"
 #include "skin/controls/win/TSeSkinPageControl.h"
 #include "skin/forms/win/TSeSkinForm.h"
+#include "tests/support/TextInk.h"
 
 namespace {
 
@@ -168,8 +168,7 @@ TEST_F(ProgramWindows, LabelsWriteInTheWindowsFontAndFitTheirCaptions) {
     SelectObject(screen, old);
     EXPECT_GE(label->Width(), text.right) << label->Name();
     EXPECT_LE(label->Width(), text.right + text.bottom) << label->Name();
-    EXPECT_LT(LastInkedColumn(label->FontHandle(), caption, text), label->Width())
-        << label->Name();
+    EXPECT_LT(LastInkedColumn(label->FontHandle(), caption, text), label->Width()) << label->Name();
     EXPECT_EQ(label->Height(), text.bottom) << label->Name();
   }
   ReleaseDC(nullptr, screen);

@@ -459,8 +459,8 @@ TEST_F(Services, ADefinitionsTabOrderHoldsWhateverOrderTheControlsAreReadIn) {
   std::string text = "object Form1: TForm\r\n";
   for (const char* edit : {"Fourth 3", "Second 1", "Third 2", "First 0"}) {
     const std::string e = edit;
-    text += "  object Edit" + e.substr(0, e.find(' ')) + ": TEdit\r\n    TabOrder = " +
-            e.substr(e.find(' ') + 1) + "\r\n  end\r\n";
+    text += "  object Edit" + e.substr(0, e.find(' ')) +
+            ": TEdit\r\n    TabOrder = " + e.substr(e.find(' ') + 1) + "\r\n  end\r\n";
   }
   text += "end\r\n";
   const std::vector<std::uint8_t> binary = ObjectTextToBinary(text);

@@ -542,9 +542,8 @@ TEST_F(SkinControlWindowTest, DISABLED_ContactSheet) {
     const char* name;
     int height;
   };
-  const Row kinds[] = {{"Button", 40},    {"Panel", 70},    {"GroupBox", 80},
-                       {"Label", 30},     {"Edit", 35},     {"ScrollBar", 30},
-                       {"PageControl", 90}, {"Memo", 100}};
+  const Row kinds[] = {{"Button", 40}, {"Panel", 70},     {"GroupBox", 80},    {"Label", 30},
+                       {"Edit", 35},   {"ScrollBar", 30}, {"PageControl", 90}, {"Memo", 100}};
   constexpr int kKinds = 8, kCell = 130, kLeft = 110, kTop = 20;
   int sheetHeight = kTop;
   for (const Row& row : kinds) sheetHeight += 2 * row.height;
@@ -778,9 +777,9 @@ TEST_F(SkinControlWindowTest, DISABLED_ContactSheet) {
       memo->SetScrollBars(ssBoth);
       memo->SetWordWrap(false);
       memo->SetSkinEngine(e);
-      for (const char16_t* line : {u"Item Name", u"Item Number", u"Price 10.00",
-                                   u"A line long enough to scroll sideways", u"Quantity",
-                                   u"Shipping", u"Tax", u"Currency"})
+      for (const char16_t* line :
+           {u"Item Name", u"Item Number", u"Price 10.00", u"A line long enough to scroll sideways",
+            u"Quantity", u"Shipping", u"Tax", u"Currency"})
         memo->Lines().Add(line);
       SendMessageW(memo->Handle(), EM_SETSEL, 0, 0);
       SendMessageW(memo->Handle(), EM_SCROLLCARET, 0, 0);
