@@ -11,6 +11,7 @@
 #include "framework/ui/TMenuItem.h"
 #include "framework/ui/TextMeasure.h"
 #include "framework/ui/WideText.h"
+#include "skin/controls/win/PlainDrawing.h"
 
 namespace {
 
@@ -21,15 +22,6 @@ std::u16string PlatformCaseMapper(const std::u16string& s, TEditCharCase c) {
   if (c == TEditCharCase::ecUpperCase) CharUpperBuffW(w.data(), static_cast<DWORD>(w.size()));
   if (c == TEditCharCase::ecLowerCase) CharLowerBuffW(w.data(), static_cast<DWORD>(w.size()));
   return ToUtf16(w);
-}
-
-void Fill(HDC dc, const RECT& r, TColor color) {
-  Handles::Brush brush(CreateSolidBrush(ColorToRGB(color)));
-  FillRect(dc, &r, brush.Get());
-}
-
-RECT ToRect(const TRect& r) {
-  return RECT{r.Left, r.Top, r.Right, r.Bottom};
 }
 
 // The sides as a stored set: member i is bit i of the border's side mask.
@@ -507,7 +499,7 @@ void TSeCustomEdit::SetBounds(int left, int top, int width, int height) {
 // Painting.
 
 void TSeCustomEdit::PaintTextBackground(const RECT& area) {
-  if (!Transparent()) Fill(Canvas().Handle(), area, Color());
+  if (!Transparent()) FillSolid(Canvas().Handle(), area, Color());
 }
 
 void TSeCustomEdit::PaintClient() {
@@ -523,7 +515,7 @@ void TSeCustomEdit::PaintClient() {
   const std::u16string& text = model_.Text();
   const bool showSelection = (HasFocus() || !hideSelection_) && model_.SelCount() > 0;
   const RECT sel = ToRect(view_.SelectionRect(text, model_.SelStart(), model_.SelCount()));
-  if (showSelection) Fill(dc, sel, clHighlight);
+  if (showSelection) FillSolid(dc, sel, clHighlight);
 
   const bool masked = model_.PasswordKind() != TPasswordKind::pkNone;
   const TColor fontColor = Font().Color();

@@ -3,23 +3,7 @@
 #include "framework/core/win/Handles.h"
 #include "framework/core/win/TThemeLibrary.h"
 #include "skin/controls/win/ControlTree.h"
-
-namespace {
-
-void Fill(HDC dc, const RECT& r, TColor color) {
-  Handles::Brush brush(CreateSolidBrush(ColorToRGB(color)));
-  FillRect(dc, &r, brush.Get());
-}
-
-// One pixel: light top and left, dark bottom and right.
-void Edge(HDC dc, const RECT& r, TColor light, TColor dark) {
-  Fill(dc, RECT{r.left, r.top, r.right, r.top + 1}, light);
-  Fill(dc, RECT{r.left, r.top, r.left + 1, r.bottom}, light);
-  Fill(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, dark);
-  Fill(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, dark);
-}
-
-}  // namespace
+#include "skin/controls/win/PlainDrawing.h"
 
 TSeCustomMemo::TSeCustomMemo(TComponent* owner) : TMemo(owner) {}
 
@@ -82,7 +66,7 @@ void TSeCustomMemo::PaintBorder(HDC dc, const RECT& rect) {
     return;
   }
   // The corner between the two scroll bars, then the sunken double edge.
-  Fill(dc, RECT{rect.right - 25, rect.bottom - 25, rect.right, rect.bottom}, clBtnFace);
+  FillSolid(dc, RECT{rect.right - 25, rect.bottom - 25, rect.right, rect.bottom}, clBtnFace);
   Edge(dc, rect, clBtnShadow, clBtnHighlight);
   const RECT inner{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
   Edge(dc, inner, cl3DDkShadow, clBtnFace);

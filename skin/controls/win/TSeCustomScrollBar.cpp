@@ -5,29 +5,13 @@
 #include "framework/core/ScopeGuard.h"
 #include "framework/core/win/Handles.h"
 #include "framework/core/win/TThemeLibrary.h"
+#include "skin/controls/win/PlainDrawing.h"
 #include "skin/objects/SeKeyRepeat.h"
 
 namespace {
 
-RECT ToRect(const TRect& r) {
-  return RECT{r.Left, r.Top, r.Right, r.Bottom};
-}
-
 bool IsEmpty(const RECT& r) {
   return r.right <= r.left || r.bottom <= r.top;
-}
-
-void Fill(HDC dc, const RECT& r, TColor color) {
-  Handles::Brush brush(CreateSolidBrush(ColorToRGB(color)));
-  FillRect(dc, &r, brush.Get());
-}
-
-// Light top-left and dark bottom-right, one pixel wide.
-void Edge(HDC dc, const RECT& r, TColor light, TColor dark) {
-  Fill(dc, RECT{r.left, r.top, r.right, r.top + 1}, light);
-  Fill(dc, RECT{r.left, r.top, r.left + 1, r.bottom}, light);
-  Fill(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, dark);
-  Fill(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, dark);
 }
 
 // Theme parts and states of the platform's "ScrollBar" class.
@@ -333,7 +317,7 @@ void TSeCustomScrollBar::DrawThumb(HDC dc, const RECT& r) {
   const bool h = Kind() == TScrollBarKind::sbHorizontal;
   const int state = !Enabled() ? 4 : Dragging() ? 3 : hot_.Thumb ? 2 : 1;
   if (DrawThemed(dc, h ? kPartThumbHorz : kPartThumbVert, state, r)) return;
-  Fill(dc, r, clBtnFace);
+  FillSolid(dc, r, clBtnFace);
   if (Dragging()) {
     Handles::Brush frame(CreateSolidBrush(ColorToRGB(clBtnShadow)));
     FrameRect(dc, &r, frame.Get());
@@ -348,12 +332,12 @@ void TSeCustomScrollBar::DrawPageBefore(HDC dc, const RECT& r) {
   if (IsEmpty(r)) return;
   const bool h = Kind() == TScrollBarKind::sbHorizontal;
   if (DrawThemed(dc, h ? kPartTrackHorz : kPartTrackVert, 3, r)) return;
-  Fill(dc, r, cl3DDkShadow);
+  FillSolid(dc, r, cl3DDkShadow);
 }
 
 void TSeCustomScrollBar::DrawPageAfter(HDC dc, const RECT& r) {
   if (IsEmpty(r)) return;
   const bool h = Kind() == TScrollBarKind::sbHorizontal;
   if (DrawThemed(dc, h ? kPartTrackHorz + 1 : kPartTrackVert + 1, 3, r)) return;
-  Fill(dc, r, cl3DDkShadow);
+  FillSolid(dc, r, cl3DDkShadow);
 }

@@ -9,6 +9,7 @@
 #include "framework/ui/TTimer.h"
 #include "framework/ui/TextMeasure.h"
 #include "framework/ui/WideText.h"
+#include "skin/controls/win/PlainDrawing.h"
 #include "skin/controls/win/TSeCustomTabSheet.h"
 
 namespace {
@@ -23,11 +24,6 @@ RECT ToRECT(const TRect& r) {
 
 bool Vertical(TTabPosition p) {
   return p == TTabPosition::tpLeft || p == TTabPosition::tpRight;
-}
-
-void FillSolid(HDC dc, const RECT& r, TColor color) {
-  Handles::Brush brush(CreateSolidBrush(ColorToRGB(color)));
-  FillRect(dc, &r, brush.Get());
 }
 
 void Line(HDC dc, int x1, int y1, int x2, int y2, TColor color) {
