@@ -45,13 +45,7 @@ void TLabel::Paint() {
     Canvas().FillRect(client);
   }
   const std::wstring text = Caption();
-  // Laid out in the width the text was measured in (or, word-wrapped in a fixed width, narrow
-  // enough for its ink) and drawn unclipped by that box: the label's rectangle clips.
-  RECT rect = client;
-  if (autoSize_)
-    rect.right = std::max<LONG>(rect.left, rect.right - overhang_);
-  else if (wordWrap_)
-    rect = TextBoxWithinEdge(FontHandle(), text, rect, DrawFlags(), client.right);
+  RECT rect = LabelTextBox(FontHandle(), text, client, DrawFlags(), autoSize_, overhang_);
   HDC dc = Canvas().Handle();
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);

@@ -77,3 +77,13 @@ RECT TextBoxWithinEdge(HFONT font, const std::wstring& text, RECT box, UINT flag
   }
   return box;
 }
+
+RECT LabelTextBox(HFONT font, const std::wstring& text, const RECT& client, UINT flags,
+                  bool autoSize, int overhang) {
+  RECT box = client;
+  if (autoSize)
+    box.right = std::max<LONG>(box.left, box.right - overhang);
+  else if (flags & DT_WORDBREAK)
+    box = TextBoxWithinEdge(font, text, box, flags, client.right);
+  return box;
+}

@@ -15,3 +15,10 @@ int TextInkRight(HFONT font, const std::wstring& text, const RECT& box, UINT fla
 // Narrows box from the right (a few steps at most) until the text laid out in it inks no
 // further than edge; word-wrapped text then breaks a line earlier instead of losing a letter.
 RECT TextBoxWithinEdge(HFONT font, const std::wstring& text, RECT box, UINT flags, int edge);
+
+// The box a label lays its caption out in before drawing it unclipped by that box (the
+// label's own rectangle clips): auto-sized, the width the text was measured in (the overhang's
+// columns past it are for the last letter's ink); word-wrapped in a fixed width, narrowed to
+// keep the ink inside; otherwise the client rectangle.
+RECT LabelTextBox(HFONT font, const std::wstring& text, const RECT& client, UINT flags,
+                  bool autoSize, int overhang);

@@ -9,6 +9,18 @@
 #include <cstdint>
 #include <string>
 
+// The rectangle DrawText measures for caption in font on the screen, at the origin.
+inline RECT MeasuredText(HFONT font, const std::wstring& caption) {
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font);
+  RECT text{0, 0, 0, 0};
+  DrawTextW(screen, caption.c_str(), static_cast<int>(caption.size()), &text,
+            DT_CALCRECT | DT_EXPANDTABS);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return text;
+}
+
 // The last column the caption inks when drawn unclipped, black on white, in the rectangle
 // DrawText measured for it in font; -1 when nothing is inked.
 inline int LastInkedColumn(HFONT font, const std::wstring& caption, const RECT& measured) {

@@ -113,17 +113,10 @@ int TSeCustomLabel::InkRight(const RECT& box, UINT flags) {
 void TSeCustomLabel::PaintClient() {
   TSeGraphicControl::PaintClient();
   const RECT client = ClientRect();
-  RECT r = client;
-  // Laid out in the width it was measured in, drawn unclipped by that box so the last letter's
-  // ink reaches into the overhang's columns; the label's own rectangle clips.
-  if (autoSize_) r.right = std::max<LONG>(r.left, r.right - overhang_);
   const UINT flags = DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) | AlignmentFlag(alignment_);
-  if (wordWrap_ && !autoSize_) {
-    // In a box of fixed width a line whose ink would pass the edge breaks earlier instead.
-    UINT drawn = flags;
-    const std::wstring text = DrawnText(drawn);
-    r = TextBoxWithinEdge(FontHandle(), text, r, drawn, client.right);
-  }
+  UINT drawn = flags;
+  const std::wstring text = DrawnText(drawn);
+  RECT r = LabelTextBox(FontHandle(), text, client, drawn, autoSize_, overhang_);
   if (layout_ != TTextLayout::tlTop) {
     RECT measured = r;
     DoDrawText(measured, flags | DT_CALCRECT);

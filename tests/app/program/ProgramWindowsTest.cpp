@@ -147,7 +147,6 @@ TEST_F(ProgramWindows, BothWindowsAreSkinnedExceptTheLabelsAndStartOnCreateAccou
 // cut off at any screen resolution: it covers every pixel its text inks, which with a hinted
 // stand-in font may lie a pixel or two past the advance widths DrawText measures.
 TEST_F(ProgramWindows, LabelsWriteInTheWindowsFontAndFitTheirCaptions) {
-  HDC screen = GetDC(nullptr);
   int autoSized = 0;
   for (std::int32_t i = 0; i < form1->ComponentCount(); ++i) {
     auto* label = ObjectAs<TSeCustomLabel>(form1->Components(i));
@@ -161,17 +160,12 @@ TEST_F(ProgramWindows, LabelsWriteInTheWindowsFontAndFitTheirCaptions) {
     }
     if (!label->AutoSize() || label->WordWrap()) continue;
     ++autoSized;
-    HGDIOBJ old = SelectObject(screen, label->FontHandle());
-    RECT text{0, 0, 0, 0};
-    DrawTextW(screen, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_CALCRECT | DT_EXPANDTABS);
-    SelectObject(screen, old);
+    const RECT text = MeasuredText(label->FontHandle(), caption);
     EXPECT_GE(label->Width(), text.right) << label->Name();
     EXPECT_LE(label->Width(), text.right + text.bottom) << label->Name();
     EXPECT_LT(LastInkedColumn(label->FontHandle(), caption, text), label->Width()) << label->Name();
     EXPECT_EQ(label->Height(), text.bottom) << label->Name();
   }
-  ReleaseDC(nullptr, screen);
   // "Item Name", "Item Price", "Return Url", "Cancel Url" twice over, the three headings over
   // the memos, "Subscription Name" and the other word-wrapped ones of the third page excluded.
   EXPECT_GE(autoSized, 10);

@@ -187,12 +187,7 @@ TEST_F(SkinControlWindowTest, AutoSizedLabelShowsItsLastLetterWhole) {
     label->SetAlignment(alignment);
     label->SetCaption(caption);
     Pump();
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, label->FontHandle());
-    RECT text{0, 0, 0, 0};
-    DrawTextW(screen, caption, -1, &text, DT_CALCRECT | DT_EXPANDTABS);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    const RECT text = MeasuredText(label->FontHandle(), caption);
     const int lastInk = LastInkedColumn(label->FontHandle(), caption, text);
     ASSERT_GE(lastInk, 0);
     const Snapshot shot(*label);
@@ -226,12 +221,7 @@ TEST_F(SkinControlWindowTest, FixedWordWrappedLabelBreaksALineWhoseInkWouldPassI
     label->Font().SetName("MS Sans Serif");
     label->Font().SetHeight(-10);
     label->SetCaption(caption);
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, label->FontHandle());
-    RECT text{0, 0, 0, 0};
-    DrawTextW(screen, caption, -1, &text, DT_CALCRECT | DT_EXPANDTABS);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    const RECT text = MeasuredText(label->FontHandle(), caption);
     label->SetBounds(0, 0, text.right, 3 * text.bottom);
     Pump();
     const bool overhangs = LastInkedColumn(label->FontHandle(), caption, text) >= text.right;
